@@ -1,0 +1,97 @@
+#include "batch.h"
+
+#include <array>
+#include <vector>
+
+#include "hedge.h"
+#include "money.h"
+
+namespace quorvel::cli {
+
+namespace {
+
+constexpr std::size_t kColumns = 7;
+
+// Splits on tabs; false when the count is not exactly kColumns.
+bool splitColumns(std::string_view line, std::array<std::string_view, kColumns>& columns) {
+    std::size_t n = 0;
+    while (true) {
+        const std::size_t tab = line.find('\t');
+        if (n == kColumns) return false;
+        columns[n++] = line.substr(0, tab);
+        if (tab == std::string_view::npos) break;
+        line.remove_prefix(tab + 1);
+    }
+    return n == kColumns;
+}
+
+}  // namespace
+
+void answerBatchLine(std::string_view line, const NumberFormat& format, std::string& out) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (line.empty() || line.front() == '#') return;
+
+    std::array<std::string_view, kColumns> c;
+    if (!splitColumns(line, c) || c[0].size() != 1 || c[0][0] < '1' || c[0][0] > '3' ||
+        (c[1] != "single" && c[1] != "separate")) {
+        out += "error: input";
+        return;
+    }
+    try {
+        const auto mode = static_cast<std::int16_t>(c[0][0] - '0');
+        std::array<Money, 5> values;
+        for (std::size_t i = 0; i < values.size(); ++i) values[i] = Money::parse(c[i + 2], format);
+        const HedgeResults results = ComputeHedge(mode, c[1] == "single", values[0], values[1],
+                                                  values[2], values[3], values[4]);
+        const std::size_t start = out.size();
+        for (const FieldValue& result : results) {
+            if (out.size() != start) out += ';';
+            out += static_cast<char>('0' + result.field);
+            out += '=';
+            out += result.value.display(format);
+        }
+    } catch (const MoneyError& error) {
+        out += "error: ";
+        out += toString(error.kind());
+    }
+}
+
+bool runBatch(std::FILE* in, std::FILE* out, const NumberFormat& format) {
+    constexpr std::size_t kChunk = 1 << 16;
+    std::vector<char> buffer(kChunk);
+    std::string pending;  // an unfinished line carried from one chunk to the next
+    std::string answer;
+    answer.reserve(kChunk * 2);
+
+    auto flush = [&] {
+        const bool ok = std::fwrite(answer.data(), 1, answer.size(), out) == answer.size();
+        answer.clear();
+        return ok;
+    };
+    auto answerLine = [&](std::string_view line) {
+        answerBatchLine(line, format, answer);
+        answer += '\n';
+    };
+
+    std::size_t got = 0;
+    while ((got = std::fread(buffer.data(), 1, buffer.size(), in)) > 0) {
+        std::string_view chunk(buffer.data(), got);
+        std::size_t newline = 0;
+        while ((newline = chunk.find('\n')) != std::string_view::npos) {
+            if (pending.empty()) {
+                answerLine(chunk.substr(0, newline));
+            } else {
+                pending.append(chunk.substr(0, newline));
+                answerLine(pending);
+                pending.clear();
+            }
+            chunk.remove_prefix(newline + 1);
+        }
+        pending.append(chunk);
+        if (answer.size() >= kChunk && !flush()) return false;
+    }
+    if (!pending.empty()) answerLine(pending);
+    return flush() && std::ferror(in) == 0 && std::fflush(out) == 0;
+}
+
+}  // namespace quorvel::cli

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "number_format.h"
+
+namespace quorvel::cli {
+
+// One batch line, "mode<TAB>model<TAB>back-rate<TAB>lay-rate<TAB>in1<TAB>in2<TAB>in3", answered
+// with its results as "FIELD=TEXT" pairs joined by ';', or "error: KIND". Empty and '#' lines
+// answer with nothing. The answer is appended to out, without a newline.
+void answerBatchLine(std::string_view line, const NumberFormat& format, std::string& out);
+
+// Answers every line of in, one output line per input line. Returns false on a read or write
+// error.
+bool runBatch(std::FILE* in, std::FILE* out, const NumberFormat& format);
+
+}  // namespace quorvel::cli

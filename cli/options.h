@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorvel::cli {
+
+// The command line as given, before any value is read as a number.
+struct Options {
+    bool help = false;
+    bool version = false;
+    bool batch = false;
+    bool separate = false;
+    std::optional<std::string> backRate;
+    std::optional<std::string> layRate;
+    std::optional<std::string> decimalSeparator;
+    std::optional<std::string> groupSeparator;
+    std::vector<std::string> positional;  // MODE IN1 IN2 IN3
+};
+
+// Throws std::runtime_error with a one-line message on an unknown option or a missing value.
+// "--name value" and "--name=value" both work; "--" ends the options.
+Options parseOptions(const std::vector<std::string>& arguments);
+
+}  // namespace quorvel::cli

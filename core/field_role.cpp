@@ -1,0 +1,20 @@
+#include "field_role.h"
+
+namespace quorvel {
+
+std::string_view acceptedRangeText(FieldRole role) noexcept {
+    switch (role) {
+        case FieldRole::Price:
+            return "0, or a price that shows above 1.00, up to 1000";
+        case FieldRole::Amount:
+            return "0 to 10000";
+        case FieldRole::Commission:
+            return "0 to 5";
+        case FieldRole::KeyResult:
+        case FieldRole::OtherResult:
+            break;
+    }
+    return "nothing (a result)";
+}
+
+}  // namespace quorvel

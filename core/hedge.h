@@ -1,0 +1,62 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include "money.h"
+
+namespace quorvel {
+
+// The three tabs of the calculator.
+enum HedgeMode : std::int16_t {
+    kBetBack = 1,     // back what was laid: lay price, lay stake, back price in
+    kLayBack = 2,     // lay what was backed: back price, back stake, lay price in
+    kTotalFunds = 3,  // back and lay for a total: back price, lay price, total funds in
+};
+
+// One result to show: the calculator field (0 to 6) and its value.
+struct FieldValue {
+    int field = 0;
+    Money value;
+
+    friend constexpr bool operator==(const FieldValue&, const FieldValue&) = default;
+};
+
+// The ordered results of one calculation: four entries, or none for an unknown mode.
+class HedgeResults {
+public:
+    static constexpr std::size_t kCapacity = 4;
+
+    void push(int field, Money value) { items_[size_++] = FieldValue{field, value}; }
+
+    std::size_t size() const noexcept { return size_; }
+    bool empty() const noexcept { return size_ == 0; }
+    const FieldValue* begin() const noexcept { return items_.data(); }
+    const FieldValue* end() const noexcept { return items_.data() + size_; }
+    const FieldValue& operator[](std::size_t i) const noexcept { return items_[i]; }
+
+private:
+    std::array<FieldValue, kCapacity> items_{};
+    std::size_t size_ = 0;
+};
+
+// The field indexes that hold a mode's three inputs, in the order ComputeHedge takes them, and
+// its four results, in the order it returns them.
+struct ModeFields {
+    std::array<int, 3> inputs;
+    std::array<int, 4> results;
+};
+constexpr ModeFields modeFields(HedgeMode mode) noexcept {
+    if (mode == kTotalFunds) return {{0, 2, 5}, {1, 3, 4, 6}};
+    return {{0, 1, 2}, {3, 4, 5, 6}};
+}
+constexpr bool isKnownMode(std::int16_t mode) noexcept { return mode >= 1 && mode <= 3; }
+
+// The stake of the opposite bet that evens the outcome, with liability, total staked and net
+// profit or loss after commission. Rates are per cent; inputs come in the mode's field order.
+// Any other mode gives no results. Overflow and division failures pass to the caller.
+HedgeResults ComputeHedge(std::int16_t mode, bool singleMarket, Money backRate, Money layRate,
+                          Money input1, Money input2, Money input3);
+
+}  // namespace quorvel

@@ -1,0 +1,141 @@
+// Reading a typed number. The text is scanned once; only the first significant digits are
+// kept (a count has at most 19), the rest collapse into a "something non-zero follows" flag,
+// and the exponent saturates, so any text is decided in linear time without big numbers.
+#include <array>
+#include <cstdint>
+
+#include "money.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr int kKeptDigits = 21;  // 19 for the count, one to round on, one spare
+constexpr std::int64_t kExponentCap = 1'000'000'000;
+
+struct Scan {
+    std::string_view text;
+    std::size_t pos = 0;
+
+    bool atEnd() const { return pos >= text.size(); }
+    bool atDigit() const { return !atEnd() && text[pos] >= '0' && text[pos] <= '9'; }
+    bool digitAt(std::size_t at) const {
+        return at < text.size() && text[at] >= '0' && text[at] <= '9';
+    }
+    bool at(std::string_view token) const {
+        return !token.empty() && text.substr(pos).starts_with(token);
+    }
+    bool take(char c) {
+        if (atEnd() || text[pos] != c) return false;
+        ++pos;
+        return true;
+    }
+    void skipSpaces() {
+        while (take(' ')) {
+        }
+    }
+};
+
+// The significant digits of the number: value = 0.d1d2d3... * 10^pointPosition.
+struct Digits {
+    std::array<std::uint8_t, kKeptDigits> kept{};
+    int keptCount = 0;
+    bool nonZeroBeyondKept = false;
+    std::int64_t significantBeforePoint = 0;  // significant digits left of the decimal separator
+    std::int64_t zerosAfterPoint = 0;         // zeros between the separator and the first one
+    bool any = false;
+
+    void add(char c, bool beforePoint) {
+        any = true;
+        const auto d = static_cast<std::uint8_t>(c - '0');
+        if (keptCount == 0 && d == 0) {
+            if (!beforePoint) ++zerosAfterPoint;
+            return;
+        }
+        if (beforePoint) ++significantBeforePoint;
+        if (keptCount < kKeptDigits)
+            kept[static_cast<std::size_t>(keptCount++)] = d;
+        else if (d != 0)
+            nonZeroBeyondKept = true;
+    }
+};
+
+[[noreturn]] void fail(MoneyErrorKind kind) { throw MoneyError(kind); }
+
+Digits scanDigits(Scan& s, const NumberFormat& format) {
+    Digits digits;
+    while (s.atDigit()) {
+        digits.add(s.text[s.pos++], true);
+        const std::string& group = format.groupSeparator();
+        if (s.at(group) && s.digitAt(s.pos + group.size())) s.pos += group.size();
+    }
+    if (s.at(format.decimalSeparator())) {
+        s.pos += format.decimalSeparator().size();
+        while (s.atDigit()) digits.add(s.text[s.pos++], false);
+    }
+    if (!digits.any) fail(MoneyErrorKind::Parse);
+    return digits;
+}
+
+std::int64_t scanExponent(Scan& s) {
+    if (!s.take('e') && !s.take('E')) return 0;
+    const bool negative = s.take('-');
+    if (!negative) s.take('+');
+    if (!s.atDigit()) fail(MoneyErrorKind::Parse);
+    std::int64_t exponent = 0;
+    while (s.atDigit()) {
+        if (exponent < kExponentCap) exponent = exponent * 10 + (s.text[s.pos] - '0');
+        ++s.pos;
+    }
+    return negative ? -exponent : exponent;
+}
+
+// The magnitude in ten-thousandths, rounded half to even; overflow when it cannot fit.
+std::uint64_t scaledMagnitude(const Digits& d, std::int64_t exponent) {
+    if (d.keptCount == 0) return 0;
+    const std::int64_t pointPosition =
+        (d.significantBeforePoint > 0 ? d.significantBeforePoint : -d.zerosAfterPoint) + exponent;
+    // Digits that land left of the ten-thousandths' point.
+    const std::int64_t wholeDigits = pointPosition + 4;
+    if (wholeDigits > 19) fail(MoneyErrorKind::Overflow);  // at least 10^19 ten-thousandths
+    if (wholeDigits < 0) return 0;                           // below half a ten-thousandth
+
+    std::uint64_t magnitude = 0;
+    for (std::int64_t i = 0; i < wholeDigits; ++i)
+        magnitude = magnitude * 10 + (i < d.keptCount ? d.kept[static_cast<std::size_t>(i)] : 0);
+
+    const int first = static_cast<int>(wholeDigits);
+    if (first < d.keptCount) {
+        const int roundingDigit = d.kept[static_cast<std::size_t>(first)];
+        bool restNonZero = d.nonZeroBeyondKept;
+        for (int i = first + 1; i < d.keptCount && !restNonZero; ++i)
+            restNonZero = d.kept[static_cast<std::size_t>(i)] != 0;
+        if (roundingDigit > 5 || (roundingDigit == 5 && (restNonZero || magnitude % 2 == 1)))
+            ++magnitude;
+    }
+    return magnitude;
+}
+
+}  // namespace
+
+Money Money::parse(std::string_view text, const NumberFormat& format) {
+    Scan s{text};
+    s.skipSpaces();
+    const bool negative = s.take('-');
+    if (!negative) s.take('+');
+    const Digits digits = scanDigits(s, format);
+    const std::int64_t exponent = scanExponent(s);
+    s.skipSpaces();
+    if (!s.atEnd()) fail(MoneyErrorKind::Parse);
+
+    const std::uint64_t magnitude = scaledMagnitude(digits, exponent);
+    constexpr auto kMaxCount = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
+    if (negative) {
+        if (magnitude > kMaxCount + 1) fail(MoneyErrorKind::Overflow);
+        return Money(static_cast<std::int64_t>(0 - magnitude));
+    }
+    if (magnitude > kMaxCount) fail(MoneyErrorKind::Overflow);
+    return Money(static_cast<std::int64_t>(magnitude));
+}
+
+}  // namespace quorvel
