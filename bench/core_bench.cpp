@@ -1,0 +1,66 @@
+// Speed of the money operations and of one hedge calculation.
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <string>
+
+#include "hedge.h"
+#include "money.h"
+
+namespace {
+
+using quorvel::Money;
+const quorvel::NumberFormat kFormat = quorvel::NumberFormat::pointComma();
+
+void BM_Parse(benchmark::State& state) {
+    const std::array<std::string, 4> texts{"3", "2.50", "1,234.50", "10000"};
+    std::size_t i = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(Money::parse(texts[i++ & 3], kFormat));
+}
+BENCHMARK(BM_Parse);
+
+void BM_Display(benchmark::State& state) {
+    const std::array<Money, 4> values{Money::fromCount(30000), Money::fromCount(118367),
+                                      Money::fromCount(12345000),
+                                      Money::fromCount(94895500950)};
+    std::size_t i = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(values[i++ & 3].display(kFormat));
+}
+BENCHMARK(BM_Display);
+
+void BM_Multiply(benchmark::State& state) {
+    Money a = Money::fromCount(15000), b = Money::fromCount(118367);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(a);
+        benchmark::DoNotOptimize(a * b);
+    }
+}
+BENCHMARK(BM_Multiply);
+
+void BM_FromDouble(benchmark::State& state) {
+    double x = 29.0 / 2.45;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(x);
+        benchmark::DoNotOptimize(Money::fromDouble(x));
+    }
+}
+BENCHMARK(BM_FromDouble);
+
+void BM_ComputeHedge(benchmark::State& state) {
+    const auto mode = static_cast<std::int16_t>(state.range(0));
+    const bool single = state.range(1) != 0;
+    const Money five = Money::fromWhole(5);
+    const std::array<Money, 3> in = mode == 3
+        ? std::array<Money, 3>{Money::parse("2.5", kFormat), Money::parse("1.8", kFormat),
+                               Money::fromWhole(100)}
+        : std::array<Money, 3>{Money::parse("3", kFormat), Money::fromWhole(10),
+                               Money::parse("2.5", kFormat)};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(quorvel::ComputeHedge(mode, single, five, five, in[0], in[1], in[2]));
+    state.SetLabel(std::string("mode ") + std::to_string(mode) + (single ? " single" : " separate"));
+}
+BENCHMARK(BM_ComputeHedge)->ArgsProduct({{1, 2, 3}, {1, 0}});
+
+}  // namespace
+
+BENCHMARK_MAIN();
