@@ -15,14 +15,15 @@ int main(int argc, char** argv) {
         std::ofstream out(dir / "in.tsv");
         std::mt19937 rng(7);
         std::uniform_int_distribution<int> price(101, 5000), stake(1, 100000), rate(0, 500);
-        auto money = [](int cents) { return std::to_string(cents / 100) + "." +
-                                            std::to_string(cents % 100 / 10) +
-                                            std::to_string(cents % 10); };
+        auto money = [](int cents) {
+            return std::to_string(cents / 100) + "." + std::to_string(cents % 100 / 10) +
+                   std::to_string(cents % 10);
+        };
         for (long i = 0; i < lines; ++i) {
             const int mode = static_cast<int>(i % 3) + 1;
-            out << mode << '\t' << (i % 2 != 0 ? "single" : "separate") << '\t'
-                << money(rate(rng)) << '\t' << money(rate(rng)) << '\t' << money(price(rng))
-                << '\t' << (mode == 3 ? money(price(rng)) : money(stake(rng))) << '\t'
+            out << mode << '\t' << (i % 2 != 0 ? "single" : "separate") << '\t' << money(rate(rng))
+                << '\t' << money(rate(rng)) << '\t' << money(price(rng)) << '\t'
+                << (mode == 3 ? money(price(rng)) : money(stake(rng))) << '\t'
                 << (mode == 3 ? money(stake(rng)) : money(price(rng))) << '\n';
         }
     }
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "quorvel-calc --batch failed\n");
         return 1;
     }
-    std::printf("batch: %ld lines in %.3f s = %.0f lines/s\n", lines, seconds, static_cast<double>(lines) / seconds);
+    std::printf("batch: %ld lines in %.3f s = %.0f lines/s\n", lines, seconds,
+                static_cast<double>(lines) / seconds);
     return 0;
 }

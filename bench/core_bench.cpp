@@ -21,8 +21,7 @@ BENCHMARK(BM_Parse);
 
 void BM_Display(benchmark::State& state) {
     const std::array<Money, 4> values{Money::fromCount(30000), Money::fromCount(118367),
-                                      Money::fromCount(12345000),
-                                      Money::fromCount(94895500950)};
+                                      Money::fromCount(12345000), Money::fromCount(94895500950)};
     std::size_t i = 0;
     for (auto _ : state) benchmark::DoNotOptimize(values[i++ & 3].display(kFormat));
 }
@@ -50,14 +49,16 @@ void BM_ComputeHedge(benchmark::State& state) {
     const auto mode = static_cast<std::int16_t>(state.range(0));
     const bool single = state.range(1) != 0;
     const Money five = Money::fromWhole(5);
-    const std::array<Money, 3> in = mode == 3
-        ? std::array<Money, 3>{Money::parse("2.5", kFormat), Money::parse("1.8", kFormat),
-                               Money::fromWhole(100)}
-        : std::array<Money, 3>{Money::parse("3", kFormat), Money::fromWhole(10),
-                               Money::parse("2.5", kFormat)};
+    const std::array<Money, 3> in =
+        mode == 3 ? std::array<Money, 3>{Money::parse("2.5", kFormat), Money::parse("1.8", kFormat),
+                                         Money::fromWhole(100)}
+                  : std::array<Money, 3>{Money::parse("3", kFormat), Money::fromWhole(10),
+                                         Money::parse("2.5", kFormat)};
     for (auto _ : state)
-        benchmark::DoNotOptimize(quorvel::ComputeHedge(mode, single, five, five, in[0], in[1], in[2]));
-    state.SetLabel(std::string("mode ") + std::to_string(mode) + (single ? " single" : " separate"));
+        benchmark::DoNotOptimize(
+            quorvel::ComputeHedge(mode, single, five, five, in[0], in[1], in[2]));
+    state.SetLabel(std::string("mode ") + std::to_string(mode) +
+                   (single ? " single" : " separate"));
 }
 BENCHMARK(BM_ComputeHedge)->ArgsProduct({{1, 2, 3}, {1, 0}});
 

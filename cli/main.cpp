@@ -15,7 +15,8 @@ namespace {
 
 constexpr int kExitRefused = 2;
 
-constexpr const char* kHelp = R"(Usage: quorvel-calc MODE IN1 IN2 IN3 [--separate] [--back-rate R] [--lay-rate R]
+constexpr const char* kHelp =
+    R"(Usage: quorvel-calc MODE IN1 IN2 IN3 [--separate] [--back-rate R] [--lay-rate R]
        quorvel-calc --batch < bets.tsv
 
 Works out the stake of the opposite bet that makes a bet's result the same whichever way the

@@ -23,13 +23,15 @@ HedgeMode readMode(const std::string& text) {
     }};
     for (const auto& [name, mode] : kNames)
         if (text == name) return mode;
-    throw RefusedArgument{"mode: \"" + text +
-                          "\" is not a mode; accepted: bet-back, lay-back, total-funds (or 1, 2, 3)"};
+    throw RefusedArgument{
+        "mode: \"" + text +
+        "\" is not a mode; accepted: bet-back, lay-back, total-funds (or 1, 2, 3)"};
 }
 
 std::string lowered(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    std::transform(text.begin(), text.end(), text.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
     return text;
 }
 
@@ -41,8 +43,8 @@ Money readValue(const std::string& name, const std::string& text, FieldRole role
     } catch (const MoneyError&) {
         // refused below like any value out of range
     }
-    throw RefusedArgument{name + ": \"" + text + "\" is not accepted; accepted: " +
-                          std::string(acceptedRangeText(role))};
+    throw RefusedArgument{name + ": \"" + text +
+                          "\" is not accepted; accepted: " + std::string(acceptedRangeText(role))};
 }
 
 }  // namespace
@@ -55,10 +57,11 @@ std::string calculate(const CalculationRequest& request, const NumberFormat& for
     std::array<Money, 3> inputs;
     for (std::size_t i = 0; i < inputs.size(); ++i) {
         const FieldLayout& field = layout[static_cast<std::size_t>(fields.inputs[i])];
-        inputs[i] = readValue(lowered(plainCaption(field.caption)), request.inputs.at(i), field.role,
-                              format);
+        inputs[i] = readValue(lowered(plainCaption(field.caption)), request.inputs.at(i),
+                              field.role, format);
     }
-    const Money backRate = readValue("--back-rate", request.backRate, FieldRole::Commission, format);
+    const Money backRate =
+        readValue("--back-rate", request.backRate, FieldRole::Commission, format);
     const Money layRate = readValue("--lay-rate", request.layRate, FieldRole::Commission, format);
 
     const HedgeResults results =

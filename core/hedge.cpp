@@ -9,13 +9,21 @@ namespace {
 constexpr Money kOne = Money::fromWhole(1);
 
 // F(x): a floating intermediate brought back to money.
-Money F(double x) { return Money::fromDouble(x); }
+Money F(double x) {
+    return Money::fromDouble(x);
+}
 
 // a ÷ b for money operands: both to floating, then divided.
-double divide(Money a, Money b) { return floatingDivide(a.toDouble(), b.toDouble()); }
-double divide(double a, Money b) { return floatingDivide(a, b.toDouble()); }
+double divide(Money a, Money b) {
+    return floatingDivide(a.toDouble(), b.toDouble());
+}
+double divide(double a, Money b) {
+    return floatingDivide(a, b.toDouble());
+}
 
-bool above(Money value, double bound) { return value.compare(bound) > 0; }
+bool above(Money value, double bound) {
+    return value.compare(bound) > 0;
+}
 
 struct Rates {
     Money cB;  // fraction of back winnings (the one rate in a single market)

@@ -25,7 +25,7 @@ struct FieldValue {
 
 // The ordered results of one calculation: four entries, or none for an unknown mode.
 class HedgeResults {
-public:
+  public:
     static constexpr std::size_t kCapacity = 4;
 
     void push(int field, Money value) { items_[size_++] = FieldValue{field, value}; }
@@ -36,7 +36,7 @@ public:
     const FieldValue* end() const noexcept { return items_.data() + size_; }
     const FieldValue& operator[](std::size_t i) const noexcept { return items_[i]; }
 
-private:
+  private:
     std::array<FieldValue, kCapacity> items_{};
     std::size_t size_ = 0;
 };
@@ -51,7 +51,9 @@ constexpr ModeFields modeFields(HedgeMode mode) noexcept {
     if (mode == kTotalFunds) return {{0, 2, 5}, {1, 3, 4, 6}};
     return {{0, 1, 2}, {3, 4, 5, 6}};
 }
-constexpr bool isKnownMode(std::int16_t mode) noexcept { return mode >= 1 && mode <= 3; }
+constexpr bool isKnownMode(std::int16_t mode) noexcept {
+    return mode >= 1 && mode <= 3;
+}
 
 // The stake of the opposite bet that evens the outcome, with liability, total staked and net
 // profit or loss after commission. Rates are per cent; inputs come in the mode's field order.

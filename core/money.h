@@ -19,7 +19,7 @@ namespace quorvel {
 // Every operation that cannot produce its exact (or correctly rounded) result throws MoneyError
 // and leaves its operands alone.
 class Money {
-public:
+  public:
     static constexpr std::int64_t kScale = 10000;
 
     // Zero.
@@ -31,7 +31,8 @@ public:
     // A whole number of units; throws an overflow failure when it does not fit.
     static constexpr Money fromWhole(std::int64_t units) {
         std::int64_t count = 0;
-        if (__builtin_mul_overflow(units, kScale, &count)) throw MoneyError(MoneyErrorKind::Overflow);
+        if (__builtin_mul_overflow(units, kScale, &count))
+            throw MoneyError(MoneyErrorKind::Overflow);
         return Money(count);
     }
 
@@ -46,8 +47,12 @@ public:
     // a number beyond the range.
     static Money parse(std::string_view text, const NumberFormat& format);
 
-    static constexpr Money max() noexcept { return Money(std::numeric_limits<std::int64_t>::max()); }
-    static constexpr Money min() noexcept { return Money(std::numeric_limits<std::int64_t>::min()); }
+    static constexpr Money max() noexcept {
+        return Money(std::numeric_limits<std::int64_t>::max());
+    }
+    static constexpr Money min() noexcept {
+        return Money(std::numeric_limits<std::int64_t>::min());
+    }
 
     constexpr std::int64_t count() const noexcept { return count_; }
     constexpr bool isZero() const noexcept { return count_ == 0; }
@@ -84,7 +89,7 @@ public:
     friend constexpr bool operator==(Money, Money) noexcept = default;
     friend constexpr std::strong_ordering operator<=>(Money, Money) noexcept = default;
 
-private:
+  private:
     constexpr explicit Money(std::int64_t count) noexcept : count_(count) {}
 
     std::int64_t count_ = 0;

@@ -8,12 +8,12 @@ namespace quorvel {
 enum class MoneyErrorKind { Parse, Overflow, Division };
 
 class MoneyError : public std::runtime_error {
-public:
+  public:
     explicit MoneyError(MoneyErrorKind kind);
 
     MoneyErrorKind kind() const noexcept { return kind_; }
 
-private:
+  private:
     MoneyErrorKind kind_;
 };
 

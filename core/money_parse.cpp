@@ -60,7 +60,9 @@ struct Digits {
     }
 };
 
-[[noreturn]] void fail(MoneyErrorKind kind) { throw MoneyError(kind); }
+[[noreturn]] void fail(MoneyErrorKind kind) {
+    throw MoneyError(kind);
+}
 
 Digits scanDigits(Scan& s, const NumberFormat& format) {
     Digits digits;
@@ -98,7 +100,7 @@ std::uint64_t scaledMagnitude(const Digits& d, std::int64_t exponent) {
     // Digits that land left of the ten-thousandths' point.
     const std::int64_t wholeDigits = pointPosition + 4;
     if (wholeDigits > 19) fail(MoneyErrorKind::Overflow);  // at least 10^19 ten-thousandths
-    if (wholeDigits < 0) return 0;                           // below half a ten-thousandth
+    if (wholeDigits < 0) return 0;                         // below half a ten-thousandth
 
     std::uint64_t magnitude = 0;
     for (std::int64_t i = 0; i < wholeDigits; ++i)

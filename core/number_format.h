@@ -8,7 +8,7 @@ namespace quorvel {
 // whoever knows the user's locale (Qt in the window, the C library in the command line) hands
 // them in, so tests can use any pair.
 class NumberFormat {
-public:
+  public:
     static constexpr std::size_t kMaxSeparatorBytes = 8;
 
     // Throws std::invalid_argument when the decimal separator is empty, either separator
@@ -22,7 +22,7 @@ public:
     const std::string& decimalSeparator() const noexcept { return decimal_; }
     const std::string& groupSeparator() const noexcept { return group_; }
 
-private:
+  private:
     std::string decimal_;
     std::string group_;
 };

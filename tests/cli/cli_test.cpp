@@ -1,12 +1,12 @@
 // Runs the built quorvel-calc as a script would, through the shell.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace {
@@ -31,15 +31,14 @@ std::string slurp(const std::filesystem::path& path) {
 }
 
 Outcome run(const std::vector<std::string>& args, const std::string& input = "",
-        const std::string& environment = "LC_ALL=C") {
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("quorvel-cli-test-" + std::to_string(::getpid()));
+            const std::string& environment = "LC_ALL=C") {
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("quorvel-cli-test-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     std::ofstream(dir / "in", std::ios::binary) << input;
     std::string command = environment + " " + quoted(QUORVEL_CALC);
     for (const auto& arg : args) command += " " + quoted(arg);
-    command += " <" + quoted(dir / "in") + " >" + quoted(dir / "out") + " 2>" +
-               quoted(dir / "err");
+    command += " <" + quoted(dir / "in") + " >" + quoted(dir / "out") + " 2>" + quoted(dir / "err");
     const int raw = std::system(command.c_str());
     Outcome result{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(dir / "out"), slurp(dir / "err")};
     std::filesystem::remove_all(dir);
@@ -71,19 +70,18 @@ TEST_P(OneCalculation, EndsWithTheNet) {
 
 INSTANTIATE_TEST_SUITE_P(
     QuorvelCalc, OneCalculation,
-    testing::Values(SingleCase{{"2", "3", "10", "2.5", "--separate"}, "Net P/L         1.24"},
-                    SingleCase{{"bet-back", "2.5", "10", "3"}, "Net P/L         1.58"},
-                    SingleCase{{"bet-back", "--separate", "2.5", "10", "3"}, "Net P/L         1.05"},
-                    SingleCase{{"total-funds", "2.5", "1.8", "100", "--separate"},
-                               "Net P/L        15.01"},
-                    SingleCase{{"lay-back", "3", "10", "2.5", "--separate", "--back-rate", "2"},
-                               "Net P/L         1.48"},
-                    SingleCase{{"lay-back", "3", "10", "2.5", "--separate", "--lay-rate=2"},
-                               "Net P/L         1.46"},
-                    SingleCase{{"lay-back", "2", "10", "2.5"}, "Net P/L        -2.00"},
-                    SingleCase{{"3", "2,5", "2", "100", "--decimal-separator", ",",
-                                "--group-separator", "."},
-                               "Net P/L         23,75"}));
+    testing::Values(
+        SingleCase{{"2", "3", "10", "2.5", "--separate"}, "Net P/L         1.24"},
+        SingleCase{{"bet-back", "2.5", "10", "3"}, "Net P/L         1.58"},
+        SingleCase{{"bet-back", "--separate", "2.5", "10", "3"}, "Net P/L         1.05"},
+        SingleCase{{"total-funds", "2.5", "1.8", "100", "--separate"}, "Net P/L        15.01"},
+        SingleCase{{"lay-back", "3", "10", "2.5", "--separate", "--back-rate", "2"},
+                   "Net P/L         1.48"},
+        SingleCase{{"lay-back", "3", "10", "2.5", "--separate", "--lay-rate=2"},
+                   "Net P/L         1.46"},
+        SingleCase{{"lay-back", "2", "10", "2.5"}, "Net P/L        -2.00"},
+        SingleCase{{"3", "2,5", "2", "100", "--decimal-separator", ",", "--group-separator", "."},
+                   "Net P/L         23,75"}));
 
 TEST(QuorvelCalc, TotalFundsListsBothStakes) {
     const Outcome r = run({"total-funds", "3", "2.5", "90"});
@@ -173,7 +171,8 @@ TEST(QuorvelCalc, BatchAnswersEveryLineAndGoesOnAfterABadOne) {
 }
 
 TEST(QuorvelCalc, BatchChecksNoRanges) {
-    const Outcome r = run({"--batch"}, "2\tsingle\t5\t5\t2\t0.5\t32\n2\tsingle\t50\t5\t3\t10\t2.5\n");
+    const Outcome r =
+        run({"--batch"}, "2\tsingle\t5\t5\t2\t0.5\t32\n2\tsingle\t50\t5\t3\t10\t2.5\n");
     EXPECT_EQ(r.out, "3=0.03;4=0.97;5=1.47;6=-0.47\n3=12.00;4=18.00;5=28.00;6=1.00\n");
 }
 

@@ -14,7 +14,9 @@ namespace {
 
 const NumberFormat kFormat = NumberFormat::pointComma();
 
-Money m(const char* text) { return Money::parse(text, kFormat); }
+Money m(const char* text) {
+    return Money::parse(text, kFormat);
+}
 
 // The results as the window would show them: "3 12.00, 4 18.00, ...".
 std::string shown(const HedgeResults& results) {
@@ -47,51 +49,160 @@ TEST_P(ComputeHedgeShows, TheExpectedFieldTexts) {
 
 INSTANTIATE_TEST_SUITE_P(
     WorkedExamplesAndEdges, ComputeHedgeShows,
-    testing::Values(
-        HedgeCase{"LayBackSingle", 2, true, "5", "5", {"3", "10", "2.5"},
-                  "3 12.00, 4 18.00, 5 28.00, 6 1.90"},
-        HedgeCase{"LayBackSeparate", 2, false, "5", "5", {"3", "10", "2.5"},
-                  "3 11.84, 4 17.76, 5 27.76, 6 1.24"},
-        HedgeCase{"BetBackSingle", 1, true, "5", "5", {"2.5", "10", "3"},
-                  "3 8.33, 4 15.00, 5 23.33, 6 1.58"},
-        HedgeCase{"BetBackSeparate", 1, false, "5", "5", {"2.5", "10", "3"},
-                  "3 8.45, 4 15.00, 5 23.45, 6 1.05"},
-        HedgeCase{"TotalFundsSingleLayAbove2", 3, true, "5", "5", {"3", "2.5", "90"},
-                  "1 50.00, 3 60.00, 4 90.00, 6 9.50"},
-        HedgeCase{"TotalFundsSingleLayNotAbove2", 3, true, "5", "5", {"2.2", "1.8", "100"},
-                  "1 100.00, 3 122.22, 4 97.78, 6 21.11"},
-        HedgeCase{"TotalFundsSeparate", 3, false, "5", "5", {"2.5", "1.8", "100"},
-                  "1 47.43, 3 65.72, 4 52.57, 6 15.01"},
-        HedgeCase{"BetBackNoBackPriceYet", 1, true, "5", "5", {"2.5", "10", "0"},
-                  "3 0.00, 4 15.00, 5 0.00, 6 0.00"},
-        HedgeCase{"BetBackNoLayPrice", 1, false, "5", "5", {"0", "10", "3"},
-                  "3 0.00, 4 0.00, 5 0.00, 6 0.00"},
-        HedgeCase{"BetBackNoLayStake", 1, true, "5", "5", {"2.5", "0", "3"},
-                  "3 0.00, 4 0.00, 5 0.00, 6 0.00"},
-        HedgeCase{"LayBackNoLayPrice", 2, false, "5", "5", {"3", "10", "0"},
-                  "3 0.00, 4 0.00, 5 0.00, 6 0.00"},
-        HedgeCase{"TotalFundsNoFunds", 3, false, "5", "5", {"2.5", "1.8", "0"},
-                  "1 0.00, 3 0.00, 4 0.00, 6 0.00"},
-        HedgeCase{"TotalFundsLayExactly2", 3, true, "5", "5", {"2.5", "2", "100"},
-                  "1 100.00, 3 125.00, 4 125.00, 6 23.75"},
-        HedgeCase{"TotalFundsLayJustAbove2", 3, true, "5", "5", {"2.5", "2.01", "100"},
-                  "1 79.60, 3 99.01, 4 100.00, 6 18.44"},
-        HedgeCase{"NegativeNetKeepsItsCommission", 2, true, "5", "5", {"2", "10", "2.5"},
-                  "3 8.00, 4 12.00, 5 22.00, 6 -2.00"},
-        HedgeCase{"EqualPrices", 2, true, "5", "5", {"2.5", "10", "2.5"},
-                  "3 10.00, 4 15.00, 5 25.00, 6 0.00"},
-        HedgeCase{"BackRate2LayRate5", 2, false, "2", "5", {"3", "10", "2.5"},
-                  "3 12.08, 4 18.12, 5 28.12, 6 1.48"},
-        HedgeCase{"BackRate5LayRate2", 2, false, "5", "2", {"3", "10", "2.5"},
-                  "3 11.69, 4 17.54, 5 27.54, 6 1.46"},
-        HedgeCase{"ExactHalfFromFloating", 2, true, "5", "5", {"2", "0.5", "32"},
-                  "3 0.03, 4 0.97, 5 1.47, 6 -0.47"},
-        HedgeCase{"GroupedResults", 2, true, "5", "5", {"1000", "10000", "1.0001"},
-                  "3 9,999,000.10, 4 999.90, 5 10,999.90, 6 9,489,550.10"},
-        HedgeCase{"SingleMarketIgnoresTheLayRate", 2, true, "5", "0", {"3", "10", "2.5"},
-                  "3 12.00, 4 18.00, 5 28.00, 6 1.90"},
-        HedgeCase{"TotalFundsSingleAtPriceOne", 3, true, "5", "5", {"2.5", "1", "100"},
-                  "1 100.00, 3 250.00, 4 0.00, 6 142.50"}),
+    testing::Values(HedgeCase{"LayBackSingle",
+                              2,
+                              true,
+                              "5",
+                              "5",
+                              {"3", "10", "2.5"},
+                              "3 12.00, 4 18.00, 5 28.00, 6 1.90"},
+                    HedgeCase{"LayBackSeparate",
+                              2,
+                              false,
+                              "5",
+                              "5",
+                              {"3", "10", "2.5"},
+                              "3 11.84, 4 17.76, 5 27.76, 6 1.24"},
+                    HedgeCase{"BetBackSingle",
+                              1,
+                              true,
+                              "5",
+                              "5",
+                              {"2.5", "10", "3"},
+                              "3 8.33, 4 15.00, 5 23.33, 6 1.58"},
+                    HedgeCase{"BetBackSeparate",
+                              1,
+                              false,
+                              "5",
+                              "5",
+                              {"2.5", "10", "3"},
+                              "3 8.45, 4 15.00, 5 23.45, 6 1.05"},
+                    HedgeCase{"TotalFundsSingleLayAbove2",
+                              3,
+                              true,
+                              "5",
+                              "5",
+                              {"3", "2.5", "90"},
+                              "1 50.00, 3 60.00, 4 90.00, 6 9.50"},
+                    HedgeCase{"TotalFundsSingleLayNotAbove2",
+                              3,
+                              true,
+                              "5",
+                              "5",
+                              {"2.2", "1.8", "100"},
+                              "1 100.00, 3 122.22, 4 97.78, 6 21.11"},
+                    HedgeCase{"TotalFundsSeparate",
+                              3,
+                              false,
+                              "5",
+                              "5",
+                              {"2.5", "1.8", "100"},
+                              "1 47.43, 3 65.72, 4 52.57, 6 15.01"},
+                    HedgeCase{"BetBackNoBackPriceYet",
+                              1,
+                              true,
+                              "5",
+                              "5",
+                              {"2.5", "10", "0"},
+                              "3 0.00, 4 15.00, 5 0.00, 6 0.00"},
+                    HedgeCase{"BetBackNoLayPrice",
+                              1,
+                              false,
+                              "5",
+                              "5",
+                              {"0", "10", "3"},
+                              "3 0.00, 4 0.00, 5 0.00, 6 0.00"},
+                    HedgeCase{"BetBackNoLayStake",
+                              1,
+                              true,
+                              "5",
+                              "5",
+                              {"2.5", "0", "3"},
+                              "3 0.00, 4 0.00, 5 0.00, 6 0.00"},
+                    HedgeCase{"LayBackNoLayPrice",
+                              2,
+                              false,
+                              "5",
+                              "5",
+                              {"3", "10", "0"},
+                              "3 0.00, 4 0.00, 5 0.00, 6 0.00"},
+                    HedgeCase{"TotalFundsNoFunds",
+                              3,
+                              false,
+                              "5",
+                              "5",
+                              {"2.5", "1.8", "0"},
+                              "1 0.00, 3 0.00, 4 0.00, 6 0.00"},
+                    HedgeCase{"TotalFundsLayExactly2",
+                              3,
+                              true,
+                              "5",
+                              "5",
+                              {"2.5", "2", "100"},
+                              "1 100.00, 3 125.00, 4 125.00, 6 23.75"},
+                    HedgeCase{"TotalFundsLayJustAbove2",
+                              3,
+                              true,
+                              "5",
+                              "5",
+                              {"2.5", "2.01", "100"},
+                              "1 79.60, 3 99.01, 4 100.00, 6 18.44"},
+                    HedgeCase{"NegativeNetKeepsItsCommission",
+                              2,
+                              true,
+                              "5",
+                              "5",
+                              {"2", "10", "2.5"},
+                              "3 8.00, 4 12.00, 5 22.00, 6 -2.00"},
+                    HedgeCase{"EqualPrices",
+                              2,
+                              true,
+                              "5",
+                              "5",
+                              {"2.5", "10", "2.5"},
+                              "3 10.00, 4 15.00, 5 25.00, 6 0.00"},
+                    HedgeCase{"BackRate2LayRate5",
+                              2,
+                              false,
+                              "2",
+                              "5",
+                              {"3", "10", "2.5"},
+                              "3 12.08, 4 18.12, 5 28.12, 6 1.48"},
+                    HedgeCase{"BackRate5LayRate2",
+                              2,
+                              false,
+                              "5",
+                              "2",
+                              {"3", "10", "2.5"},
+                              "3 11.69, 4 17.54, 5 27.54, 6 1.46"},
+                    HedgeCase{"ExactHalfFromFloating",
+                              2,
+                              true,
+                              "5",
+                              "5",
+                              {"2", "0.5", "32"},
+                              "3 0.03, 4 0.97, 5 1.47, 6 -0.47"},
+                    HedgeCase{"GroupedResults",
+                              2,
+                              true,
+                              "5",
+                              "5",
+                              {"1000", "10000", "1.0001"},
+                              "3 9,999,000.10, 4 999.90, 5 10,999.90, 6 9,489,550.10"},
+                    HedgeCase{"SingleMarketIgnoresTheLayRate",
+                              2,
+                              true,
+                              "5",
+                              "0",
+                              {"3", "10", "2.5"},
+                              "3 12.00, 4 18.00, 5 28.00, 6 1.90"},
+                    HedgeCase{"TotalFundsSingleAtPriceOne",
+                              3,
+                              true,
+                              "5",
+                              "5",
+                              {"2.5", "1", "100"},
+                              "1 100.00, 3 250.00, 4 0.00, 6 142.50"}),
     [](const testing::TestParamInfo<HedgeCase>& param) { return std::string(param.param.name); });
 
 TEST(ComputeHedge, InnerValuesOfTheWorkedExamples) {
@@ -113,7 +224,8 @@ TEST(ComputeHedge, InnerValuesOfTheWorkedExamples) {
     // With no commission the two models differ only in the fourth decimal of the net.
     const Money zero;
     EXPECT_EQ(ComputeHedge(1, true, zero, zero, m("2.5"), m("10"), m("3"))[3].value.count(), 16667);
-    EXPECT_EQ(ComputeHedge(1, false, zero, zero, m("2.5"), m("10"), m("3"))[3].value.count(), 16666);
+    EXPECT_EQ(ComputeHedge(1, false, zero, zero, m("2.5"), m("10"), m("3"))[3].value.count(),
+              16666);
     // A four-decimal rate becomes a four-decimal fraction: 1.2345 % takes 0.0123.
     EXPECT_EQ(ComputeHedge(2, true, m("1.2345"), five, m("3"), m("10"), m("2.5"))[3].value,
               m("2") * (m("1") - m("0.0123")));
@@ -146,7 +258,7 @@ TEST(ComputeHedge, PassesOverflowFailuresOn) {
 // Properties the formulas secure, on random inputs the window accepts. The tolerances are the
 // rounding of the steps: each F() and each × is off by at most half a ten-thousandth.
 class HedgeProperties : public testing::Test {
-protected:
+  protected:
     std::mt19937_64 rng{20261207};
 
     Money price() {
@@ -169,15 +281,18 @@ TEST_F(HedgeProperties, SeparateMarketsEvenTheTwoOutcomes) {
     for (int i = 0; i < 20000; ++i) {
         const std::int16_t mode = static_cast<std::int16_t>(1 + i % 3);
         const Money backRate = rate(), layRate = rate();
-        const Money a = price(), b = mode == 3 ? price() : amount(), c = mode == 3 ? amount() : price();
+        const Money a = price(), b = mode == 3 ? price() : amount(),
+                    c = mode == 3 ? amount() : price();
         const HedgeResults r = ComputeHedge(mode, false, backRate, layRate, a, b, c);
         const Money cB = Money::fromDouble(backRate.toDouble() / 100.0);
         const Money cL = Money::fromDouble(layRate.toDouble() / 100.0);
         Money backPrice, layPrice, backStake, layStake, liability;
         if (mode == 1) {
-            layPrice = a, backPrice = c, backStake = r[0].value, layStake = b, liability = r[1].value;
+            layPrice = a, backPrice = c, backStake = r[0].value, layStake = b,
+            liability = r[1].value;
         } else if (mode == 2) {
-            backPrice = a, layPrice = c, backStake = b, layStake = r[0].value, liability = r[1].value;
+            backPrice = a, layPrice = c, backStake = b, layStake = r[0].value,
+            liability = r[1].value;
         } else {
             backPrice = a, layPrice = b, backStake = r[0].value, layStake = r[1].value;
             liability = r[2].value;
@@ -189,8 +304,7 @@ TEST_F(HedgeProperties, SeparateMarketsEvenTheTwoOutcomes) {
         const double tolerance =
             0.0001 * (backStake + layStake + backPrice + layPrice).toDouble() + 0.001;
         ASSERT_NEAR(win, lose, tolerance) << "mode " << mode << " inputs " << a.display(kFormat)
-                                          << " " << b.display(kFormat) << " "
-                                          << c.display(kFormat);
+                                          << " " << b.display(kFormat) << " " << c.display(kFormat);
         if (mode == 3) {
             ASSERT_NEAR((backStake + liability).toDouble(), c.toDouble(), tolerance);
         }
@@ -200,7 +314,8 @@ TEST_F(HedgeProperties, SeparateMarketsEvenTheTwoOutcomes) {
 TEST_F(HedgeProperties, SingleMarketBalancesBackAndLayTurnover) {
     for (int i = 0; i < 20000; ++i) {
         const std::int16_t mode = static_cast<std::int16_t>(1 + i % 3);
-        const Money a = price(), b = mode == 3 ? price() : amount(), c = mode == 3 ? amount() : price();
+        const Money a = price(), b = mode == 3 ? price() : amount(),
+                    c = mode == 3 ? amount() : price();
         const HedgeResults r = ComputeHedge(mode, true, rate(), rate(), a, b, c);
         Money backPrice, layPrice, backStake, layStake;
         if (mode == 1) {
@@ -225,14 +340,14 @@ TEST_F(HedgeProperties, DisplayThenParseGivesTheValueRoundedToCents) {
         const Money value = Money::fromCount(i % 2 == 0 ? anyCount(rng) : smallCount(rng));
         const std::int64_t count = value.count();
         // Rounded to cents, half away from zero, in the unsigned domain to reach the extremes.
-        const std::uint64_t magnitude = count < 0 ? 0 - static_cast<std::uint64_t>(count)
-                                                  : static_cast<std::uint64_t>(count);
+        const std::uint64_t magnitude =
+            count < 0 ? 0 - static_cast<std::uint64_t>(count) : static_cast<std::uint64_t>(count);
         const std::uint64_t cents = magnitude / 100 + (magnitude % 100 >= 50 ? 1 : 0);
         const std::uint64_t roundedMagnitude = cents * 100;
         for (const NumberFormat& format : formats) {
             const std::int64_t back = Money::parse(value.display(format), format).count();
-            const std::uint64_t backMagnitude = count < 0 ? 0 - static_cast<std::uint64_t>(back)
-                                                          : static_cast<std::uint64_t>(back);
+            const std::uint64_t backMagnitude =
+                count < 0 ? 0 - static_cast<std::uint64_t>(back) : static_cast<std::uint64_t>(back);
             ASSERT_EQ(backMagnitude, roundedMagnitude) << count;
         }
     }
@@ -253,25 +368,20 @@ TEST_P(RoleRange, IsExactOnTheCount) {
 
 INSTANTIATE_TEST_SUITE_P(
     FieldRoles, RoleRange,
-    testing::Values(RangeCase{FieldRole::Price, "0", true}, RangeCase{FieldRole::Price, "1", false},
-                    RangeCase{FieldRole::Price, "1.0001", false},
-                    RangeCase{FieldRole::Price, "1.0049", false},
-                    RangeCase{FieldRole::Price, "1.005", true},
-                    RangeCase{FieldRole::Price, "1.01", true},
-                    RangeCase{FieldRole::Price, "1000", true},
-                    RangeCase{FieldRole::Price, "1000.0001", false},
-                    RangeCase{FieldRole::Price, "-2", false},
-                    RangeCase{FieldRole::Amount, "0", true},
-                    RangeCase{FieldRole::Amount, "10000", true},
-                    RangeCase{FieldRole::Amount, "10000.0001", false},
-                    RangeCase{FieldRole::Amount, "-0.01", false},
-                    RangeCase{FieldRole::Commission, "0", true},
-                    RangeCase{FieldRole::Commission, "5", true},
-                    RangeCase{FieldRole::Commission, "4.5678", true},
-                    RangeCase{FieldRole::Commission, "5.0001", false},
-                    RangeCase{FieldRole::Commission, "-1", false},
-                    RangeCase{FieldRole::KeyResult, "1", false},
-                    RangeCase{FieldRole::OtherResult, "0", false}));
+    testing::Values(
+        RangeCase{FieldRole::Price, "0", true}, RangeCase{FieldRole::Price, "1", false},
+        RangeCase{FieldRole::Price, "1.0001", false}, RangeCase{FieldRole::Price, "1.0049", false},
+        RangeCase{FieldRole::Price, "1.005", true}, RangeCase{FieldRole::Price, "1.01", true},
+        RangeCase{FieldRole::Price, "1000", true}, RangeCase{FieldRole::Price, "1000.0001", false},
+        RangeCase{FieldRole::Price, "-2", false}, RangeCase{FieldRole::Amount, "0", true},
+        RangeCase{FieldRole::Amount, "10000", true},
+        RangeCase{FieldRole::Amount, "10000.0001", false},
+        RangeCase{FieldRole::Amount, "-0.01", false}, RangeCase{FieldRole::Commission, "0", true},
+        RangeCase{FieldRole::Commission, "5", true},
+        RangeCase{FieldRole::Commission, "4.5678", true},
+        RangeCase{FieldRole::Commission, "5.0001", false},
+        RangeCase{FieldRole::Commission, "-1", false}, RangeCase{FieldRole::KeyResult, "1", false},
+        RangeCase{FieldRole::OtherResult, "0", false}));
 
 }  // namespace
 }  // namespace quorvel

@@ -30,16 +30,15 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{"1,234.50", 12345000}, ParseCase{"1,5", 150000},
                     ParseCase{"-3", -30000}, ParseCase{"2.00015", 20002},
                     ParseCase{"2.00005", 20000}, ParseCase{"2.000050000000001", 20001},
-                    ParseCase{"1E2", 1000000}, ParseCase{"1e+2", 1000000},
-                    ParseCase{"12.", 120000}, ParseCase{".5", 5000}, ParseCase{"+.5", 5000},
-                    ParseCase{"0.00", 0}, ParseCase{"0", 0}, ParseCase{"-0", 0},
-                    ParseCase{"000123.4500", 1234500}, ParseCase{"0.05", 500},
-                    ParseCase{"10.05", 100500}, ParseCase{"1,2,3", 1230000},
+                    ParseCase{"1E2", 1000000}, ParseCase{"1e+2", 1000000}, ParseCase{"12.", 120000},
+                    ParseCase{".5", 5000}, ParseCase{"+.5", 5000}, ParseCase{"0.00", 0},
+                    ParseCase{"0", 0}, ParseCase{"-0", 0}, ParseCase{"000123.4500", 1234500},
+                    ParseCase{"0.05", 500}, ParseCase{"10.05", 100500}, ParseCase{"1,2,3", 1230000},
                     ParseCase{"1.00001", 10000}, ParseCase{"1000.00004", 10000000},
                     ParseCase{"0.00005", 0}, ParseCase{"0.00015", 2}, ParseCase{"0.000051", 1},
-                    ParseCase{"-0.00005", 0}, ParseCase{"-0.00015", -2},
-                    ParseCase{"25e-1", 25000}, ParseCase{"1e-999999999", 0},
-                    ParseCase{"0e999999999", 0}, ParseCase{"0.5e-4", 0}, ParseCase{"1.5e-4", 2},
+                    ParseCase{"-0.00005", 0}, ParseCase{"-0.00015", -2}, ParseCase{"25e-1", 25000},
+                    ParseCase{"1e-999999999", 0}, ParseCase{"0e999999999", 0},
+                    ParseCase{"0.5e-4", 0}, ParseCase{"1.5e-4", 2},
                     ParseCase{"922337203685477.5807", std::numeric_limits<std::int64_t>::max()},
                     ParseCase{"-922337203685477.5808", std::numeric_limits<std::int64_t>::min()},
                     ParseCase{"922,337,203,685,477.58", 9223372036854775800},
@@ -118,8 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
                     DisplayCase{94895500950, "9,489,550.10"}, DisplayCase{-40, "0.00"},
                     DisplayCase{-50, "-0.01"}, DisplayCase{9999950, "1,000.00"},
                     DisplayCase{1000000, "100.00"}, DisplayCase{10000000, "1,000.00"},
-                    DisplayCase{std::numeric_limits<std::int64_t>::max(),
-                                "922,337,203,685,477.58"},
+                    DisplayCase{std::numeric_limits<std::int64_t>::max(), "922,337,203,685,477.58"},
                     DisplayCase{std::numeric_limits<std::int64_t>::min(),
                                 "-922,337,203,685,477.58"}));
 
@@ -195,9 +193,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MoneyFromDouble, RefusesWhatHasNoCount) {
     // 922337203685477.625 * 10000 rounds to 2^63 exactly: one past the largest count.
-    for (double x : {1.0e20, -1.0e20, 922337203685477.625, std::numeric_limits<double>::infinity(),
-                     -std::numeric_limits<double>::infinity(),
-                     std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::max()}) {
+    for (double x :
+         {1.0e20, -1.0e20, 922337203685477.625, std::numeric_limits<double>::infinity(),
+          -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN(),
+          std::numeric_limits<double>::max()}) {
         try {
             Money::fromDouble(x);
             ADD_FAILURE() << "accepted " << x;

@@ -1,0 +1,87 @@
+// What every text field does: select on entry, Enter moves on, Escape restores, the pointer
+// tells read-only fields, and leaving checks the value against the field's role.
+#include <algorithm>
+
+#include "field_role.h"
+#include "frm_main.h"
+#include "keyboard.h"
+
+namespace {
+
+constexpr int kEnter = 13;
+constexpr int kEscape = 27;
+
+// Empty, or spaces only (other white space is not a blank here).
+bool isBlank(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c == u' '; });
+}
+
+}  // namespace
+
+void frmMain::txtFields_GotFocus(int Index) {
+    toolkit::TextBox& field = txtFields(Index);
+    if (field.locked()) return;
+    strSavedText = field.text();
+    field.setSelStart(0);
+    field.setSelLength(static_cast<int>(field.text().size()));
+}
+
+void frmMain::txtFields_KeyPress(int /*Index*/, int& KeyAscii) {
+    if (KeyAscii == kEnter) {
+        KeyAscii = 0;
+        toolkit::postTab();
+    }
+}
+
+void frmMain::txtFields_KeyUp(int Index, int KeyCode, int /*Shift*/) {
+    toolkit::TextBox& field = txtFields(Index);
+    if (KeyCode != kEscape || field.locked()) return;
+    field.setText(strSavedText);
+    field.setSelStart(0);
+    field.setSelLength(static_cast<int>(strSavedText.size()));
+}
+
+void frmMain::txtFields_MouseMove(int Index, int /*Button*/, int /*Shift*/, int /*X*/, int /*Y*/) {
+    toolkit::TextBox& field = txtFields(Index);
+    field.setMousePointer(field.locked() ? toolkit::MousePointer::Arrow
+                                         : toolkit::MousePointer::Default);
+}
+
+void frmMain::txtFields_Validate(int Index, bool& Cancel) {
+    toolkit::TextBox& field = txtFields(Index);
+    if (field.locked()) return;
+    if (isBlank(field.text())) field.setText("0");
+
+    quorvel::Money value;
+    bool refused = false;
+    try {
+        value = quorvel::Money::parse(field.text().toStdString(), format_);
+        const QString tag = field.tag();
+        if (tag == "0")
+            refused = !quorvel::isAccepted(quorvel::FieldRole::Price, value);
+        else if (tag == "2")
+            refused = !quorvel::isAccepted(quorvel::FieldRole::Commission, value);
+        else if (tag == "1")
+            refused = !quorvel::isAccepted(quorvel::FieldRole::Amount, value);
+    } catch (const quorvel::MoneyError&) {
+        refused = true;
+    }
+    if (refused) {
+        Cancel = true;
+        return;
+    }
+
+    field.setText(display(value));
+    if (field.tag() == "2") {
+        if (Index == 7 || chkSingleMarket().value() == 1)
+            curBackCommission = value;
+        else
+            curLayCommission = value;
+    }
+    try {
+        CalculateResults();
+    } catch (const quorvel::MoneyError&) {
+        // Not a refusal: the value stays accepted and the focus moves on; the results keep
+        // their texts.
+    }
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+#include "check_box.h"
+#include "control_array.h"
+#include "form.h"
+#include "frame.h"
+#include "label.h"
+#include "money.h"
+#include "tab_strip.h"
+#include "text_box.h"
+
+// The calculator window: a tab strip for the three modes, a row of seven calculator fields and
+// the commission panel. All state lives here for the life of the window.
+class frmMain : public toolkit::Form {
+  public:
+    // format: the separators numbers are read and shown with, the user's locale by default.
+    explicit frmMain(quorvel::NumberFormat format);
+    frmMain();
+
+    // The controls, loading the window on first use.
+    toolkit::TextBox& txtFields(int index);
+    toolkit::Label& lblFields(int index);
+    toolkit::CheckBox& chkSingleMarket();
+    toolkit::TabStrip& tabMain();
+    toolkit::Frame& fraFields();
+
+    // Window state, for those who look in (the tests).
+    std::int16_t mode() const { return intMode; }
+    quorvel::Money backCommission() const { return curBackCommission; }
+    quorvel::Money layCommission() const { return curLayCommission; }
+    const toolkit::Line& line1() const { return *Line1; }
+    const toolkit::Line& line2() const { return *Line2; }
+    const quorvel::NumberFormat& numberFormat() const { return format_; }
+
+  private:
+    // Layout and the fixed size.
+    void Form_Create() override;
+    void Form_Resize() override;
+    void fitScaleToFont();
+
+    // Start-up and modes.
+    void Form_Initialize();
+    void Form_Load() override;
+    void tabMain_Click();
+    void ConfigureField(int index, const QString& caption, int role, const QString& tooltip);
+
+    // Commission panel.
+    void chkSingleMarket_Click();
+
+    // Field editing.
+    void txtFields_GotFocus(int Index);
+    void txtFields_KeyPress(int Index, int& KeyAscii);
+    void txtFields_KeyUp(int Index, int KeyCode, int Shift);
+    void txtFields_MouseMove(int Index, int Button, int Shift, int X, int Y);
+    void txtFields_Validate(int Index, bool& Cancel);
+
+    void CalculateResults();
+
+    QString display(quorvel::Money value) const;
+
+    quorvel::NumberFormat format_;
+    toolkit::TextBoxEvents fieldEvents_;
+    toolkit::ControlArray<toolkit::TextBox> txtFields_;
+    toolkit::ControlArray<toolkit::Label> lblFields_;
+    toolkit::CheckBox* chkSingleMarket_ = nullptr;
+    toolkit::TabStrip* tabMain_ = nullptr;
+    toolkit::Frame* fraFields_ = nullptr;
+    toolkit::Line* Line1 = nullptr;
+    toolkit::Line* Line2 = nullptr;
+
+    std::int16_t intMode = 0;
+    quorvel::Money curBackCommission;
+    quorvel::Money curLayCommission;
+    QString strSavedText;
+};

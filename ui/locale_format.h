@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QLocale>
+
+#include "number_format.h"
+
+// The separators of a Qt locale, as the calculation core takes them.
+quorvel::NumberFormat numberFormatOf(const QLocale& locale);

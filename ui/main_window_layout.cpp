@@ -1,0 +1,189 @@
+// The window as it is created: every control, its place, its tab order and its design state;
+// and the rule that keeps the window at its fixed size.
+#include <QIcon>
+#include <QTabBar>
+#include <QWidget>
+
+#include "frm_main.h"
+#include "locale_format.h"
+#include "mode_layout.h"
+#include "scale_fit.h"
+
+using toolkit::SystemColour;
+
+namespace {
+
+constexpr int kOuterWidth = 6675;
+constexpr int kOuterHeight = 1845;
+constexpr int kClientWidth = 6555;
+constexpr int kClientHeight = 1440;
+
+struct Place {
+    int left, top, width, height;
+};
+
+// Labels and fields of the calculator row; label 0 stands 20 twips right of its field.
+constexpr Place kRowLabels[7] = {{120, 75, 850, 195},  {1000, 75, 850, 195}, {1900, 75, 850, 195},
+                                 {2800, 75, 850, 195}, {3700, 75, 850, 195}, {4600, 75, 850, 195},
+                                 {5500, 75, 850, 195}};
+constexpr Place kRowFields[7] = {
+    {100, 300, 850, 285},  {1000, 300, 850, 285}, {1900, 300, 850, 285}, {2800, 300, 850, 285},
+    {3700, 300, 850, 285}, {4600, 300, 850, 285}, {5500, 300, 850, 285}};
+
+}  // namespace
+
+frmMain::frmMain() : frmMain(numberFormatOf(QLocale())) {}
+
+toolkit::TextBox& frmMain::txtFields(int index) {
+    load();
+    return txtFields_(index);
+}
+
+toolkit::Label& frmMain::lblFields(int index) {
+    load();
+    return lblFields_(index);
+}
+
+toolkit::CheckBox& frmMain::chkSingleMarket() {
+    load();
+    return *chkSingleMarket_;
+}
+
+toolkit::TabStrip& frmMain::tabMain() {
+    load();
+    return *tabMain_;
+}
+
+toolkit::Frame& frmMain::fraFields() {
+    load();
+    return *fraFields_;
+}
+
+void frmMain::Form_Create() {
+    setCaption("Quorvel Single Selection - Version 0.9");
+    QIcon icon;
+    for (int size : {32, 64, 128, 256}) icon.addFile(QString(":/quorvel/icon-%1.png").arg(size));
+    setIcon(icon);
+    setBackColor(SystemColour::ButtonFace);
+    QWidget* form = window();
+
+    tabMain_ = &add<toolkit::TabStrip>(form);
+    tabMain_->setTwipGeometry(0, 0, 6550, 1440);
+    tabMain_->addTab("B&et Back", " bet back a previously layed bet on the same selection ");
+    tabMain_->addTab("L&ay Back", " lay back a previously placed bet on the same selection ");
+    tabMain_->addTab("Quorvel For &Total Funds",
+                     " back and lay one selection for a given total stake ");
+    tabMain_->click = [this] { tabMain_Click(); };
+
+    // In front of the tab strip, not on one of its pages: it stays whichever tab is chosen.
+    fraFields_ = &add<toolkit::Frame>(form);
+    fraFields_->setTwipGeometry(50, 330, 6450, 1000);
+    QWidget* frame = fraFields_->widget();
+    frame->raise();
+
+    fieldEvents_.gotFocus = [this](int i) { txtFields_GotFocus(i); };
+    fieldEvents_.keyPress = [this](int i, int& key) { txtFields_KeyPress(i, key); };
+    fieldEvents_.keyUp = [this](int i, int key, int shift) { txtFields_KeyUp(i, key, shift); };
+    fieldEvents_.mouseMove = [this](int i, int button, int shift, int x, int y) {
+        txtFields_MouseMove(i, button, shift, x, y);
+    };
+    fieldEvents_.validate = [this](int i, bool& cancel) { txtFields_Validate(i, cancel); };
+
+    for (int i = 0; i < 7; ++i) {
+        auto& label = add<toolkit::Label>(frame);
+        label.setTwipGeometry(kRowLabels[i].left, kRowLabels[i].top, kRowLabels[i].width,
+                              kRowLabels[i].height);
+        label.setCaption("Label1");
+        lblFields_.append(label);
+        auto& field = add<toolkit::TextBox>(frame, i, fieldEvents_);
+        field.setTwipGeometry(kRowFields[i].left, kRowFields[i].top, kRowFields[i].width,
+                              kRowFields[i].height);
+        field.setText("Text1");
+        txtFields_.append(field);
+        label.setBuddy(&field);
+    }
+
+    chkSingleMarket_ = &add<toolkit::CheckBox>(frame, "Single Betting &Market");
+    chkSingleMarket_->setTwipGeometry(120, 750, 1850, 195);
+    chkSingleMarket_->click = [this] { chkSingleMarket_Click(); };
+
+    auto& backLabel = add<toolkit::Label>(frame);
+    backLabel.setTwipGeometry(2340, 750, 2205, 195);
+    backLabel.setCaption("Current Commission (%)    Bac&k");
+    auto& backField = add<toolkit::TextBox>(frame, 7, fieldEvents_);
+    backField.setTwipGeometry(4600, 700, 650, 285);
+    backField.setText("Text1");
+    backField.setTag("2");
+    backField.setVisible(false);
+    auto& singleLabel = add<toolkit::Label>(frame);
+    singleLabel.setTwipGeometry(2730, 750, 2895, 195);
+    singleLabel.setCaption("Current &Rate Of Commission Charged (%)");
+    auto& layLabel = add<toolkit::Label>(frame);
+    layLabel.setTwipGeometry(5350, 750, 285, 195);
+    layLabel.setCaption("La&y");
+    auto& layField = add<toolkit::TextBox>(frame, 8, fieldEvents_);
+    layField.setTwipGeometry(5710, 700, 650, 285);
+    layField.setText("Text1");
+    layField.setTag("2");
+    // Labels never take the focus; each leads to the next control that can.
+    backLabel.setBuddy(&backField);
+    singleLabel.setBuddy(&layField);
+    layLabel.setBuddy(&layField);
+    lblFields_.append(backLabel);
+    txtFields_.append(backField);
+    lblFields_.append(singleLabel);
+    lblFields_.append(layLabel);
+    txtFields_.append(layField);
+
+    // The etched separator: dark row, light row directly under it.
+    Line1 = &fraFields_->addLine(75, 650, 6375, 650, SystemColour::DarkShadow3D);
+    Line2 = &fraFields_->addLine(75, 655, 6375, 655, SystemColour::Light3D);
+
+    // The one numbering of the tab order; labels and the frame never take the focus.
+    QWidget* order[] = {txtFields_(0).widget(), txtFields_(1).widget(),     txtFields_(2).widget(),
+                        txtFields_(3).widget(), txtFields_(4).widget(),     txtFields_(5).widget(),
+                        txtFields_(6).widget(), chkSingleMarket_->widget(), txtFields_(7).widget(),
+                        txtFields_(8).widget(), tabMain_->tabBar()};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+
+    fitScaleToFont();
+    form->resize(scale().px(kClientWidth), scale().px(kClientHeight));
+}
+
+void frmMain::fitScaleToFont() {
+    toolkit::ScaleFit fit;
+    auto room = [](const toolkit::Control& c) { return c.twipGeometry().size(); };
+    for (const auto& control : controls()) fit.need(control->contentSize(), room(*control));
+    // Captions the row labels take on in the modes, a nine-character value in each calculator
+    // field and the widest rate in the commission fields.
+    const QString widestValue = display(quorvel::Money::fromCount(999'999'900));
+    const QString widestRate = display(quorvel::Money::fromCount(999'900));
+    for (int i = 0; i < 9; ++i) {
+        txtFields_(i).setSampleText(i < 7 ? widestValue : widestRate);
+        fit.need(txtFields_(i).contentSize(), room(txtFields_(i)));
+    }
+    for (auto mode : {quorvel::kBetBack, quorvel::kLayBack, quorvel::kTotalFunds}) {
+        for (int i = 0; i < 7; ++i) {
+            const auto caption =
+                QString::fromUtf8(quorvel::modeLayout(mode)[std::size_t(i)].caption);
+            fit.need(lblFields_(i).contentSizeFor(caption), room(lblFields_(i)));
+        }
+    }
+    // The tabs stand above the frame.
+    fit.need(tabMain_->contentSize().height(), fraFields_->twipGeometry().top());
+    setScale(fit.scale());
+}
+
+void frmMain::Form_Resize() {
+    // Every step that fails is skipped: a maximized window refuses a new size and stays so.
+    if (windowState() == toolkit::kMinimized) return;
+    try {
+        setWidth(kOuterWidth);
+    } catch (const toolkit::RefusedChange&) {
+    }
+    try {
+        setHeight(kOuterHeight);
+    } catch (const toolkit::RefusedChange&) {
+    }
+}

@@ -1,0 +1,59 @@
+// From creation to the first usable state, and the re-configuration of the calculator fields
+// each time a tab is chosen.
+#include "frm_main.h"
+#include "mode_layout.h"
+
+using toolkit::SystemColour;
+
+frmMain::frmMain(quorvel::NumberFormat format) : format_(std::move(format)) {
+    Form_Initialize();
+}
+
+void frmMain::Form_Initialize() {
+    curBackCommission = quorvel::Money::fromWhole(5);
+    curLayCommission = quorvel::Money::fromWhole(5);
+    // Ticking needs the controls: the first use loads the window (Form_Load) before the tick
+    // takes effect and raises chkSingleMarket_Click.
+    chkSingleMarket().setValue(1);
+}
+
+void frmMain::Form_Load() {
+    Show();
+    tabMain_Click();
+}
+
+void frmMain::tabMain_Click() {
+    intMode = static_cast<std::int16_t>(tabMain().selectedItem());
+    if (quorvel::isKnownMode(intMode)) {
+        const quorvel::ModeLayout& layout = quorvel::modeLayout(quorvel::HedgeMode(intMode));
+        for (int i = 0; i < 7; ++i) {
+            const quorvel::FieldLayout& field = layout[std::size_t(i)];
+            ConfigureField(i, QString::fromUtf8(field.caption), static_cast<int>(field.role), "");
+        }
+    }
+    txtFields(0).setFocus();
+}
+
+void frmMain::ConfigureField(int index, const QString& caption, int role, const QString& tooltip) {
+    lblFields(index).setCaption(caption);
+    toolkit::TextBox& field = txtFields(index);
+    field.setFontBold(role == 3);
+    field.setTag(QString::number(role));
+    field.setText(display(quorvel::Money()));
+    field.setToolTipText(tooltip);
+    if (role == 0 || role == 1) {
+        field.setBackColor(SystemColour::InfoBackground);
+        field.setForeColor(SystemColour::InfoText);
+        field.setLocked(false);
+        field.setTabStop(true);
+    } else {
+        field.setBackColor(SystemColour::Window);
+        field.setForeColor(SystemColour::WindowText);
+        field.setLocked(true);
+        field.setTabStop(false);
+    }
+}
+
+QString frmMain::display(quorvel::Money value) const {
+    return QString::fromStdString(value.display(format_));
+}

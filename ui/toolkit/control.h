@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+namespace toolkit {
+
+class TwipScale;
+
+// What every control of a form shares: a Qt widget placed by a rectangle in twips, measured
+// against its container's client area.
+class Control {
+  public:
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    QWidget* widget() const { return widget_; }
+
+    void setTwipGeometry(int left, int top, int width, int height);
+    QRect twipGeometry() const { return twips_; }
+
+    // The pixels the control's content needs to show whole (its caption, a typical value).
+    // An empty size means the control has no such need.
+    virtual QSize contentSize() const { return {}; }
+    virtual void applyScale(const TwipScale& scale);
+
+    bool visible() const;
+    void setVisible(bool visible);
+
+  protected:
+    explicit Control(QWidget* widget) : widget_(widget) {}
+
+  private:
+    QWidget* widget_;
+    QRect twips_;
+};
+
+}  // namespace toolkit

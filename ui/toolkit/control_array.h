@@ -1,0 +1,19 @@
+#pragma once
+
+#include <vector>
+
+namespace toolkit {
+
+// Like controls under one name, told apart by index; one handler serves them all.
+template <typename T>
+class ControlArray {
+  public:
+    void append(T& control) { items_.push_back(&control); }
+    T& operator()(int index) const { return *items_.at(static_cast<std::size_t>(index)); }
+    int count() const { return static_cast<int>(items_.size()); }
+
+  private:
+    std::vector<T*> items_;
+};
+
+}  // namespace toolkit

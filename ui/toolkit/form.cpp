@@ -1,0 +1,131 @@
+#include "form.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QIcon>
+#include <QWidget>
+
+#include "focus_guard.h"
+#include "text_box.h"
+
+namespace toolkit {
+
+class Form::Window : public QWidget {
+  public:
+    explicit Window(Form& form) : QWidget(nullptr), form_(form) {}
+
+  protected:
+    bool event(QEvent* event) override {
+        const bool handled = QWidget::event(event);
+        switch (event->type()) {
+            case QEvent::Resize:
+            case QEvent::WindowStateChange:
+                form_.raiseResize();
+                break;
+            case QEvent::Move:
+                // A window manager may add its frame after the window is shown: the outer size
+                // changes without a resize of the client area.
+                if (frameGeometry().size() != lastOuter_) form_.raiseResize();
+                break;
+            default:
+                break;
+        }
+        return handled;
+    }
+
+  private:
+    friend class Form;
+    Form& form_;
+    QSize lastOuter_;
+};
+
+Form::Form() : window_(new Window(*this)), guard_(std::make_unique<FocusGuard>(*this)) {
+    window_->setAttribute(Qt::WA_DeleteOnClose, false);
+    qApp->installEventFilter(guard_.get());
+}
+
+Form::~Form() {
+    qApp->removeEventFilter(guard_.get());
+    controls_.clear();
+    delete window_;
+}
+
+void Form::load() {
+    if (loaded_) return;
+    loaded_ = true;
+    Form_Create();
+    Form_Load();
+}
+
+void Form::Show() {
+    load();
+    window_->show();
+}
+
+void Form::setCaption(const QString& caption) {
+    window_->setWindowTitle(caption);
+}
+void Form::setIcon(const QIcon& icon) {
+    window_->setWindowIcon(icon);
+}
+
+void Form::setBackColor(SystemColour colour) {
+    window_->setBackgroundRole(paletteRole(colour));
+    window_->setAutoFillBackground(true);
+}
+
+int Form::windowState() const {
+    const Qt::WindowStates state = window_->windowState();
+    if (state & Qt::WindowMinimized) return kMinimized;
+    if (state & (Qt::WindowMaximized | Qt::WindowFullScreen)) return kMaximized;
+    return kNormal;
+}
+
+int Form::width() const {
+    return scale_.twips(window_->frameGeometry().width());
+}
+int Form::height() const {
+    return scale_.twips(window_->frameGeometry().height());
+}
+
+void Form::setWidth(int twips) {
+    if (windowState() != kNormal) throw RefusedChange("the window's state fixes its size");
+    const int frame = window_->frameGeometry().width() - window_->width();
+    const int client = scale_.px(twips) - frame;
+    if (client != window_->width()) window_->resize(client, window_->height());
+}
+
+void Form::setHeight(int twips) {
+    if (windowState() != kNormal) throw RefusedChange("the window's state fixes its size");
+    const int frame = window_->frameGeometry().height() - window_->height();
+    const int client = scale_.px(twips) - frame;
+    if (client != window_->height()) window_->resize(window_->width(), client);
+}
+
+void Form::setScale(const TwipScale& scale) {
+    scale_ = scale;
+    for (const auto& control : controls_) control->applyScale(scale_);
+}
+
+Control* Form::controlOf(const QWidget* widget) const {
+    for (; widget != nullptr; widget = widget->parentWidget()) {
+        if (Control* control = byWidget_.value(widget)) return control;
+    }
+    return nullptr;
+}
+
+TextBox* Form::activeTextBox() const {
+    return dynamic_cast<TextBox*>(byWidget_.value(QApplication::focusWidget()));
+}
+
+void Form::registerControl(std::unique_ptr<Control> control) {
+    byWidget_.insert(control->widget(), control.get());
+    controls_.push_back(std::move(control));
+}
+
+void Form::raiseResize() {
+    static_cast<Window*>(window_)->lastOuter_ = window_->frameGeometry().size();
+    if (loaded_) Form_Resize();
+}
+
+}  // namespace toolkit
