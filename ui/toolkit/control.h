@@ -28,7 +28,7 @@ class Control {
     virtual void applyScale(const TwipScale& scale);
 
     bool visible() const;
-    void setVisible(bool visible);
+    virtual void setVisible(bool visible);
 
   protected:
     explicit Control(QWidget* widget) : widget_(widget) {}

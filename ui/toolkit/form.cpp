@@ -81,15 +81,9 @@ int Form::windowState() const {
     return kNormal;
 }
 
-int Form::width() const {
-    return scale_.twips(window_->frameGeometry().width());
-}
-int Form::height() const {
-    return scale_.twips(window_->frameGeometry().height());
-}
-
 void Form::setWidth(int twips) {
     if (windowState() != kNormal) throw RefusedChange("the window's state fixes its size");
+    setWidth_ = twips;
     const int frame = window_->frameGeometry().width() - window_->width();
     const int client = scale_.px(twips) - frame;
     if (client != window_->width()) window_->resize(client, window_->height());
@@ -97,6 +91,7 @@ void Form::setWidth(int twips) {
 
 void Form::setHeight(int twips) {
     if (windowState() != kNormal) throw RefusedChange("the window's state fixes its size");
+    setHeight_ = twips;
     const int frame = window_->frameGeometry().height() - window_->height();
     const int client = scale_.px(twips) - frame;
     if (client != window_->height()) window_->resize(window_->width(), client);

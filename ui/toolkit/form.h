@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QWidget>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -11,7 +12,6 @@
 #include "twips.h"
 
 class QIcon;
-class QWidget;
 
 namespace toolkit {
 
@@ -47,8 +47,8 @@ class Form {
     int windowState() const;
     // Outer size in twips, frame and title bar included. Setting fails with RefusedChange while
     // the window is maximized or minimized.
-    int width() const;
-    int height() const;
+    int width() const { return toTwips(window_->frameGeometry().width(), setWidth_); }
+    int height() const { return toTwips(window_->frameGeometry().height(), setHeight_); }
     void setWidth(int twips);
     void setHeight(int twips);
 
@@ -83,6 +83,10 @@ class Form {
     class Window;
 
     void registerControl(std::unique_ptr<Control> control);
+    // A size in twips reads back as it was set while it is still in place.
+    int toTwips(int pixels, int lastSet) const {
+        return scale_.px(lastSet) == pixels ? lastSet : scale_.twips(pixels);
+    }
     void raiseResize();
 
     QWidget* window_;
@@ -90,6 +94,8 @@ class Form {
     std::vector<std::unique_ptr<Control>> controls_;
     QHash<const QWidget*, Control*> byWidget_;
     TwipScale scale_;
+    int setWidth_ = 0;
+    int setHeight_ = 0;
     bool loaded_ = false;
 };
 

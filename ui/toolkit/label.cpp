@@ -2,7 +2,6 @@
 
 #include <QEvent>
 #include <QLabel>
-#include <functional>
 
 namespace toolkit {
 
@@ -15,29 +14,11 @@ QString plainText(const QString& caption) {
     return plain;
 }
 
-namespace {
-
-class CaptionLabel : public QLabel {
-  public:
-    using QLabel::QLabel;
-    std::function<void()> shown;
-
-  protected:
-    bool event(QEvent* event) override {
-        // A screen reader names a field after the label that stands before it now.
-        if (event->type() == QEvent::ShowToParent && shown) shown();
-        return QLabel::event(event);
-    }
-};
-
-}  // namespace
-
-Label::Label(QWidget* parent) : Control(new CaptionLabel(parent)) {
-    auto* label = static_cast<CaptionLabel*>(widget());
+Label::Label(QWidget* parent) : Control(new QLabel(parent)) {
+    auto* label = static_cast<QLabel*>(widget());
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setTextFormat(Qt::PlainText);
     label->setForegroundRole(QPalette::ButtonText);
-    label->shown = [this] { nameBuddy(); };
 }
 
 void Label::setCaption(const QString& caption) {
@@ -50,6 +31,11 @@ void Label::setBuddy(Control* buddy) {
     buddy_ = buddy;
     static_cast<QLabel*>(widget())->setBuddy(buddy != nullptr ? buddy->widget() : nullptr);
     if (visible()) nameBuddy();
+}
+
+void Label::setVisible(bool visible) {
+    Control::setVisible(visible);
+    if (visible) nameBuddy();
 }
 
 void Label::nameBuddy() const {

@@ -17,6 +17,8 @@ class Label : public Control {
     void setBuddy(Control* buddy);
     Control* buddy() const { return buddy_; }
 
+    // A label that shows names its buddy for screen readers.
+    void setVisible(bool visible) override;
     QSize contentSize() const override { return contentSizeFor(caption_); }
     // The room the caption would need, for captions the label will show later.
     QSize contentSizeFor(const QString& caption) const;

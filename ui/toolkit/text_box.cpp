@@ -85,6 +85,11 @@ class TextBox::Edit : public QLineEdit {
 
     void keyPressEvent(QKeyEvent* event) override {
         reselectAfterPress_ = false;
+        // Alt with a letter is an access key; where none answers, it types nothing either.
+        if ((event->modifiers() & Qt::AltModifier) && !event->text().isEmpty()) {
+            event->ignore();
+            return;
+        }
         int code = keyAscii(event);
         if (code >= 0 && events_.keyPress) {
             events_.keyPress(owner_.index(), code);

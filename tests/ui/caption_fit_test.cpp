@@ -1,0 +1,87 @@
+// Every caption, tab caption and a nine-character value show whole, at the default font and at
+// a larger one; the user's font is never changed to get there.
+#include <QCheckBox>
+#include <QLabel>
+#include <QStyle>
+
+#include "mode_layout.h"
+#include "window_driver.h"
+
+namespace {
+
+class CaptionFit : public WindowTest, public testing::WithParamInterface<double> {
+  protected:
+    void SetUp() override {
+        original = QApplication::font();
+        QFont font = original;
+        font.setPointSizeF(original.pointSizeF() * GetParam());
+        QApplication::setFont(font);
+        WindowTest::SetUp();
+    }
+    void TearDown() override {
+        form.reset();
+        QApplication::setFont(original);
+    }
+
+    void expectLabelFits(int index, const QString& caption) {
+        QWidget* label = form->lblFields(index).widget();
+        const QFontMetrics metrics(label->font());
+        EXPECT_LE(metrics.horizontalAdvance(toolkit::plainText(caption)), label->width())
+            << caption;
+        EXPECT_LE(metrics.height(), label->height()) << caption;
+    }
+
+    QFont original;
+};
+
+TEST_P(CaptionFit, EveryCaptionShowsWhole) {
+    EXPECT_EQ(form->window()->font().pointSizeF(), QApplication::font().pointSizeF());
+    for (auto mode : {quorvel::kBetBack, quorvel::kLayBack, quorvel::kTotalFunds})
+        for (int i = 0; i < 7; ++i)
+            expectLabelFits(i,
+                            QString::fromUtf8(quorvel::modeLayout(mode)[std::size_t(i)].caption));
+    for (int i = 7; i < 10; ++i) expectLabelFits(i, form->lblFields(i).caption());
+
+    QWidget* box = form->chkSingleMarket().widget();
+    const int indicator = box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box);
+    EXPECT_LE(indicator + box->fontMetrics().horizontalAdvance("Single Betting Market"),
+              box->width());
+    EXPECT_LE(box->fontMetrics().height(), box->height());
+
+    QTabBar* bar = form->tabMain().tabBar();
+    for (int i = 0; i < bar->count(); ++i)
+        EXPECT_LE(bar->fontMetrics().horizontalAdvance(toolkit::plainText(bar->tabText(i))),
+                  bar->tabRect(i).width())
+            << i;
+    EXPECT_LE(bar->tabRect(2).right(), form->tabMain().widget()->width());
+    // The tabs stand above the frame.
+    EXPECT_LE(bar->mapTo(form->window(), bar->tabRect(0).bottomLeft()).y(),
+              form->fraFields().widget()->y());
+}
+
+TEST_P(CaptionFit, ANineCharacterValueShowsWholeInEveryCalculatorField) {
+    for (int i = 0; i < 7; ++i) {
+        toolkit::TextBox& field = form->txtFields(i);
+        field.setFontBold(true);
+        QWidget* edit = field.widget();
+        const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+        const QFontMetrics metrics(edit->font());
+        EXPECT_LE(metrics.horizontalAdvance("99,999.99") + 2 * frame + 4, edit->width()) << i;
+        EXPECT_LE(metrics.height() + 2 * frame, edit->height()) << i;
+    }
+}
+
+TEST_P(CaptionFit, KeepsTheProportionsOfTheLayout) {
+    // One factor for the whole window: the outer size stays 6675 by 1845 twips.
+    const QSize outer = form->window()->frameGeometry().size();
+    EXPECT_NEAR(outer.width() / double(outer.height()), 6675.0 / 1845.0, 0.02);
+    EXPECT_GE(form->scale().factor(), 1.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fonts, CaptionFit, testing::Values(1.0, 1.5),
+                         [](const testing::TestParamInfo<double>& param) {
+                             return param.param == 1.0 ? std::string("DefaultFont")
+                                                       : std::string("LargerFont");
+                         });
+
+}  // namespace

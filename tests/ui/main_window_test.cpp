@@ -1,0 +1,209 @@
+// The window as created: title, icon, size rule, tab order, access keys, lines, fit of text.
+#include <QAccessible>
+#include <QCheckBox>
+#include <QHelpEvent>
+#include <QIcon>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+#include <QToolTip>
+
+#include "window_driver.h"
+
+namespace {
+
+using MainWindow = WindowTest;
+
+TEST_F(MainWindow, HasItsTitleAndIcon) {
+    EXPECT_EQ(form->window()->windowTitle(), "Quorvel Single Selection - Version 0.9");
+    EXPECT_FALSE(form->window()->windowIcon().isNull());
+    const QImage icon(":/quorvel/icon-32.png");
+    EXPECT_EQ(icon.size(), QSize(32, 32));
+    EXPECT_FALSE(icon.hasAlphaChannel());
+    EXPECT_EQ(icon.depth() >= 24, true);
+}
+
+TEST_F(MainWindow, KeepsItsFixedOuterSize) {
+    const QSize fixed(form->scale().px(6675), form->scale().px(1845));
+    EXPECT_EQ(form->window()->frameGeometry().size(), fixed);
+    EXPECT_EQ(form->width(), 6675);
+    EXPECT_EQ(form->height(), 1845);
+
+    // A drag of the border to any size is undone.
+    for (QSize dragged : {QSize(900, 500), QSize(200, 80), QSize(fixed.width(), 400)}) {
+        form->window()->resize(dragged);
+        QApplication::processEvents();
+        EXPECT_EQ(form->window()->frameGeometry().size(), fixed) << dragged.width();
+    }
+}
+
+TEST_F(MainWindow, MinimizedKeepsItsSizeAndMaximizedStaysMaximized) {
+    QWidget* window = form->window();
+    const QSize fixed = window->frameGeometry().size();
+    window->showMinimized();
+    QApplication::processEvents();
+    EXPECT_EQ(form->windowState(), toolkit::kMinimized);
+    EXPECT_EQ(window->frameGeometry().size(), fixed);
+    window->showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(window->frameGeometry().size(), fixed);
+
+    window->showMaximized();
+    QApplication::processEvents();
+    EXPECT_EQ(form->windowState(), toolkit::kMaximized);
+    EXPECT_NE(window->frameGeometry().size(), fixed);  // the controls sit in its top-left corner
+    window->showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(form->windowState(), toolkit::kNormal);
+    EXPECT_EQ(window->frameGeometry().size(), fixed);
+}
+
+TEST_F(MainWindow, TabVisitsEveryControlInTabIndexOrder) {
+    clickCheckBox();  // two rates: field 7 shows
+    for (int i = 0; i < 7; ++i) form->txtFields(i).setTabStop(true);
+    clickField(0);
+    const std::vector<QWidget*> expected = {
+        form->txtFields(1).widget(),      form->txtFields(2).widget(), form->txtFields(3).widget(),
+        form->txtFields(4).widget(),      form->txtFields(5).widget(), form->txtFields(6).widget(),
+        form->chkSingleMarket().widget(), form->txtFields(7).widget(), form->txtFields(8).widget(),
+        form->tabMain().tabBar(),         form->txtFields(0).widget()};
+    for (QWidget* next : expected) {
+        tab();
+        EXPECT_EQ(QApplication::focusWidget(), next) << next->metaObject()->className();
+    }
+}
+
+struct CycleCase {
+    int mode;
+    std::vector<int> fields;  // the editable fields in Tab order; -1 the check box, -2 the tabs
+};
+
+class TabCycle : public WindowTest, public testing::WithParamInterface<CycleCase> {};
+
+TEST_P(TabCycle, SkipsResultFieldsAndHiddenOnes) {
+    clickTab(GetParam().mode);
+    EXPECT_EQ(focusedField(), 0);
+    for (int expected : GetParam().fields) {
+        tab();
+        QWidget* focus = QApplication::focusWidget();
+        if (expected == -1)
+            EXPECT_EQ(focus, form->chkSingleMarket().widget());
+        else if (expected == -2)
+            EXPECT_EQ(focus, form->tabMain().tabBar());
+        else
+            EXPECT_EQ(focusedField(), expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, TabCycle,
+                         testing::Values(CycleCase{1, {1, 2, -1, 8, -2, 0}},
+                                         CycleCase{2, {1, 2, -1, 8, -2, 0}},
+                                         CycleCase{3, {2, 5, -1, 8, -2, 0}}));
+
+TEST_F(MainWindow, ShiftTabGoesBackwards) {
+    clickField(2);
+    backtab();
+    EXPECT_EQ(focusedField(), 1);
+    backtab();
+    EXPECT_EQ(focusedField(), 0);
+    backtab();
+    EXPECT_EQ(QApplication::focusWidget(), form->tabMain().tabBar());
+}
+
+TEST_F(MainWindow, AccessKeysLeadToTheirControls) {
+    alt('s');
+    EXPECT_EQ(focusedField(), 1);  // "Lay &Stake"
+    alt('b');
+    EXPECT_EQ(focusedField(), 2);  // "&Back Price"
+    alt('p');
+    EXPECT_EQ(focusedField(), 0);  // "Lay &Price"
+    alt('r');
+    EXPECT_EQ(focusedField(), 8);  // "Current &Rate Of Commission Charged (%)"
+    alt('k');                      // "Bac&k" is hidden with one rate
+    EXPECT_EQ(focusedField(), 8);
+
+    alt('m');  // the check box toggles on a short timer
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->chkSingleMarket().value() == 0; }, 2000));
+    EXPECT_EQ(QApplication::focusWidget(), form->chkSingleMarket().widget());
+    alt('k');
+    EXPECT_EQ(focusedField(), 7);
+    alt('y');
+    EXPECT_EQ(focusedField(), 8);  // "La&y"
+
+    alt('a');  // "L&ay Back": the letter a, not L
+    EXPECT_EQ(form->mode(), 2);
+    EXPECT_EQ(focusedField(), 0);
+    alt('t');
+    EXPECT_EQ(form->mode(), 3);
+    alt('f');
+    EXPECT_EQ(focusedField(), 5);  // "Total &Funds"
+    alt('e');
+    EXPECT_EQ(form->mode(), 1);
+}
+
+TEST_F(MainWindow, TabsCarryTheirCaptionsAndTooltipsWithTheirBlanks) {
+    toolkit::TabStrip& tabs = form->tabMain();
+    ASSERT_EQ(tabs.tabCount(), 3);
+    EXPECT_EQ(tabs.tabCaption(1), "B&et Back");
+    EXPECT_EQ(tabs.tabCaption(2), "L&ay Back");
+    EXPECT_EQ(tabs.tabCaption(3), "Quorvel For &Total Funds");
+    EXPECT_EQ(tabs.tabToolTip(1), " bet back a previously layed bet on the same selection ");
+    EXPECT_EQ(tabs.tabToolTip(3), " back and lay one selection for a given total stake ");
+
+    // Resting the pointer on the second tab shows its tooltip, blank first.
+    QTabBar* bar = tabs.tabBar();
+    const QPoint at = bar->tabRect(1).center();
+    QHelpEvent help(QEvent::ToolTip, at, bar->mapToGlobal(at));
+    QApplication::sendEvent(bar, &help);
+    EXPECT_EQ(QToolTip::text(), " lay back a previously placed bet on the same selection ");
+    QToolTip::hideText();
+}
+
+TEST_F(MainWindow, DrawsOneEtchedLineOnNeighbouringRows) {
+    toolkit::Frame& frame = form->fraFields();
+    const int dark = frame.lineRow(form->line1());
+    EXPECT_EQ(frame.lineRow(form->line2()), dark + 1);
+    EXPECT_EQ(toolkit::TwipScale(1.0).lineRow(650), 43);
+    EXPECT_EQ(toolkit::TwipScale(1.0).lineRow(655), 44);
+    for (double factor : {1.0, 1.25, 1.4, 1.5, 2.0, 2.7})
+        EXPECT_EQ(toolkit::TwipScale(factor).lineRow(655),
+                  toolkit::TwipScale(factor).lineRow(650) + 1)
+            << factor;
+
+    const QImage pixels = frame.widget()->grab().toImage();
+    const int x = frame.widget()->width() / 2;
+    const QRgb shadow = toolkit::resolve(toolkit::SystemColour::DarkShadow3D).rgb();
+    const QRgb light = toolkit::resolve(toolkit::SystemColour::Light3D).rgb();
+    EXPECT_EQ(pixels.pixel(x, dark - 1), toolkit::resolve(toolkit::SystemColour::ButtonFace).rgb());
+    EXPECT_EQ(pixels.pixel(x, dark), shadow);
+    EXPECT_EQ(pixels.pixel(x, dark + 1), light);
+    EXPECT_EQ(pixels.pixel(x, dark + 2), toolkit::resolve(toolkit::SystemColour::ButtonFace).rgb());
+}
+
+QString accessible(QObject* object, QAccessible::Text what) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+    return face != nullptr ? face->text(what) : QString();
+}
+
+TEST_F(MainWindow, NamesEachFieldForScreenReaders) {
+    EXPECT_EQ(accessible(form->txtFields(0).widget(), QAccessible::Name), "Lay Price");
+    EXPECT_EQ(accessible(form->txtFields(0).widget(), QAccessible::Value), "0.00");
+    EXPECT_EQ(accessible(form->txtFields(3).widget(), QAccessible::Name), "Back Stake");
+    EXPECT_EQ(accessible(form->txtFields(8).widget(), QAccessible::Name),
+              "Current Rate Of Commission Charged (%)");
+    EXPECT_EQ(accessible(form->chkSingleMarket().widget(), QAccessible::Name),
+              "Single Betting Market");
+    clickTab(3);
+    EXPECT_EQ(accessible(form->txtFields(5).widget(), QAccessible::Name), "Total Funds");
+    clickCheckBox();
+    EXPECT_EQ(accessible(form->txtFields(8).widget(), QAccessible::Name), "Lay");
+    EXPECT_EQ(accessible(form->txtFields(7).widget(), QAccessible::Name),
+              "Current Commission (%) Back");
+    QAccessibleInterface* tabs = QAccessible::queryAccessibleInterface(form->tabMain().tabBar());
+    ASSERT_NE(tabs, nullptr);
+    ASSERT_GE(tabs->childCount(), 3);
+    EXPECT_EQ(tabs->child(1)->text(QAccessible::Name), "Lay Back");
+}
+
+}  // namespace

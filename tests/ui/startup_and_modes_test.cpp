@@ -1,0 +1,130 @@
+// Start-up state, and what choosing a tab does to the calculator fields.
+#include <QLineEdit>
+#include <QPalette>
+
+#include "mode_layout.h"
+#include "window_driver.h"
+
+namespace {
+
+using toolkit::SystemColour;
+using StartUp = WindowTest;
+
+TEST_F(StartUp, EndsInModeOneWithOneRateAndTheFocusInFieldZero) {
+    EXPECT_EQ(form->mode(), 1);
+    const char* captions[7] = {"Lay &Price",    "Lay &Stake",  "&Back Price", "Back Stake",
+                               "Lay Liability", "Total Stake", "Net P/L"};
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(form->lblFields(i).caption(), captions[i]);
+        EXPECT_EQ(text(i), "0.00");
+    }
+    EXPECT_TRUE(form->txtFields(3).fontBold());
+    EXPECT_EQ(focusedField(), 0);
+    EXPECT_EQ(form->txtFields(0).selStart(), 0);
+    EXPECT_EQ(form->txtFields(0).selLength(), 4);
+    EXPECT_EQ(form->chkSingleMarket().value(), 1);
+    EXPECT_FALSE(form->txtFields(7).visible());
+    EXPECT_FALSE(form->lblFields(7).visible());
+    EXPECT_TRUE(form->lblFields(8).visible());
+    EXPECT_FALSE(form->lblFields(9).visible());
+    EXPECT_EQ(text(8), "5.00");
+    EXPECT_EQ(form->backCommission(), quorvel::Money::fromWhole(5));
+    EXPECT_EQ(form->layCommission(), quorvel::Money::fromWhole(5));
+}
+
+TEST_F(StartUp, LeavesNoDesignTextBehind) {
+    for (int i = 0; i < 10; ++i) EXPECT_NE(form->lblFields(i).caption(), "Label1") << i;
+    for (int i = 0; i < 9; ++i) {
+        EXPECT_TRUE(!form->txtFields(i).visible() || text(i) != "Text1") << i;
+    }
+}
+
+TEST_F(StartUp, EscapeRightAwayRestoresTheZeroSavedOnEntry) {
+    type("7");
+    escape();
+    EXPECT_EQ(text(0), "0.00");
+}
+
+struct RoleStyle {
+    bool bold;
+    SystemColour back, fore;
+    bool locked, tabStop;
+};
+
+RoleStyle styleOf(quorvel::FieldRole role) {
+    switch (role) {
+        case quorvel::FieldRole::Price:
+        case quorvel::FieldRole::Amount:
+            return {false, SystemColour::InfoBackground, SystemColour::InfoText, false, true};
+        case quorvel::FieldRole::KeyResult:
+            return {true, SystemColour::Window, SystemColour::WindowText, true, false};
+        default:
+            return {false, SystemColour::Window, SystemColour::WindowText, true, false};
+    }
+}
+
+class ChoosingATab : public WindowTest, public testing::WithParamInterface<int> {};
+
+TEST_P(ChoosingATab, ConfiguresEveryFieldByItsRole) {
+    clickTab(GetParam());
+    EXPECT_EQ(form->mode(), GetParam());
+    const auto& layout = quorvel::modeLayout(quorvel::HedgeMode(GetParam()));
+    for (int i = 0; i < 7; ++i) {
+        const auto& field = layout[std::size_t(i)];
+        toolkit::TextBox& box = form->txtFields(i);
+        const RoleStyle style = styleOf(field.role);
+        EXPECT_EQ(form->lblFields(i).caption(), QString::fromUtf8(field.caption));
+        EXPECT_EQ(box.tag(), QString::number(static_cast<int>(field.role))) << i;
+        EXPECT_EQ(box.fontBold(), style.bold) << i;
+        EXPECT_EQ(box.locked(), style.locked) << i;
+        EXPECT_EQ(box.tabStop(), style.tabStop) << i;
+        EXPECT_EQ(box.toolTipText(), "") << i;
+        const QPalette palette = box.widget()->palette();
+        EXPECT_EQ(palette.color(QPalette::Base), toolkit::resolve(style.back)) << i;
+        EXPECT_EQ(palette.color(QPalette::Text), toolkit::resolve(style.fore)) << i;
+    }
+    EXPECT_EQ(form->txtFields(7).tag(), "2");
+    EXPECT_EQ(form->txtFields(8).tag(), "2");
+}
+
+TEST_P(ChoosingATab, ClearsEverythingAndRecomputesNothing) {
+    // A calculation on screen, then a tab: inputs and results are all gone.
+    clickTab(2);
+    setField(0, "3");
+    setField(1, "10");
+    setField(2, "2.5");
+    ASSERT_EQ(results(), "12.00, 18.00, 28.00, 1.90");
+    clickCheckBox();
+    setField(7, "4");
+    clickTab(GetParam());
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(text(i), "0.00") << i;
+    EXPECT_EQ(focusedField(), 0);
+    EXPECT_EQ(form->txtFields(0).selLength(), 4);
+    // The commission panel and both rates are left alone.
+    EXPECT_EQ(form->chkSingleMarket().value(), 0);
+    EXPECT_EQ(text(7), "4.00");
+    EXPECT_EQ(text(8), "5.00");
+    EXPECT_EQ(form->backCommission(), quorvel::Money::fromWhole(4));
+    EXPECT_EQ(form->layCommission(), quorvel::Money::fromWhole(5));
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, ChoosingATab, testing::Values(1, 2, 3));
+
+TEST_F(StartUp, TheMouseWheelOverTheTabsChangesNothing) {
+    QTabBar* bar = form->tabMain().tabBar();
+    const QPoint at = bar->mapTo(form->window(), bar->tabRect(0).center());
+    QWheelEvent wheel(at, form->window()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(handle(), &wheel);
+    QApplication::processEvents();
+    EXPECT_EQ(form->mode(), 1);
+    EXPECT_EQ(form->tabMain().selectedItem(), 1);
+}
+
+TEST_F(StartUp, ReadsTheLocalesSeparators) {
+    open(quorvel::NumberFormat(",", "."));
+    EXPECT_EQ(text(0), "0,00");
+    EXPECT_EQ(text(8), "5,00");
+}
+
+}  // namespace

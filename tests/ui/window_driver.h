@@ -1,0 +1,96 @@
+#pragma once
+
+// Drives the calculator window as a user does: key presses and clicks go through the window's
+// QWindow, the route real input takes, so the application's focus guard sees them.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTabBar>
+#include <QTest>
+#include <QWindow>
+#include <memory>
+#include <ostream>
+
+#include "frm_main.h"
+
+// Readable failure messages for Qt strings.
+inline std::ostream& operator<<(std::ostream& out, const QString& text) {
+    return out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << text;
+}
+
+class WindowTest : public testing::Test {
+  protected:
+    void SetUp() override { open(quorvel::NumberFormat::pointComma()); }
+
+    void open(quorvel::NumberFormat format) {
+        form = std::make_unique<frmMain>(std::move(format));
+        form->window()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form->window()));
+        QApplication::processEvents();
+    }
+
+    QWindow* handle() const { return form->window()->windowHandle(); }
+
+    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(handle(), k, modifiers);
+        QApplication::processEvents();  // a posted Tab is handled now
+    }
+    void type(const QString& text) {
+        for (QChar c : text) QTest::keyClick(handle(), c.toLatin1());
+        QApplication::processEvents();
+    }
+    void enter() { key(Qt::Key_Return); }
+    void escape() { key(Qt::Key_Escape); }
+    void tab() { key(Qt::Key_Tab); }
+    void backtab() { key(Qt::Key_Backtab, Qt::ShiftModifier); }
+    // An access key: Alt and the letter.
+    void alt(char letter) {
+        QTest::keyClick(handle(), letter, Qt::AltModifier);
+        QApplication::processEvents();
+    }
+
+    // Types a value over the focused field and presses Enter.
+    void enterValue(const QString& text) {
+        selectAllInFocusedField();
+        type(text);
+        enter();
+    }
+    void selectAllInFocusedField() { key(Qt::Key_A, Qt::ControlModifier); }
+
+    void click(QWidget* widget, QPoint at = QPoint(-1, -1)) {
+        if (at == QPoint(-1, -1)) at = widget->rect().center();
+        QTest::mouseClick(handle(), Qt::LeftButton, Qt::NoModifier,
+                          widget->mapTo(form->window(), at));
+        QApplication::processEvents();
+    }
+    void clickField(int index) { click(form->txtFields(index).widget()); }
+    void clickTab(int index) {
+        QTabBar* bar = form->tabMain().tabBar();
+        click(bar, bar->tabRect(index - 1).center());
+    }
+    void clickCheckBox() { click(form->chkSingleMarket().widget()); }
+
+    // The index of the field with the focus, or -1.
+    int focusedField() {
+        for (int i = 0; i < 9; ++i)
+            if (form->txtFields(i).hasFocus()) return i;
+        return -1;
+    }
+    QString text(int index) { return form->txtFields(index).text(); }
+    // Fields 3 to 6 (modes 1, 2) or 1, 3, 4, 6 (mode 3) as "a, b, c, d".
+    QString results() {
+        const int fields[2][4] = {{3, 4, 5, 6}, {1, 3, 4, 6}};
+        const int* f = fields[form->mode() == 3 ? 1 : 0];
+        return text(f[0]) + ", " + text(f[1]) + ", " + text(f[2]) + ", " + text(f[3]);
+    }
+    // Focus into a field by clicking it, then replace its text and leave it with Enter.
+    void setField(int index, const QString& value) {
+        clickField(index);
+        enterValue(value);
+    }
+
+    std::unique_ptr<frmMain> form;
+};
