@@ -42,6 +42,11 @@ class WindowTest : public testing::Test {
         for (QChar c : text) QTest::keyClick(handle(), c.toLatin1());
         QApplication::processEvents();
     }
+    void moveMouseOver(QWidget* widget) {
+        QTest::mouseMove(handle(), QPoint(1, 1));  // a move to where it already is is no move
+        QTest::mouseMove(handle(), widget->mapTo(form->window(), widget->rect().center()));
+        QApplication::processEvents();
+    }
     void enter() { key(Qt::Key_Return); }
     void escape() { key(Qt::Key_Escape); }
     void tab() { key(Qt::Key_Tab); }
@@ -55,6 +60,7 @@ class WindowTest : public testing::Test {
     // Types a value over the focused field and presses Enter.
     void enterValue(const QString& text) {
         selectAllInFocusedField();
+        key(Qt::Key_Backspace);
         type(text);
         enter();
     }

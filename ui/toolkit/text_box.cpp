@@ -206,13 +206,17 @@ void TextBox::setSelLength(int length) {
 
 void TextBox::setMousePointer(MousePointer pointer) {
     pointer_ = pointer;
-    if (pointer == MousePointer::Arrow)
-        edit_->setCursor(Qt::ArrowCursor);
-    else
-        edit_->unsetCursor();
+    // A text box's own default is the text beam.
+    edit_->setCursor(pointer == MousePointer::Arrow ? Qt::ArrowCursor : Qt::IBeamCursor);
 }
 
 void TextBox::setFocus() {
+    // Moving the focus into a box runs its focus handling, also when it had the focus already
+    // (a tab click leaves the focus where it was).
+    if (edit_->hasFocus()) {
+        if (events_.gotFocus) events_.gotFocus(index_);
+        return;
+    }
     edit_->setFocus(Qt::OtherFocusReason);
 }
 bool TextBox::hasFocus() const {
