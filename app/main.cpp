@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     std::fputs(heldMessages.constData(), stderr);
     QApplication::setApplicationName("Quorvel");
     QApplication::setApplicationVersion(QStringLiteral("0.9.0"));
-    QApplication::setDesktopFileName("io.github.quorvel.Quorvel");
+    QApplication::setDesktopFileName("org.quorvel.Quorvel");
 
     frmMain window;
     return QApplication::exec();

@@ -62,7 +62,9 @@ toolkit::Frame& frmMain::fraFields() {
 void frmMain::Form_Create() {
     setCaption("Quorvel Single Selection - Version 0.9");
     QIcon icon;
-    for (int size : {32, 64, 128, 256}) icon.addFile(QString(":/quorvel/icon-%1.png").arg(size));
+    // Sizes given up front, so no image is decoded until one is drawn.
+    for (int size : {32, 64, 128, 256})
+        icon.addFile(QString(":/quorvel/icon-%1.png").arg(size), QSize(size, size));
     setIcon(icon);
     setBackColor(SystemColour::ButtonFace);
     QWidget* form = window();

@@ -16,6 +16,10 @@ struct Entry {
 
 class Leaving : public WindowTest, public testing::WithParamInterface<Entry> {};
 
+std::string entryName(const testing::TestParamInfo<Entry>& param) {
+    return "Field" + std::to_string(param.param.field) + "Case" + std::to_string(param.index);
+}
+
 TEST_P(Leaving, AcceptsOrRefusesByTheRole) {
     const Entry& e = GetParam();
     clickField(e.field);
@@ -40,17 +44,20 @@ INSTANTIATE_TEST_SUITE_P(
                     Entry{0, "1,000", "1,000.00"}, Entry{0, "1.00001", nullptr},
                     Entry{0, "1000.00004", "1,000.00"}, Entry{0, " 2.5 ", "2.50"},
                     Entry{0, "abc", nullptr}, Entry{0, "1.2.3", nullptr}, Entry{0, "1E20", nullptr},
-                    Entry{0, "25e-1", "2.50"}));
+                    Entry{0, "25e-1", "2.50"}),
+    entryName);
 
 INSTANTIATE_TEST_SUITE_P(Amounts, Leaving,
                          testing::Values(Entry{1, "0", "0.00"}, Entry{1, "10000", "10,000.00"},
                                          Entry{1, "10000.0001", nullptr},
-                                         Entry{1, "-0.01", nullptr}, Entry{1, "", "0.00"}));
+                                         Entry{1, "-0.01", nullptr}, Entry{1, "", "0.00"}),
+                         entryName);
 
 INSTANTIATE_TEST_SUITE_P(Rates, Leaving,
                          testing::Values(Entry{8, "0", "0.00"}, Entry{8, "5", "5.00"},
                                          Entry{8, "5.0001", nullptr}, Entry{8, "-1", nullptr},
-                                         Entry{8, "4.5678", "4.57"}, Entry{8, "  ", "0.00"}));
+                                         Entry{8, "4.5678", "4.57"}, Entry{8, "  ", "0.00"}),
+                         entryName);
 
 TEST_F(FieldEditing, EnterOnARefusedValueKeepsTheFocusEveryTime) {
     type("abc");

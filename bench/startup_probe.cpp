@@ -1,0 +1,48 @@
+// Starts a window and quits as soon as it is first painted: the calculator (with the focus in
+// field 0), or with --bare a plain Qt window, the yardstick. startup_bench runs both.
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+#include <cstring>
+
+#include "frm_main.h"
+
+namespace {
+
+class FirstPaint : public QObject {
+  public:
+    FirstPaint(QWidget* window, std::function<bool()> ready)
+        : window_(window), ready_(std::move(ready)) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == window_ && event->type() == QEvent::Paint && ready_())
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        return false;
+    }
+
+  private:
+    QWidget* window_;
+    std::function<bool()> ready_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const bool bare = argc > 1 && std::strcmp(argv[1], "--bare") == 0;
+    QApplication application(argc, argv);
+    if (bare) {
+        QWidget window;
+        window.setWindowTitle("bare");
+        window.resize(600, 160);
+        FirstPaint probe(&window, [] { return true; });
+        window.installEventFilter(&probe);
+        window.show();
+        return QApplication::exec();
+    }
+    frmMain form;
+    FirstPaint probe(form.window(), [&] { return form.txtFields(0).hasFocus(); });
+    form.window()->installEventFilter(&probe);
+    form.window()->update();
+    return QApplication::exec();
+}
