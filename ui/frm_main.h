@@ -16,6 +16,11 @@
 // the commission panel. All state lives here for the life of the window.
 class frmMain : public toolkit::Form {
   public:
+    // A control's rectangle in twips, inside its container.
+    struct Place {
+        int left, top, width, height;
+    };
+
     // format: the separators numbers are read and shown with, the user's locale by default.
     explicit frmMain(quorvel::NumberFormat format);
     frmMain();
@@ -40,6 +45,8 @@ class frmMain : public toolkit::Form {
     void Form_Create() override;
     void Form_Resize() override;
     void fitScaleToFont();
+    toolkit::Label& newLabel(Place place, const QString& caption);
+    toolkit::TextBox& newField(int index, Place place, const QString& tag);
 
     // Start-up and modes.
     void Form_Initialize();

@@ -18,15 +18,11 @@ constexpr int kOuterHeight = 1845;
 constexpr int kClientWidth = 6555;
 constexpr int kClientHeight = 1440;
 
-struct Place {
-    int left, top, width, height;
-};
-
 // Labels and fields of the calculator row; label 0 stands 20 twips right of its field.
-constexpr Place kRowLabels[7] = {{120, 75, 850, 195},  {1000, 75, 850, 195}, {1900, 75, 850, 195},
-                                 {2800, 75, 850, 195}, {3700, 75, 850, 195}, {4600, 75, 850, 195},
-                                 {5500, 75, 850, 195}};
-constexpr Place kRowFields[7] = {
+constexpr frmMain::Place kRowLabels[7] = {
+    {120, 75, 850, 195},  {1000, 75, 850, 195}, {1900, 75, 850, 195}, {2800, 75, 850, 195},
+    {3700, 75, 850, 195}, {4600, 75, 850, 195}, {5500, 75, 850, 195}};
+constexpr frmMain::Place kRowFields[7] = {
     {100, 300, 850, 285},  {1000, 300, 850, 285}, {1900, 300, 850, 285}, {2800, 300, 850, 285},
     {3700, 300, 850, 285}, {4600, 300, 850, 285}, {5500, 300, 850, 285}};
 
@@ -57,6 +53,25 @@ toolkit::TabStrip& frmMain::tabMain() {
 toolkit::Frame& frmMain::fraFields() {
     load();
     return *fraFields_;
+}
+
+// The next label of lblFields, in the frame.
+toolkit::Label& frmMain::newLabel(Place place, const QString& caption) {
+    auto& label = add<toolkit::Label>(fraFields_->widget());
+    label.setTwipGeometry(place.left, place.top, place.width, place.height);
+    label.setCaption(caption);
+    lblFields_.append(label);
+    return label;
+}
+
+// The next text box of txtFields, in the frame, with its design text and tag.
+toolkit::TextBox& frmMain::newField(int index, Place place, const QString& tag) {
+    auto& field = add<toolkit::TextBox>(fraFields_->widget(), index, fieldEvents_);
+    field.setTwipGeometry(place.left, place.top, place.width, place.height);
+    field.setText("Text1");
+    field.setTag(tag);
+    txtFields_.append(field);
+    return field;
 }
 
 void frmMain::Form_Create() {
@@ -91,51 +106,26 @@ void frmMain::Form_Create() {
     };
     fieldEvents_.validate = [this](int i, bool& cancel) { txtFields_Validate(i, cancel); };
 
+    // Labels never take the focus; each leads to the next control after it that can.
     for (int i = 0; i < 7; ++i) {
-        auto& label = add<toolkit::Label>(frame);
-        label.setTwipGeometry(kRowLabels[i].left, kRowLabels[i].top, kRowLabels[i].width,
-                              kRowLabels[i].height);
-        label.setCaption("Label1");
-        lblFields_.append(label);
-        auto& field = add<toolkit::TextBox>(frame, i, fieldEvents_);
-        field.setTwipGeometry(kRowFields[i].left, kRowFields[i].top, kRowFields[i].width,
-                              kRowFields[i].height);
-        field.setText("Text1");
-        txtFields_.append(field);
-        label.setBuddy(&field);
+        toolkit::Label& label = newLabel(kRowLabels[i], "Label1");
+        label.setBuddy(&newField(i, kRowFields[i], ""));
     }
 
     chkSingleMarket_ = &add<toolkit::CheckBox>(frame, "Single Betting &Market");
     chkSingleMarket_->setTwipGeometry(120, 750, 1850, 195);
     chkSingleMarket_->click = [this] { chkSingleMarket_Click(); };
 
-    auto& backLabel = add<toolkit::Label>(frame);
-    backLabel.setTwipGeometry(2340, 750, 2205, 195);
-    backLabel.setCaption("Current Commission (%)    Bac&k");
-    auto& backField = add<toolkit::TextBox>(frame, 7, fieldEvents_);
-    backField.setTwipGeometry(4600, 700, 650, 285);
-    backField.setText("Text1");
-    backField.setTag("2");
+    toolkit::Label& backLabel = newLabel({2340, 750, 2205, 195}, "Current Commission (%)    Bac&k");
+    toolkit::TextBox& backField = newField(7, {4600, 700, 650, 285}, "2");
     backField.setVisible(false);
-    auto& singleLabel = add<toolkit::Label>(frame);
-    singleLabel.setTwipGeometry(2730, 750, 2895, 195);
-    singleLabel.setCaption("Current &Rate Of Commission Charged (%)");
-    auto& layLabel = add<toolkit::Label>(frame);
-    layLabel.setTwipGeometry(5350, 750, 285, 195);
-    layLabel.setCaption("La&y");
-    auto& layField = add<toolkit::TextBox>(frame, 8, fieldEvents_);
-    layField.setTwipGeometry(5710, 700, 650, 285);
-    layField.setText("Text1");
-    layField.setTag("2");
-    // Labels never take the focus; each leads to the next control that can.
+    toolkit::Label& singleLabel =
+        newLabel({2730, 750, 2895, 195}, "Current &Rate Of Commission Charged (%)");
+    toolkit::Label& layLabel = newLabel({5350, 750, 285, 195}, "La&y");
+    toolkit::TextBox& layField = newField(8, {5710, 700, 650, 285}, "2");
     backLabel.setBuddy(&backField);
     singleLabel.setBuddy(&layField);
     layLabel.setBuddy(&layField);
-    lblFields_.append(backLabel);
-    txtFields_.append(backField);
-    lblFields_.append(singleLabel);
-    lblFields_.append(layLabel);
-    txtFields_.append(layField);
 
     // The etched separator: dark row, light row directly under it.
     Line1 = &fraFields_->addLine(75, 650, 6375, 650, SystemColour::DarkShadow3D);
