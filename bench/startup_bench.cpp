@@ -17,13 +17,13 @@ struct Sample {
     long peakKiB;
 };
 
-Sample runOnce(bool bare) {
+Sample runOnce(const char* option) {
     const auto start = std::chrono::steady_clock::now();
     const pid_t child = fork();
     if (child == 0) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
         if (std::freopen("/dev/null", "w", stderr) == nullptr) _exit(126);
-        const char* args[] = {STARTUP_PROBE, bare ? "--bare" : nullptr, nullptr};
+        const char* args[] = {STARTUP_PROBE, option, nullptr};
         execv(STARTUP_PROBE, const_cast<char* const*>(args));
         _exit(127);
     }
@@ -48,15 +48,18 @@ double median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 21;
-    std::vector<double> calcMs, bareMs, calcKiB, bareKiB;
-    runOnce(true);  // warm the file cache for both
-    runOnce(false);
+    std::vector<double> calcMs, bareMs, labelMs, calcKiB, bareKiB, labelKiB;
+    for (const char* option : {"--bare", "--label", static_cast<const char*>(nullptr)})
+        runOnce(option);  // warm the file cache for all three
     for (int i = 0; i < runs; ++i) {
-        const Sample b = runOnce(true);
-        const Sample c = runOnce(false);
+        const Sample b = runOnce("--bare");
+        const Sample l = runOnce("--label");
+        const Sample c = runOnce(nullptr);
         bareMs.push_back(b.milliseconds);
+        labelMs.push_back(l.milliseconds);
         calcMs.push_back(c.milliseconds);
         bareKiB.push_back(static_cast<double>(b.peakKiB));
+        labelKiB.push_back(static_cast<double>(l.peakKiB));
         calcKiB.push_back(static_cast<double>(c.peakKiB));
     }
     const double cm = median(calcMs), bm = median(bareMs);
@@ -67,5 +70,8 @@ int main(int argc, char** argv) {
         runs, cm, bm, cm / bm);
     std::printf("peak memory (median): calculator %.0f KiB, bare window %.0f KiB, ratio %.2f\n", ck,
                 bk, ck / bk);
+    const double lm = median(labelMs), lk = median(labelKiB);
+    std::printf("window with one label: %.1f ms (calculator ratio %.2f), %.0f KiB (ratio %.2f)\n",
+                lm, cm / lm, lk, ck / lk);
     return 0;
 }

@@ -1,7 +1,9 @@
 // Starts a window and quits as soon as it is first painted: the calculator (with the focus in
-// field 0), or with --bare a plain Qt window, the yardstick. startup_bench runs both.
+// field 0), or with --bare a plain Qt window, the yardstick, or with --label a plain window
+// showing one label. startup_bench runs them all.
 #include <QApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QTimer>
 #include <cstring>
 
@@ -30,9 +32,11 @@ class FirstPaint : public QObject {
 
 int main(int argc, char** argv) {
     const bool bare = argc > 1 && std::strcmp(argv[1], "--bare") == 0;
+    const bool label = argc > 1 && std::strcmp(argv[1], "--label") == 0;
     QApplication application(argc, argv);
-    if (bare) {
-        QWidget window;
+    if (bare || label) {
+        // A window that draws no text never starts the font system; one label does.
+        QLabel window(label ? "Quorvel" : "");
         window.setWindowTitle("bare");
         window.resize(600, 160);
         FirstPaint probe(&window, [] { return true; });

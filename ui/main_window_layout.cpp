@@ -151,10 +151,9 @@ void frmMain::fitScaleToFont() {
     // field and the widest rate in the commission fields.
     const QString widestValue = display(quorvel::Money::fromCount(999'999'900));
     const QString widestRate = display(quorvel::Money::fromCount(999'900));
-    for (int i = 0; i < 9; ++i) {
-        txtFields_(i).setSampleText(i < 7 ? widestValue : widestRate);
-        fit.need(txtFields_(i).contentSize(), room(txtFields_(i)));
-    }
+    for (int i = 0; i < 9; ++i) txtFields_(i).setSampleText(i < 7 ? widestValue : widestRate);
+    // The fields of a row share font, style and size: one of each row speaks for all.
+    for (int i : {0, 7}) fit.need(txtFields_(i).contentSize(), room(txtFields_(i)));
     for (auto mode : {quorvel::kBetBack, quorvel::kLayBack, quorvel::kTotalFunds}) {
         for (int i = 0; i < 7; ++i) {
             const auto caption =
