@@ -24,6 +24,7 @@ class frmMain : public toolkit::Form {
     // format: the separators numbers are read and shown with, the user's locale by default.
     explicit frmMain(quorvel::NumberFormat format);
     frmMain();
+    ~frmMain() override { unload(); }
 
     // The controls, loading the window on first use.
     toolkit::TextBox& txtFields(int index);

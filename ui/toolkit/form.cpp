@@ -44,10 +44,16 @@ Form::Form() : window_(new Window(*this)), guard_(std::make_unique<FocusGuard>(*
     qApp->installEventFilter(guard_.get());
 }
 
-Form::~Form() {
+Form::~Form() { unload(); }
+
+void Form::unload() {
+    if (window_ == nullptr) return;
     qApp->removeEventFilter(guard_.get());
-    controls_.clear();
+    // Widgets first: tearing them down may still raise events, which need the controls.
     delete window_;
+    window_ = nullptr;
+    controls_.clear();
+    byWidget_.clear();
 }
 
 void Form::load() {

@@ -64,6 +64,9 @@ class Form {
 
   protected:
     void load();
+    // Destroys the window and its controls. A derived form calls it from its destructor, while
+    // the handlers its controls may still raise are alive.
+    void unload();
     bool loaded() const { return loaded_; }
 
     template <typename C, typename... Args>
