@@ -34,6 +34,7 @@ int main(int argc, char** argv) {
     const char* inputs[3][3] = {{"2.5", "10", "3"}, {"3", "10", "2.5"}, {"2.5", "1.8", "100"}};
     for (int mode = 1; mode <= 3; ++mode) {
         form.tabMain().setSelectedItem(mode);
+        if (mode == 3) form.chkSingleMarket().setValue(0);  // show the two-rate layout too
         QApplication::processEvents();
         for (const char* text : inputs[mode - 1]) type(handle, text);
         const QString file = out.filePath(QString("quorvel-mode-%1.png").arg(mode));
