@@ -1,5 +1,6 @@
 #include "batch.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -14,15 +15,13 @@ constexpr std::size_t kColumns = 7;
 
 // Splits on tabs; false when the count is not exactly kColumns.
 bool splitColumns(std::string_view line, std::array<std::string_view, kColumns>& columns) {
-    std::size_t n = 0;
-    while (true) {
-        const std::size_t tab = line.find('\t');
-        if (n == kColumns) return false;
-        columns[n++] = line.substr(0, tab);
-        if (tab == std::string_view::npos) break;
-        line.remove_prefix(tab + 1);
+    if (std::count(line.begin(), line.end(), '\t') != kColumns - 1) return false;
+    for (std::string_view& column : columns) {
+        const std::size_t tab = std::min(line.find('\t'), line.size());
+        column = line.substr(0, tab);
+        line.remove_prefix(std::min(tab + 1, line.size()));
     }
-    return n == kColumns;
+    return true;
 }
 
 }  // namespace

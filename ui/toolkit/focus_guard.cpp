@@ -62,9 +62,8 @@ bool FocusGuard::onTabKey(QObject* receiver, QEvent* event) const {
     if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) return false;
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
     const auto* widget = qobject_cast<QWidget*>(receiver);
-    if (widget == nullptr || form_.controlOf(widget) != form_.activeTextBox() ||
-        form_.activeTextBox() == nullptr)
-        return false;
+    const TextBox* leaving = form_.activeTextBox();
+    if (widget == nullptr || leaving == nullptr || form_.controlOf(widget) != leaving) return false;
     return !mayLeaveFor(nullptr);
 }
 

@@ -44,7 +44,9 @@ Form::Form() : window_(new Window(*this)), guard_(std::make_unique<FocusGuard>(*
     qApp->installEventFilter(guard_.get());
 }
 
-Form::~Form() { unload(); }
+Form::~Form() {
+    unload();
+}
 
 void Form::unload() {
     if (window_ == nullptr) return;

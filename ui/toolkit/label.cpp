@@ -1,6 +1,5 @@
 #include "label.h"
 
-#include <QEvent>
 #include <QLabel>
 
 namespace toolkit {

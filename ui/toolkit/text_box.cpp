@@ -1,6 +1,5 @@
 #include "text_box.h"
 
-#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -32,9 +31,15 @@ int keyCode(const QKeyEvent* event) {
 
 // The character a key press types, or -1 for a key that types none.
 int keyAscii(const QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return 13;
-    if (event->key() == Qt::Key_Escape) return 27;
-    if (event->key() == Qt::Key_Backspace) return 8;
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+        case Qt::Key_Backspace:
+            return keyCode(event);  // control characters share their key's code
+        default:
+            break;
+    }
     const QString text = event->text();
     if (text.isEmpty() || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) return -1;
     return text.at(0).unicode();
