@@ -58,7 +58,8 @@ void answerBatchLine(std::string_view line, const NumberFormat& format, std::str
 bool runBatch(std::FILE* in, std::FILE* out, const NumberFormat& format) {
     constexpr std::size_t kChunk = 1 << 16;
     std::vector<char> buffer(kChunk);
-    std::string pending;  // an unfinished line carried from one chunk to the next
+    std::string pending;    // an unfinished line carried from one chunk to the next
+    bool overlong = false;  // the unfinished line passed kMaxLineBytes and is being skipped
     std::string answer;
     answer.reserve(kChunk * 2);
 
@@ -68,28 +69,46 @@ bool runBatch(std::FILE* in, std::FILE* out, const NumberFormat& format) {
         return ok;
     };
     auto answerLine = [&](std::string_view line) {
-        answerBatchLine(line, format, answer);
+        if (overlong)
+            answer += "error: input";
+        else
+            answerBatchLine(line, format, answer);
         answer += '\n';
+        overlong = false;
+    };
+    // Only the start of an overlong line is ever held, so memory stays flat whatever the input.
+    auto carry = [&](std::string_view piece) {
+        if (overlong) return;
+        if (pending.size() + piece.size() > kMaxLineBytes) {
+            overlong = true;
+            std::string().swap(pending);
+            return;
+        }
+        pending.append(piece);
     };
 
+    bool first = true;
     std::size_t got = 0;
     while ((got = std::fread(buffer.data(), 1, buffer.size(), in)) > 0) {
         std::string_view chunk(buffer.data(), got);
+        // Spreadsheets start their UTF-8 text with a byte-order mark.
+        if (first && chunk.starts_with("\xEF\xBB\xBF")) chunk.remove_prefix(3);
+        first = false;
         std::size_t newline = 0;
         while ((newline = chunk.find('\n')) != std::string_view::npos) {
-            if (pending.empty()) {
+            if (pending.empty() && !overlong) {
                 answerLine(chunk.substr(0, newline));
             } else {
-                pending.append(chunk.substr(0, newline));
+                carry(chunk.substr(0, newline));
                 answerLine(pending);
                 pending.clear();
             }
             chunk.remove_prefix(newline + 1);
         }
-        pending.append(chunk);
+        carry(chunk);
         if (answer.size() >= kChunk && !flush()) return false;
     }
-    if (!pending.empty()) answerLine(pending);
+    if (!pending.empty() || overlong) answerLine(pending);
     return flush() && std::ferror(in) == 0 && std::fflush(out) == 0;
 }
 

@@ -13,8 +13,11 @@ namespace quorvel::cli {
 // answer with nothing. The answer is appended to out, without a newline.
 void answerBatchLine(std::string_view line, const NumberFormat& format, std::string& out);
 
-// Answers every line of in, one output line per input line. Returns false on a read or write
-// error.
+// The longest line answered; a longer one gets "error: input" and is never held whole.
+constexpr std::size_t kMaxLineBytes = std::size_t{1} << 16;
+
+// Answers every line of in, one output line per input line; a UTF-8 byte-order mark at the
+// start is skipped. Returns false on a read or write error.
 bool runBatch(std::FILE* in, std::FILE* out, const NumberFormat& format);
 
 }  // namespace quorvel::cli

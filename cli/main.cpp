@@ -1,8 +1,11 @@
 // quorvel-calc: the hedge calculator's arithmetic for scripts and lists of bets.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "batch.h"
@@ -35,21 +38,30 @@ Options:
   --separate               back and lay stand in separate markets, each with its own rate
                            (default: one market, one rate taken once from a positive net)
   --back-rate R            commission on back winnings, or the one rate (default 5)
-  --lay-rate R             commission on lay winnings, with --separate (default 5)
+  --lay-rate R             commission on lay winnings; only with --separate (default 5)
   --batch                  read bets from standard input, one per line (see below)
-  --decimal-separator S    the decimal separator (default: the locale's)
-  --group-separator S      the digit-grouping separator (default: the locale's)
+  --decimal-separator S    the decimal separator, one character (default: the locale's)
+  --group-separator S      the digit-grouping separator, one character (default: the
+                           locale's); given alone, a separator that is the locale's other
+                           one takes its usual partner: a ',' decimal goes with a '.' group,
+                           and the reverse
   --help, --version
 
 Batch lines are tab-separated: mode (1 to 3), model (single or separate), back rate, lay
 rate, and the mode's three inputs. Each line gets one output line: the results as FIELD=TEXT
 pairs joined by ';' (fields 3,4,5,6 for modes 1 and 2: stake, liability, total, net; fields
 1,3,4,6 for mode 3: back stake, lay stake, liability, net), or "error: parse", "error:
-overflow", "error: division", or "error: input" for a malformed line. Empty lines and lines
-starting with '#' give empty lines. Batch checks no ranges: it computes what it is given.
+overflow", "error: division", or "error: input" for a malformed line or one longer than
+64 KiB. Empty lines and lines starting with '#' give empty lines; a UTF-8 byte-order mark
+at the start is skipped. Batch checks no ranges: it computes what it is given.
 
-Numbers are read and written with the locale's separators (LC_ALL, LC_NUMERIC, LANG); the C
-locale reads as '.' for decimals and ',' for grouping.
+Numbers are read and written with the separators of the locale that LC_ALL, LC_NUMERIC or
+LANG names, from the same locale data as the Quorvel window, so a locale need not be
+generated; the C locale reads '.' for decimals and ',' for grouping. Batch reads numbers as
+the window does: a grouping separator may stand anywhere between two digits of the integer
+part and is skipped ("1,5" reads as 15). A single calculation shows nothing back, so it
+refuses a number whose grouping does not split the integer part into threes ("2,5",
+"1,00"); "1,000" and "1,000.5" are read as written.
 
 Exit status: 0 on success, 2 for a refused value or a usage error, 1 otherwise.
 )";
@@ -59,14 +71,16 @@ int refuse(const std::string& message) {
     return kExitRefused;
 }
 
-quorvel::NumberFormat chooseFormat(const quorvel::cli::Options& options) {
-    const quorvel::NumberFormat locale = quorvel::cli::localeNumberFormat();
-    try {
-        return quorvel::NumberFormat(options.decimalSeparator.value_or(locale.decimalSeparator()),
-                                     options.groupSeparator.value_or(locale.groupSeparator()));
-    } catch (const std::invalid_argument& error) {
-        throw std::runtime_error(std::string("separators: ") + error.what());
-    }
+// Output that did not reach its destination (a full disk, a closed stream) is a failure, never
+// a success: status 1 with a message.
+int writeOutput(std::string_view text) {
+    errno = 0;
+    if (std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0)
+        return 0;
+    const int error = errno;
+    std::cerr << "quorvel-calc: could not write the output"
+              << (error != 0 ? std::string(": ") + std::strerror(error) : std::string()) << '\n';
+    return 1;
 }
 
 }  // namespace
@@ -75,17 +89,15 @@ int main(int argc, char** argv) {
     using namespace quorvel::cli;
     try {
         const Options options = parseOptions(std::vector<std::string>(argv + 1, argv + argc));
-        if (options.help) {
-            std::cout << kHelp;
-            return 0;
-        }
-        if (options.version) {
-            std::cout << "quorvel-calc 0.9.0\n";
-            return 0;
-        }
-        const quorvel::NumberFormat format = chooseFormat(options);
+        if (options.help) return writeOutput(kHelp);
+        if (options.version) return writeOutput("quorvel-calc 0.9.0\n");
+        const quorvel::NumberFormat format =
+            chooseNumberFormat(options.decimalSeparator, options.groupSeparator);
         if (options.batch) {
-            if (!options.positional.empty()) return refuse("--batch takes no other arguments");
+            if (!options.positional.empty() || options.separate || options.backRate ||
+                options.layRate)
+                return refuse(
+                    "--batch takes no other arguments; each line gives its model and rates");
             if (!runBatch(stdin, stdout, format)) {
                 std::cerr << "quorvel-calc: could not read or write\n";
                 return 1;
@@ -94,13 +106,15 @@ int main(int argc, char** argv) {
         }
         if (options.positional.size() != 4)
             return refuse("expected MODE and three inputs (see --help)");
+        if (options.layRate && !options.separate)
+            return refuse(
+                "--lay-rate goes with --separate; one market takes one rate, --back-rate");
         CalculationRequest request{options.positional[0],
                                    {options.positional.begin() + 1, options.positional.end()},
                                    options.separate,
                                    options.backRate.value_or("5"),
                                    options.layRate.value_or("5")};
-        std::cout << calculate(request, format);
-        return 0;
+        return writeOutput(calculate(request, format));
     } catch (const RefusedArgument& refused) {
         return refuse(refused.message);
     } catch (const quorvel::MoneyError& error) {

@@ -5,14 +5,23 @@
 
 namespace quorvel::cli {
 
+namespace {
+
+// "-5", "-.5" and "-,5" are (refused) numbers, not options; so is a lone "-".
+bool looksLikeNumber(const std::string& argument) {
+    if (argument.size() < 2) return true;
+    const char next = argument[1];
+    return (next >= '0' && next <= '9') || next == '.' || next == ',';
+}
+
+}  // namespace
+
 Options parseOptions(const std::vector<std::string>& arguments) {
     Options options;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        // A lone "-5" is a (refused) number, not an option.
-        if (optionsEnded || !argument.starts_with("-") || argument == "-" ||
-            (argument.size() > 1 && argument[1] != '-' && argument != "-h")) {
+        if (optionsEnded || !argument.starts_with("-") || looksLikeNumber(argument)) {
             options.positional.push_back(argument);
             continue;
         }

@@ -2,10 +2,12 @@
 
 #include <stdexcept>
 
+#include "number_locale.h"
+
 quorvel::NumberFormat numberFormatOf(const QLocale& locale) {
+    const toolkit::NumberSeparators separators = toolkit::numberSeparators(locale);
     try {
-        return quorvel::NumberFormat(locale.decimalPoint().toStdString(),
-                                     locale.groupSeparator().toStdString());
+        return quorvel::NumberFormat(separators.decimal, separators.group);
     } catch (const std::invalid_argument&) {
         return quorvel::NumberFormat::pointComma();  // separators numbers cannot be read with
     }

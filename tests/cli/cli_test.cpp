@@ -30,15 +30,19 @@ std::string slurp(const std::filesystem::path& path) {
     return text.str();
 }
 
+// program runs with environment and the arguments; its standard output goes to the file that
+// stdoutTo names, or is closed with "&-".
 Outcome run(const std::vector<std::string>& args, const std::string& input = "",
-            const std::string& environment = "LC_ALL=C") {
+            const std::string& environment = "LC_ALL=C", const std::string& stdoutTo = "",
+            const std::string& program = QUORVEL_CALC) {
     const auto dir =
         std::filesystem::temp_directory_path() / ("quorvel-cli-test-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     std::ofstream(dir / "in", std::ios::binary) << input;
-    std::string command = environment + " " + quoted(QUORVEL_CALC);
+    std::string command = environment + " " + quoted(program);
     for (const auto& arg : args) command += " " + quoted(arg);
-    command += " <" + quoted(dir / "in") + " >" + quoted(dir / "out") + " 2>" + quoted(dir / "err");
+    command += " <" + quoted(dir / "in") + " >" +
+               (stdoutTo.empty() ? quoted(dir / "out") : stdoutTo) + " 2>" + quoted(dir / "err");
     const int raw = std::system(command.c_str());
     Outcome result{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(dir / "out"), slurp(dir / "err")};
     std::filesystem::remove_all(dir);
@@ -58,12 +62,13 @@ TEST(QuorvelCalc, OneCalculationPrintsAlignedCaptionsAndValues) {
 struct SingleCase {
     std::vector<std::string> args;
     std::string lastLine;
+    std::string environment = "LC_ALL=C";
 };
 
 class OneCalculation : public testing::TestWithParam<SingleCase> {};
 
 TEST_P(OneCalculation, EndsWithTheNet) {
-    const Outcome r = run(GetParam().args);
+    const Outcome r = run(GetParam().args, "", GetParam().environment);
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(r.out.ends_with(GetParam().lastLine + "\n")) << r.out;
 }
@@ -81,7 +86,17 @@ INSTANTIATE_TEST_SUITE_P(
                    "Net P/L         1.46"},
         SingleCase{{"lay-back", "2", "10", "2.5"}, "Net P/L        -2.00"},
         SingleCase{{"3", "2,5", "2", "100", "--decimal-separator", ",", "--group-separator", "."},
-                   "Net P/L         23,75"}));
+                   "Net P/L         23,75"},
+        // One separator given: the locale's comma group gives way to a point.
+        SingleCase{{"3", "2,5", "2", "1.000", "--decimal-separator", ","},
+                   "Net P/L          237,50"},
+        SingleCase{{"lay-back", "3", "1,000.5", "2.5"}, "Net P/L          190.10"},
+        // A locale that is not generated, with a three-byte group separator: columns still
+        // line up by characters.
+        SingleCase{
+            {"lay-back", "3", "1000", "2,5"}, "Net P/L          190,00", "LC_ALL=es_ES.UTF-8"},
+        SingleCase{
+            {"lay-back", "3", "1000", "2.5"}, "Net P/L          190.00", "LC_ALL=de_CH.UTF-8"}));
 
 TEST(QuorvelCalc, TotalFundsListsBothStakes) {
     const Outcome r = run({"total-funds", "3", "2.5", "90"});
@@ -124,7 +139,18 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{{"bet-back", "2.5", "10000.01", "3"},
                     "lay stake: \"10000.01\" is not accepted; accepted: 0 to 10000"},
         RefusedCase{{"total-funds", "2.5", "1.8", "abc"},
-                    "total funds: \"abc\" is not accepted; accepted: 0 to 10000"},
+                    "total funds: \"abc\" cannot be read as a number"},
+        RefusedCase{{"lay-back", "3", "1 000", "2.5"},
+                    "back stake: \"1 000\" cannot be read as a number"},
+        RefusedCase{{"lay-back", "2,5", "10", "2.5"},
+                    "back price: \"2,5\" is not grouped in threes; if \",\" separates decimals "
+                    "here, give --decimal-separator \",\""},
+        RefusedCase{{"lay-back", "3", "1,00", "2.5"},
+                    "back stake: \"1,00\" is not grouped in threes; if \",\" separates decimals "
+                    "here, give --decimal-separator \",\""},
+        RefusedCase{{"lay-back", "3", "12,3456.7", "2.5"},
+                    "back stake: \"12,3456.7\" is not grouped in threes; if \",\" separates "
+                    "decimals here, give --decimal-separator \",\""},
         RefusedCase{{"lay-back", "3", "10", "-2"},
                     "lay price: \"-2\" is not accepted; accepted: 0, or a price that shows above "
                     "1.00, up to 1000"},
@@ -136,8 +162,30 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{{"lay-back", "3", "10"}, "expected MODE and three inputs (see --help)"},
         RefusedCase{{"lay-back", "3", "10", "2.5", "--lay-rate"}, "--lay-rate needs a value"},
         RefusedCase{{"lay-back", "3", "10", "2.5", "--fast"}, "unknown option --fast (see --help)"},
-        RefusedCase{{"1", "2", "3", "4", "--decimal-separator", ","},
-                    "separators: separators must differ"}));
+        RefusedCase{{"lay-back", "3", "10", "2.5", "-x"}, "unknown option -x (see --help)"},
+        RefusedCase{{"lay-back", "3", "10", "2.5", "--lay-rate", "1"},
+                    "--lay-rate goes with --separate; one market takes one rate, --back-rate"},
+        RefusedCase{{"--batch", "--separate"},
+                    "--batch takes no other arguments; each line gives its model and rates"},
+        RefusedCase{{"--batch", "--back-rate", "2"},
+                    "--batch takes no other arguments; each line gives its model and rates"},
+        RefusedCase{{"1", "2", "3", "4", "--decimal-separator", ",", "--group-separator", ","},
+                    "--decimal-separator and --group-separator must differ"},
+        RefusedCase{{"1", "2", "3", "4", "--decimal-separator", "abc"},
+                    "--decimal-separator: \"abc\" is not one character"}));
+
+// Output that does not arrive is a failure, whatever was asked for.
+TEST(QuorvelCalc, LostOutputIsAFailure) {
+    for (const auto& [args, to] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"lay-back", "3", "10", "2.5"}, "/dev/full"},
+             {{"lay-back", "3", "10", "2.5"}, "&-"},
+             {{"--help"}, "/dev/full"},
+             {{"--version"}, "/dev/full"}}) {
+        const Outcome r = run(args, "", "LC_ALL=C", to);
+        EXPECT_EQ(r.status, 1) << args[0] << " >" << to;
+        EXPECT_TRUE(r.err.starts_with("quorvel-calc: could not write the output")) << r.err;
+    }
+}
 
 TEST(QuorvelCalc, BatchAnswersEveryLineAndGoesOnAfterABadOne) {
     const std::string input =
@@ -170,11 +218,45 @@ TEST(QuorvelCalc, BatchAnswersEveryLineAndGoesOnAfterABadOne) {
               "3=8.33;4=15.00;5=23.33;6=1.58\n");
 }
 
+TEST(QuorvelCalc, BatchSkipsAByteOrderMarkAndRefusesOverlongLines) {
+    const std::string bet = "2\tsingle\t5\t5\t3\t10\t2.5";
+    const std::string overlong = bet + std::string(70'000, ' ');
+    const Outcome r =
+        run({"--batch"}, "\xEF\xBB\xBF" + bet + "\n" + overlong + "\n" + bet + "\n" + overlong);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "3=12.00;4=18.00;5=28.00;6=1.90\nerror: input\n3=12.00;4=18.00;5=28.00;6=1.90\n"
+              "error: input\n");
+}
+
 TEST(QuorvelCalc, BatchChecksNoRanges) {
     const Outcome r =
         run({"--batch"}, "2\tsingle\t5\t5\t2\t0.5\t32\n2\tsingle\t50\t5\t3\t10\t2.5\n");
     EXPECT_EQ(r.out, "3=0.03;4=0.97;5=1.47;6=-0.47\n3=12.00;4=18.00;5=28.00;6=1.00\n");
 }
+
+#ifdef WINDOW_NUMBER_PROBE
+// The window and quorvel-calc take their separators from one source, also for locales that
+// are not generated here (all but C and C.UTF-8).
+class SameNumbersAsTheWindow : public testing::TestWithParam<const char*> {};
+
+TEST_P(SameNumbersAsTheWindow, InTheLocale) {
+    const std::string environment = std::string("LC_ALL= LC_NUMERIC= LANG= ") + GetParam();
+    const Outcome window =
+        run({}, "", environment + " QT_QPA_PLATFORM=offscreen", "", WINDOW_NUMBER_PROBE);
+    ASSERT_EQ(window.status, 0) << window.err;
+    const Outcome calc = run({"--batch"}, "2\tsingle\t5\t5\t3\t1000\t2\n", environment);
+    EXPECT_TRUE(calc.out.starts_with("3=" + window.out.substr(0, window.out.size() - 1) + ";"))
+        << "window " << window.out << "quorvel-calc " << calc.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(QuorvelCalc, SameNumbersAsTheWindow,
+                         testing::Values("LC_ALL=C", "LC_ALL=C.UTF-8", "LC_ALL=en_US.UTF-8",
+                                         "LC_ALL=es_ES.UTF-8", "LC_ALL=de_DE.UTF-8",
+                                         "LC_ALL=fr_FR.UTF-8", "LC_ALL=de_CH.UTF-8",
+                                         "LANG=de_DE.UTF-8 LC_NUMERIC=en_GB.UTF-8",
+                                         "LANG=pt_BR.UTF-8"));
+#endif
 
 TEST(QuorvelCalc, HelpDocumentsTheModesAndBatch) {
     const Outcome r = run({"--help"});
