@@ -152,6 +152,11 @@ void frmMain::fitScaleToFont() {
     const QString widestValue = display(quorvel::Money::fromCount(999'999'900));
     const QString widestRate = display(quorvel::Money::fromCount(999'900));
     for (int i = 0; i < 9; ++i) txtFields_(i).setSampleText(i < 7 ? widestValue : widestRate);
+    // Accepted inputs keep every result below 10^8 in size: a stake is at most 10,000 x 1,000
+    // / 1.005, under 10^7, and a liability, total or net at most twice that. A longer value is
+    // drawn smaller rather than cut, down to the size this one needs.
+    const QString widestResult = display(quorvel::Money::fromCount(-999'999'999'999));
+    for (int i = 0; i < 9; ++i) txtFields_(i).setWidestText(i < 7 ? widestResult : widestRate);
     // The fields of a row share font, style and size: one of each row speaks for all.
     for (int i : {0, 7}) fit.need(txtFields_(i).contentSize(), room(txtFields_(i)));
     for (auto mode : {quorvel::kBetBack, quorvel::kLayBack, quorvel::kTotalFunds}) {

@@ -2,6 +2,7 @@
 // a larger one; the user's font is never changed to get there.
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QStyle>
 
 #include "mode_layout.h"
@@ -69,6 +70,56 @@ TEST_P(CaptionFit, ANineCharacterValueShowsWholeInEveryCalculatorField) {
         EXPECT_LE(metrics.horizontalAdvance("99,999.99") + 2 * frame + 4, edit->width()) << i;
         EXPECT_LE(metrics.height() + 2 * frame, edit->height()) << i;
     }
+}
+
+// Whether the field draws its whole text. A line edit scrolls only text it cannot show whole,
+// and then where the text starts depends on where the caret was when it was last painted.
+bool showsWhole(QLineEdit* edit) {
+    auto startAfterPaintWithCaretAt = [edit](int position) {
+        edit->setCursorPosition(position);
+        edit->grab();
+        edit->setCursorPosition(0);
+        return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    };
+    return startAfterPaintWithCaretAt(int(edit->text().size())) == startAfterPaintWithCaretAt(0);
+}
+
+struct Extreme {
+    int tab;
+    bool single;
+    const char* inputs[3];  // the mode's three inputs, in the order of their fields
+};
+
+// Inputs that give the widest results the accepted ranges allow, in every mode and model.
+TEST_P(CaptionFit, EveryDigitOfEveryResultShows) {
+    const Extreme extremes[] = {
+        {1, true, {"850", "9500", "1.35"}},     {1, true, {"20", "10000", "1.5"}},
+        {1, false, {"1000", "10000", "1.005"}}, {1, true, {"1000", "10000", "1.005"}},
+        {2, false, {"1000", "10000", "1.005"}}, {2, true, {"1.005", "10000", "1000"}},
+        {3, false, {"1000", "1.005", "10000"}}, {3, true, {"1.005", "1000", "10000"}}};
+    const double given = form->window()->font().pointSizeF();
+    for (const Extreme& e : extremes) {
+        clickTab(e.tab);
+        if ((form->chkSingleMarket().value() == 1) != e.single) clickCheckBox();
+        const int inputs[2][3] = {{0, 1, 2}, {0, 2, 5}};
+        for (int i = 0; i < 3; ++i) setField(inputs[e.tab == 3][i], e.inputs[i]);
+        for (int i = 0; i < 9; ++i) {
+            auto* edit = static_cast<QLineEdit*>(form->txtFields(i).widget());
+            if (!edit->isVisible()) continue;
+            EXPECT_TRUE(showsWhole(edit)) << e.inputs[0] << " field " << i << ": " << text(i);
+            EXPECT_EQ(edit->accessibleName().isEmpty(), false);
+            // What fits keeps the window's font; what is drawn smaller stays legible.
+            if (text(i).size() <= 9) {
+                EXPECT_EQ(edit->font().pointSizeF(), given) << text(i);
+            }
+            EXPECT_GE(edit->font().pointSizeF(), 0.6 * given) << text(i);
+        }
+    }
+    // The widest text those ranges allow, with room to spare.
+    auto* net = static_cast<QLineEdit*>(form->txtFields(6).widget());
+    form->txtFields(6).setText("-99,999,999.99");
+    EXPECT_TRUE(showsWhole(net));
+    EXPECT_GE(net->font().pointSizeF(), 0.6 * given);
 }
 
 TEST_P(CaptionFit, KeepsTheProportionsOfTheLayout) {

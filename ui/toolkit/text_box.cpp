@@ -1,6 +1,9 @@
 #include "text_box.h"
 
+#include <cmath>
+
 #include <QFocusEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -59,10 +62,67 @@ class TextBox::Edit : public QLineEdit {
         setAlignment(Qt::AlignCenter);
         setMouseTracking(true);
         setFocusPolicy(Qt::StrongFocus);
+        connect(this, &QLineEdit::textChanged, this, [this] { fitText(); });
     }
 
     SystemColour back = SystemColour::Window;
     SystemColour fore = SystemColour::WindowText;
+
+    // The font the box was given; what it draws with may be a smaller size of it.
+    const QFont& givenFont() const { return given_; }
+    void setGivenFont(const QFont& font) {
+        given_ = font;
+        fitText();
+    }
+    void setWidestText(const QString& widest) {
+        widest_ = widest;
+        fitText();
+    }
+
+    // The width text may take without scrolling: the contents less QLineEdit's text margins,
+    // and a pixel for the caret at either end.
+    int textRoom() const {
+        QStyleOptionFrame option;
+        initStyleOption(&option);
+        const QRect contents = style()
+                                   ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+                                   .marginsRemoved(textMargins());
+        return contents.width() - 2 * kTextMargin - 2;
+    }
+
+    // A size of the given font at which content takes at most the room: the given size when
+    // it fits, else just small enough. Never smaller than the widest text the box is made for
+    // needs: longer text, such as a long typed one, scrolls instead.
+    QFont fittedFont(const QString& content) const {
+        const int room = textRoom();
+        auto advance = [](const QFont& font, const QString& text) {
+            return QFontMetricsF(font).horizontalAdvance(text);
+        };
+        if (room <= 0 || std::ceil(advance(given_, content)) <= room) return given_;
+        const QString& target =
+            !widest_.isEmpty() && advance(given_, content) > advance(given_, widest_) ? widest_
+                                                                                      : content;
+        QFont font = given_;
+        const bool points = given_.pointSizeF() > 0;
+        const double step = points ? 0.25 : 1.0;
+        auto setSize = [&](double size) {
+            if (points)
+                font.setPointSizeF(size);
+            else
+                font.setPixelSize(static_cast<int>(size));
+        };
+        // Width grows about linearly with the size: start there and step down to a fit.
+        const double givenSize = points ? given_.pointSizeF() : given_.pixelSize();
+        double size = std::floor(givenSize * room / advance(given_, target) / step) * step;
+        for (setSize(size); size > step && std::ceil(advance(font, target)) > room;)
+            setSize(size -= step);
+        return font;
+    }
+
+    void fitText() {
+        const QFont fitted = fittedFont(text());
+        if (fitted != font()) setFont(fitted);
+    }
 
     void applyColours() {
         QPalette p = palette();
@@ -126,7 +186,16 @@ class TextBox::Edit : public QLineEdit {
         if (event->type() == QEvent::ApplicationPaletteChange) applyColours();
     }
 
+    void resizeEvent(QResizeEvent* event) override {
+        QLineEdit::resizeEvent(event);
+        fitText();
+    }
+
   private:
+    static constexpr int kTextMargin = 2;  // QLineEdit's own, on either side of the text
+
+    QFont given_ = font();
+    QString widest_;
     TextBox& owner_;
     const TextBoxEvents& events_;
     bool reselectAfterPress_ = false;
@@ -166,13 +235,17 @@ void TextBox::setTabStop(bool tabStop) {
 }
 
 bool TextBox::fontBold() const {
-    return edit_->font().bold();
+    return edit_->givenFont().bold();
 }
 
 void TextBox::setFontBold(bool bold) {
-    QFont font = edit_->font();
+    QFont font = edit_->givenFont();
     font.setBold(bold);
-    edit_->setFont(font);
+    edit_->setGivenFont(font);
+}
+
+void TextBox::setWidestText(const QString& widest) {
+    edit_->setWidestText(widest);
 }
 
 QString TextBox::toolTipText() const {
@@ -230,7 +303,7 @@ bool TextBox::hasFocus() const {
 
 QSize TextBox::contentSize() const {
     if (sample_.isEmpty()) return {};
-    QFont bold = edit_->font();
+    QFont bold = edit_->givenFont();
     bold.setBold(true);
     const QFontMetrics metrics(bold);
     QStyleOptionFrame option;

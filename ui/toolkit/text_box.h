@@ -53,8 +53,11 @@ class TextBox : public Control {
     void setFocus();
     bool hasFocus() const;
 
-    // The widest text the box must show whole, for contentSize().
+    // The widest text the box must show whole at its given font, for contentSize().
     void setSampleText(const QString& sample) { sample_ = sample; }
+    // The widest text the box must ever show whole. Text that does not fit is drawn in a
+    // smaller size of the same font, just small enough, down to the size this text needs.
+    void setWidestText(const QString& widest);
     QSize contentSize() const override;
 
   private:
