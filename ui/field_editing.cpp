@@ -29,7 +29,7 @@ void frmMain::txtFields_GotFocus(int Index) {
 void frmMain::txtFields_KeyPress(int /*Index*/, int& KeyAscii) {
     if (KeyAscii == kEnter) {
         KeyAscii = 0;
-        toolkit::postTab();
+        toolkit::pressTab();
     }
 }
 

@@ -64,6 +64,12 @@ TEST_F(CommissionPanel, TogglingTwiceKeepsBothRates) {
     EXPECT_EQ(text(8), "2.00");
 }
 
+TEST_F(CommissionPanel, AClickAnywhereInTheBoxsRectangleTogglesIt) {
+    QWidget* box = form->chkSingleMarket().widget();
+    click(box, QPoint(box->width() - 2, box->height() / 2));  // right of the caption
+    EXPECT_EQ(form->chkSingleMarket().value(), 0);
+}
+
 TEST_F(CommissionPanel, TheSpaceBarTogglesTheFocusedBox) {
     clickCheckBox();
     ASSERT_EQ(form->chkSingleMarket().value(), 0);

@@ -175,15 +175,35 @@ TEST_F(FieldEditing, ARefusedValueHoldsUpEveryOtherControl) {
 
 TEST_F(FieldEditing, WindowDeactivationDoesNotCheck) {
     type("abc");
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    EXPECT_EQ(text(0), "abc");
-    form->window()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form->window()));
+    switchAwayAndBack();
     EXPECT_EQ(focusedField(), 0);
     EXPECT_EQ(text(0), "abc");
+}
+
+TEST_F(FieldEditing, ComingBackToTheWindowIsNotEnteringTheFieldAgain) {
+    enterValue("2.5");
+    clickField(0);
+    type("7");
+    switchAwayAndBack();
+    escape();  // back to what the field held when it was entered
+    EXPECT_EQ(text(0), "2.50");
+    selectAllInFocusedField();
+    type("2.");
+    switchAwayAndBack();
+    type("5");  // the caret stayed where it was
+    EXPECT_EQ(text(0), "2.5");
+}
+
+TEST_F(FieldEditing, KeysTypedAfterEnterGoWhereEnterMovedTheFocus) {
+    clickTab(2);
+    burst("3\r10\r2.5\r");
+    EXPECT_EQ(text(0) + " " + text(1) + " " + text(2), "3.00 10.00 2.50");
+    EXPECT_EQ(results(), "12.00, 18.00, 28.00, 1.90");
+    // A refusal keeps the focus, and the keys after it with it.
+    clickTab(2);
+    burst("1\r5\r");
+    EXPECT_EQ(text(0), "15.00");
+    EXPECT_EQ(focusedField(), 1);
 }
 
 TEST_F(FieldEditing, OneRateIsStoredAsTheBackRate) {

@@ -140,6 +140,14 @@ TEST_F(MainWindow, AccessKeysLeadToTheirControls) {
     EXPECT_EQ(focusedField(), 5);  // "Total &Funds"
     alt('e');
     EXPECT_EQ(form->mode(), 1);
+
+    // The access key of the selected tab does what a click on it does: the mode is applied
+    // again and field 0 is entered, all of it selected.
+    type("2.5");
+    alt('e');
+    EXPECT_EQ(focusedField(), 0);
+    type("3");
+    EXPECT_EQ(text(0), "3");
 }
 
 TEST_F(MainWindow, TabsCarryTheirCaptionsAndTooltipsWithTheirBlanks) {

@@ -47,6 +47,26 @@ class WindowTest : public testing::Test {
         QTest::mouseMove(handle(), widget->mapTo(form->window(), widget->rect().center()));
         QApplication::processEvents();
     }
+    // Keys that arrive in one burst, all queued before the first is handled, as a remote
+    // desktop or a busy machine delivers them; '\r' is Enter.
+    void burst(const QString& keys) {
+        for (QChar c : keys) {
+            const int k = c == u'\r' ? int(Qt::Key_Return) : c.toUpper().unicode();
+            for (auto type : {QEvent::KeyPress, QEvent::KeyRelease})
+                QCoreApplication::postEvent(handle(),
+                                            new QKeyEvent(type, k, Qt::NoModifier, QString(c)));
+        }
+        QApplication::processEvents();
+    }
+    // Another application takes the front, then the calculator is brought back.
+    void switchAwayAndBack() {
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+        form->window()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form->window()));
+    }
     void enter() { key(Qt::Key_Return); }
     void escape() { key(Qt::Key_Escape); }
     void tab() { key(Qt::Key_Tab); }

@@ -5,8 +5,21 @@
 
 namespace toolkit {
 
-CheckBox::CheckBox(QWidget* parent, const QString& caption)
-    : Control(new QCheckBox(caption, parent)) {
+namespace {
+
+class Box : public QCheckBox {
+  public:
+    using QCheckBox::QCheckBox;
+
+  protected:
+    // As a classic check box: a click anywhere in the control's rectangle toggles it, not only
+    // on the box and its caption.
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+}  // namespace
+
+CheckBox::CheckBox(QWidget* parent, const QString& caption) : Control(new Box(caption, parent)) {
     auto* box = static_cast<QCheckBox*>(widget());
     box->setFocusPolicy(Qt::StrongFocus);
     box->setForegroundRole(QPalette::WindowText);

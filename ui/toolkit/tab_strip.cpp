@@ -1,6 +1,8 @@
 #include "tab_strip.h"
 
+#include <QKeySequence>
 #include <QPainter>
+#include <QShortcutEvent>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 #include <QWheelEvent>
@@ -15,9 +17,21 @@ class Bar : public QTabBar {
   public:
     using QTabBar::QTabBar;
 
+    // Raised when the access key of the selected tab is pressed, which QTabBar ignores.
+    std::function<void()> reselected;
+
   protected:
     // A turn of the wheel over the tabs must not switch modes behind the trader's back.
     void wheelEvent(QWheelEvent* event) override { event->ignore(); }
+
+    bool event(QEvent* event) override {
+        const bool selectedTabsKey = event->type() == QEvent::Shortcut && currentIndex() >= 0 &&
+                                     static_cast<QShortcutEvent*>(event)->key() ==
+                                         QKeySequence::mnemonic(tabText(currentIndex()));
+        const bool handled = QTabBar::event(event);
+        if (selectedTabsKey && reselected) reselected();
+        return handled;
+    }
 };
 
 // The page area under the tabs, drawn like a tab widget's pane.
@@ -58,6 +72,10 @@ TabStrip::TabStrip(QWidget* parent) : Control(new Pane(parent)) {
     QObject::connect(bar_, &QTabBar::tabBarClicked, bar_, [this](int index) {
         if (index == bar_->currentIndex() && click) click();
     });
+    // Its access key does what a click on the selected tab does.
+    static_cast<Bar*>(bar_)->reselected = [this] {
+        if (click) click();
+    };
 }
 
 void TabStrip::addTab(const QString& caption, const QString& toolTip) {

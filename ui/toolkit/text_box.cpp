@@ -134,6 +134,11 @@ class TextBox::Edit : public QLineEdit {
   protected:
     void focusInEvent(QFocusEvent* event) override {
         QLineEdit::focusInEvent(event);
+        // The window coming back to the front is not entering the field: what the user was
+        // typing, the caret and the selection stay as they were.
+        if (event->reason() == Qt::ActiveWindowFocusReason ||
+            event->reason() == Qt::PopupFocusReason)
+            return;
         if (events_.gotFocus) events_.gotFocus(owner_.index());
         // A click that brought the focus would put the caret where it landed; keep what the
         // focus handling selected instead.
@@ -291,11 +296,13 @@ void TextBox::setMousePointer(MousePointer pointer) {
 void TextBox::setFocus() {
     // Moving the focus into a box runs its focus handling, also when it had the focus already
     // (a tab click leaves the focus where it was).
-    if (edit_->hasFocus()) {
-        if (events_.gotFocus) events_.gotFocus(index_);
-        return;
-    }
-    edit_->setFocus(Qt::OtherFocusReason);
+    if (!edit_->hasFocus())
+        edit_->setFocus(Qt::OtherFocusReason);
+    else if (events_.gotFocus)
+        events_.gotFocus(index_);
+    // A window that is not active yet gives the box the focus only when it is activated, and
+    // that is no entry into the box: the focus handling runs now instead.
+    if (!edit_->hasFocus() && events_.gotFocus) events_.gotFocus(index_);
 }
 bool TextBox::hasFocus() const {
     return edit_->hasFocus();
