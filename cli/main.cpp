@@ -63,7 +63,8 @@ part and is skipped ("1,5" reads as 15). A single calculation shows nothing back
 refuses a number whose grouping does not split the integer part into threes ("2,5",
 "1,00"); "1,000" and "1,000.5" are read as written.
 
-Exit status: 0 on success, 2 for a refused value or a usage error, 1 otherwise.
+Exit status: 0 on success, 2 for a refused value or a usage error, 1 otherwise, also when
+the output could not be written.
 )";
 
 int refuse(const std::string& message) {
