@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "hedge.h"
+#include "json_output.h"
 #include "money.h"
 
 namespace quorvel::cli {
@@ -26,36 +27,52 @@ bool splitColumns(std::string_view line, std::array<std::string_view, kColumns>&
 
 }  // namespace
 
-void answerBatchLine(std::string_view line, const NumberFormat& format, std::string& out) {
+BatchAnswer answerBatchLine(std::string_view line, const NumberFormat& format) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (line.empty() || line.front() == '#') return;
+    BatchAnswer answer;
+    if (line.empty() || line.front() == '#') return answer;
 
+    answer.kind = BatchAnswer::Kind::Error;
     std::array<std::string_view, kColumns> c;
     if (!splitColumns(line, c) || c[0].size() != 1 || c[0][0] < '1' || c[0][0] > '3' ||
         (c[1] != "single" && c[1] != "separate")) {
-        out += "error: input";
-        return;
+        answer.error = "input";
+        return answer;
     }
     try {
-        const auto mode = static_cast<std::int16_t>(c[0][0] - '0');
+        answer.mode = static_cast<HedgeMode>(c[0][0] - '0');
         std::array<Money, 5> values;
         for (std::size_t i = 0; i < values.size(); ++i) values[i] = Money::parse(c[i + 2], format);
-        const HedgeResults results = ComputeHedge(mode, c[1] == "single", values[0], values[1],
-                                                  values[2], values[3], values[4]);
-        const std::size_t start = out.size();
-        for (const FieldValue& result : results) {
-            if (out.size() != start) out += ';';
-            out += static_cast<char>('0' + result.field);
-            out += '=';
-            out += result.value.display(format);
-        }
+        answer.results = ComputeHedge(answer.mode, c[1] == "single", values[0], values[1],
+                                      values[2], values[3], values[4]);
+        answer.kind = BatchAnswer::Kind::Results;
     } catch (const MoneyError& error) {
-        out += "error: ";
-        out += toString(error.kind());
+        answer.error = toString(error.kind());
+    }
+    return answer;
+}
+
+void appendText(const BatchAnswer& answer, const NumberFormat& format, std::string& out) {
+    switch (answer.kind) {
+        case BatchAnswer::Kind::Nothing:
+            return;
+        case BatchAnswer::Kind::Error:
+            out += "error: ";
+            out += answer.error;
+            return;
+        case BatchAnswer::Kind::Results:
+            break;
+    }
+    const std::size_t start = out.size();
+    for (const FieldValue& result : answer.results) {
+        if (out.size() != start) out += ';';
+        out += static_cast<char>('0' + result.field);
+        out += '=';
+        out += result.value.display(format);
     }
 }
 
-bool runBatch(std::FILE* in, std::FILE* out, const NumberFormat& format) {
+bool runBatch(std::FILE* in, std::FILE* out, const NumberFormat& format, bool json) {
     constexpr std::size_t kChunk = 1 << 16;
     std::vector<char> buffer(kChunk);
     std::string pending;    // an unfinished line carried from one chunk to the next
@@ -69,10 +86,17 @@ bool runBatch(std::FILE* in, std::FILE* out, const NumberFormat& format) {
         return ok;
     };
     auto answerLine = [&](std::string_view line) {
-        if (overlong)
-            answer += "error: input";
+        BatchAnswer lineAnswer;
+        if (overlong) {
+            lineAnswer.kind = BatchAnswer::Kind::Error;
+            lineAnswer.error = "input";
+        } else {
+            lineAnswer = answerBatchLine(line, format);
+        }
+        if (json)
+            appendJson(lineAnswer, answer);
         else
-            answerBatchLine(line, format, answer);
+            appendText(lineAnswer, format, answer);
         answer += '\n';
         overlong = false;
     };

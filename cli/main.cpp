@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "batch.h"
+#include "json_output.h"
 #include "locale_format.h"
 #include "money.h"
 #include "options.h"
@@ -20,7 +21,8 @@ constexpr int kExitRefused = 2;
 
 constexpr const char* kHelp =
     R"(Usage: quorvel-calc MODE IN1 IN2 IN3 [--separate] [--back-rate R] [--lay-rate R]
-       quorvel-calc --batch < bets.tsv
+                    [--outcomes] [--json]
+       quorvel-calc --batch [--json] < bets.tsv
 
 Works out the stake of the opposite bet that makes a bet's result the same whichever way the
 selection finishes, with the lay liability, the total staked and the net profit or loss after
@@ -39,6 +41,12 @@ Options:
                            (default: one market, one rate taken once from a positive net)
   --back-rate R            commission on back winnings, or the one rate (default 5)
   --lay-rate R             commission on lay winnings; only with --separate (default 5)
+  --outcomes               also show what each outcome pays: for "the selection wins" and
+                           "it loses", what the back bet and the lay bet pay, the commission
+                           taken and the net, for the stakes as shown (to the cent)
+  --json                   print JSON instead of text: one object for a calculation, one
+                           value a line in batch; values are strings with '.' decimals and no
+                           grouping (results as shown, inputs and rates as used)
   --batch                  read bets from standard input, one per line (see below)
   --decimal-separator S    the decimal separator, one character (default: the locale's)
   --group-separator S      the digit-grouping separator, one character (default: the
@@ -53,7 +61,8 @@ pairs joined by ';' (fields 3,4,5,6 for modes 1 and 2: stake, liability, total, 
 1,3,4,6 for mode 3: back stake, lay stake, liability, net), or "error: parse", "error:
 overflow", "error: division", or "error: input" for a malformed line or one longer than
 64 KiB. Empty lines and lines starting with '#' give empty lines; a UTF-8 byte-order mark
-at the start is skipped. Batch checks no ranges: it computes what it is given.
+at the start is skipped. Batch checks no ranges: it computes what it is given. With --json,
+each line gets {"results": {...}}, {"error": "KIND"}, or null for an empty or '#' line.
 
 Numbers are read and written with the separators of the locale that LC_ALL, LC_NUMERIC or
 LANG names, from the same locale data as the Quorvel window, so a locale need not be
@@ -96,10 +105,10 @@ int main(int argc, char** argv) {
             chooseNumberFormat(options.decimalSeparator, options.groupSeparator);
         if (options.batch) {
             if (!options.positional.empty() || options.separate || options.backRate ||
-                options.layRate)
+                options.layRate || options.outcomes)
                 return refuse(
                     "--batch takes no other arguments; each line gives its model and rates");
-            if (!runBatch(stdin, stdout, format)) {
+            if (!runBatch(stdin, stdout, format, options.json)) {
                 std::cerr << "quorvel-calc: could not read or write\n";
                 return 1;
             }
@@ -114,8 +123,10 @@ int main(int argc, char** argv) {
                                    {options.positional.begin() + 1, options.positional.end()},
                                    options.separate,
                                    options.backRate.value_or("5"),
-                                   options.layRate.value_or("5")};
-        return writeOutput(calculate(request, format));
+                                   options.layRate.value_or("5"),
+                                   options.outcomes};
+        const Calculation calculation = calculate(request, format);
+        return writeOutput(options.json ? asJson(calculation) : asText(calculation, format));
     } catch (const RefusedArgument& refused) {
         return refuse(refused.message);
     } catch (const quorvel::MoneyError& error) {

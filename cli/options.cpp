@@ -53,6 +53,10 @@ Options parseOptions(const std::vector<std::string>& arguments) {
             flag(options.batch);
         else if (name == "--separate")
             flag(options.separate);
+        else if (name == "--outcomes")
+            flag(options.outcomes);
+        else if (name == "--json")
+            flag(options.json);
         else if (name == "--back-rate")
             options.backRate = value();
         else if (name == "--lay-rate")

@@ -12,6 +12,8 @@ struct Options {
     bool version = false;
     bool batch = false;
     bool separate = false;
+    bool outcomes = false;
+    bool json = false;
     std::optional<std::string> backRate;
     std::optional<std::string> layRate;
     std::optional<std::string> decimalSeparator;

@@ -16,16 +16,8 @@ namespace quorvel::cli {
 namespace {
 
 HedgeMode readMode(const std::string& text) {
-    static constexpr std::array<std::pair<std::string_view, HedgeMode>, 6> kNames{{
-        {"bet-back", kBetBack},
-        {"lay-back", kLayBack},
-        {"total-funds", kTotalFunds},
-        {"1", kBetBack},
-        {"2", kLayBack},
-        {"3", kTotalFunds},
-    }};
-    for (const auto& [name, mode] : kNames)
-        if (text == name) return mode;
+    for (HedgeMode mode : {kBetBack, kLayBack, kTotalFunds})
+        if (text == modeName(mode) || text == std::to_string(mode)) return mode;
     throw RefusedArgument{
         "mode: \"" + text +
         "\" is not a mode; accepted: bet-back, lay-back, total-funds (or 1, 2, 3)"};
@@ -88,42 +80,82 @@ Money readValue(const std::string& name, const std::string& text, FieldRole role
 
 }  // namespace
 
-std::string calculate(const CalculationRequest& request, const NumberFormat& format) {
-    const HedgeMode mode = readMode(request.mode);
-    const ModeLayout& layout = modeLayout(mode);
-    const ModeFields fields = modeFields(mode);
-
-    std::array<Money, 3> inputs;
-    for (std::size_t i = 0; i < inputs.size(); ++i) {
+Calculation calculate(const CalculationRequest& request, const NumberFormat& format) {
+    Calculation c;
+    c.mode = readMode(request.mode);
+    c.separate = request.separate;
+    const ModeLayout& layout = modeLayout(c.mode);
+    const ModeFields fields = modeFields(c.mode);
+    for (std::size_t i = 0; i < c.inputs.size(); ++i) {
         const FieldLayout& field = layout[static_cast<std::size_t>(fields.inputs[i])];
-        inputs[i] = readValue(lowered(plainCaption(field.caption)), request.inputs.at(i),
-                              field.role, format);
+        c.inputs[i] = readValue(lowered(plainCaption(field.caption)), request.inputs.at(i),
+                                field.role, format);
     }
-    const Money backRate =
-        readValue("--back-rate", request.backRate, FieldRole::Commission, format);
-    const Money layRate = readValue("--lay-rate", request.layRate, FieldRole::Commission, format);
+    c.backRate = readValue("--back-rate", request.backRate, FieldRole::Commission, format);
+    c.layRate = readValue("--lay-rate", request.layRate, FieldRole::Commission, format);
 
-    const HedgeResults results =
-        ComputeHedge(mode, !request.separate, backRate, layRate, inputs[0], inputs[1], inputs[2]);
+    c.results = ComputeHedge(c.mode, !c.separate, c.backRate, c.layRate, c.inputs[0], c.inputs[1],
+                             c.inputs[2]);
+    if (request.outcomes)
+        c.outcomes =
+            ComputeOutcomes(c.mode, !c.separate, c.backRate, c.layRate, c.inputs, c.results);
+    return c;
+}
 
-    std::vector<std::pair<std::string, std::string>> rows;
-    std::size_t captionWidth = 0;
-    std::size_t valueWidth = 0;
-    for (const FieldValue& result : results) {
-        rows.emplace_back(plainCaption(layout[static_cast<std::size_t>(result.field)].caption),
-                          result.value.display(format));
-        captionWidth = std::max(captionWidth, characterCount(rows.back().first));
-        valueWidth = std::max(valueWidth, characterCount(rows.back().second));
+std::string asText(const Calculation& c, const NumberFormat& format) {
+    const ModeLayout& layout = modeLayout(c.mode);
+    std::vector<std::vector<std::string>> rows;
+    for (const FieldValue& result : c.results)
+        rows.push_back({plainCaption(layout[static_cast<std::size_t>(result.field)].caption),
+                        result.value.display(format)});
+    std::string text = alignedTable(rows);
+    if (c.outcomes) {
+        auto row = [&](const char* name, const OutcomeFigures& f) {
+            return std::vector<std::string>{name, f.back.display(format), f.lay.display(format),
+                                            f.commission.display(format), f.net.display(format)};
+        };
+        text += '\n';
+        text += alignedTable({{"Selection", "Back", "Lay", "Commission", "Net"},
+                              row("wins", c.outcomes->wins),
+                              row("loses", c.outcomes->loses)});
+    }
+    return text;
+}
+
+std::string alignedTable(const std::vector<std::vector<std::string>>& rows) {
+    std::vector<std::size_t> widths;
+    for (const auto& row : rows) {
+        widths.resize(std::max(widths.size(), row.size()));
+        for (std::size_t i = 0; i < row.size(); ++i)
+            widths[i] = std::max(widths[i], characterCount(row[i]));
     }
     std::string text;
-    for (const auto& [caption, value] : rows) {
-        text += caption;
-        text.append(captionWidth + 2 - characterCount(caption) + valueWidth - characterCount(value),
-                    ' ');
-        text += value;
+    for (const auto& row : rows) {
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            const std::size_t padding = widths[i] - characterCount(row[i]);
+            if (i == 0) {
+                text += row[i];
+                text.append(padding, ' ');
+            } else {
+                text.append(2 + padding, ' ');
+                text += row[i];
+            }
+        }
         text += '\n';
     }
     return text;
+}
+
+std::string_view modeName(HedgeMode mode) {
+    switch (mode) {
+        case kBetBack:
+            return "bet-back";
+        case kLayBack:
+            return "lay-back";
+        case kTotalFunds:
+            return "total-funds";
+    }
+    return "";
 }
 
 }  // namespace quorvel::cli

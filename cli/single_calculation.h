@@ -1,9 +1,15 @@
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "hedge.h"
+#include "money.h"
 #include "number_format.h"
+#include "outcomes.h"
 
 namespace quorvel::cli {
 
@@ -18,10 +24,32 @@ struct CalculationRequest {
     bool separate = false;
     std::string backRate = "5";
     std::string layRate = "5";
+    bool outcomes = false;
 };
 
-// The results as aligned "Caption  value" lines. Throws RefusedArgument when the mode is
-// unknown or a value is not one the window would accept.
-std::string calculate(const CalculationRequest& request, const NumberFormat& format);
+// One calculation, with the values as used.
+struct Calculation {
+    HedgeMode mode = kBetBack;
+    bool separate = false;
+    Money backRate;
+    Money layRate;
+    std::array<Money, 3> inputs;
+    HedgeResults results;
+    std::optional<Outcomes> outcomes;  // when asked for
+};
+
+// Throws RefusedArgument when the mode is unknown or a value is not one the window would
+// accept, or is a number grouped other than in threes.
+Calculation calculate(const CalculationRequest& request, const NumberFormat& format);
+
+// The results as aligned "Caption  value" lines, then the outcomes as a table.
+std::string asText(const Calculation& calculation, const NumberFormat& format);
+
+// Rows of cells: the first column aligned left, the others right, two spaces apart; widths in
+// characters.
+std::string alignedTable(const std::vector<std::vector<std::string>>& rows);
+
+// bet-back, lay-back or total-funds.
+std::string_view modeName(HedgeMode mode);
 
 }  // namespace quorvel::cli

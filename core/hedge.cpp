@@ -126,10 +126,13 @@ HedgeResults totalFunds(bool single, Rates rates, Money BP, Money LP, Money TF) 
 
 }  // namespace
 
+Money commissionFraction(Money ratePerCent) {
+    return F(floatingDivide(ratePerCent.toDouble(), 100.0));
+}
+
 HedgeResults ComputeHedge(std::int16_t mode, bool singleMarket, Money backRate, Money layRate,
                           Money input1, Money input2, Money input3) {
-    const Rates rates{F(floatingDivide(backRate.toDouble(), 100.0)),
-                      F(floatingDivide(layRate.toDouble(), 100.0))};
+    const Rates rates{commissionFraction(backRate), commissionFraction(layRate)};
     switch (mode) {
         case kBetBack:
             return betBack(singleMarket, rates, input1, input2, input3);

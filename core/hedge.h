@@ -55,6 +55,9 @@ constexpr bool isKnownMode(std::int16_t mode) noexcept {
     return mode >= 1 && mode <= 3;
 }
 
+// A commission rate in per cent as the fraction the calculation takes: F(rate / 100).
+Money commissionFraction(Money ratePerCent);
+
 // The stake of the opposite bet that evens the outcome, with liability, total staked and net
 // profit or loss after commission. Rates are per cent; inputs come in the mode's field order.
 // Any other mode gives no results. Overflow and division failures pass to the caller.

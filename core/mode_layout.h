@@ -10,10 +10,11 @@
 namespace quorvel {
 
 // What one calculator field is in a mode: its label's caption (an ampersand marks the access
-// key) and its role.
+// key), its role, and its name in machine-readable output (the caption in snake case).
 struct FieldLayout {
     std::string_view caption;
     FieldRole role;
+    std::string_view key;
 };
 
 using ModeLayout = std::array<FieldLayout, 7>;
@@ -21,27 +22,27 @@ using ModeLayout = std::array<FieldLayout, 7>;
 namespace detail {
 using enum FieldRole;
 inline constexpr std::array<ModeLayout, 3> kModeLayouts{{
-    {{{"Lay &Price", Price},
-      {"Lay &Stake", Amount},
-      {"&Back Price", Price},
-      {"Back Stake", KeyResult},
-      {"Lay Liability", OtherResult},
-      {"Total Stake", OtherResult},
-      {"Net P/L", OtherResult}}},
-    {{{"Back &Price", Price},
-      {"Back &Stake", Amount},
-      {"&Lay Price", Price},
-      {"Lay Stake", KeyResult},
-      {"Lay Liability", OtherResult},
-      {"Total Stake", OtherResult},
-      {"Net P/L", OtherResult}}},
-    {{{"&Back Price", Price},
-      {"Back Stake", KeyResult},
-      {"&Lay Price", Price},
-      {"Lay Stake", KeyResult},
-      {"Lay Liability", OtherResult},
-      {"Total &Funds", Amount},
-      {"Net P/L", OtherResult}}},
+    {{{"Lay &Price", Price, "lay_price"},
+      {"Lay &Stake", Amount, "lay_stake"},
+      {"&Back Price", Price, "back_price"},
+      {"Back Stake", KeyResult, "back_stake"},
+      {"Lay Liability", OtherResult, "lay_liability"},
+      {"Total Stake", OtherResult, "total_stake"},
+      {"Net P/L", OtherResult, "net"}}},
+    {{{"Back &Price", Price, "back_price"},
+      {"Back &Stake", Amount, "back_stake"},
+      {"&Lay Price", Price, "lay_price"},
+      {"Lay Stake", KeyResult, "lay_stake"},
+      {"Lay Liability", OtherResult, "lay_liability"},
+      {"Total Stake", OtherResult, "total_stake"},
+      {"Net P/L", OtherResult, "net"}}},
+    {{{"&Back Price", Price, "back_price"},
+      {"Back Stake", KeyResult, "back_stake"},
+      {"&Lay Price", Price, "lay_price"},
+      {"Lay Stake", KeyResult, "lay_stake"},
+      {"Lay Liability", OtherResult, "lay_liability"},
+      {"Total &Funds", Amount, "total_funds"},
+      {"Net P/L", OtherResult, "net"}}},
 }};
 }  // namespace detail
 

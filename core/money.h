@@ -60,6 +60,16 @@ class Money {
     // The double nearest to count / 10000.
     double toDouble() const noexcept;
 
+    // The value as the "Standard" display shows it: rounded to cents, half away from zero.
+    // An overflow failure where that leaves the range.
+    constexpr Money roundedToCents() const {
+        const std::int64_t rest = count_ % 100;  // same sign as the count
+        const std::int64_t down = count_ - rest;
+        if (rest >= 50) return Money(down) + fromCount(100);
+        if (rest <= -50) return Money(down) - fromCount(100);
+        return Money(down);
+    }
+
     // The "Standard" display text: grouped in threes, exactly two decimals (half away from
     // zero), a leading minus. A negative value that rounds to zero shows as plain zero, so a
     // loss never shows as "-0.00".

@@ -1,6 +1,8 @@
 // Runs the built quorvel-calc as a script would, through the shell.
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include <sys/wait.h>
 #include <cstdlib>
 #include <filesystem>
@@ -258,11 +260,123 @@ INSTANTIATE_TEST_SUITE_P(QuorvelCalc, SameNumbersAsTheWindow,
                                          "LANG=pt_BR.UTF-8"));
 #endif
 
+struct OutcomesCase {
+    std::vector<std::string> args;
+    std::string wins, loses;  // back, lay, commission, net
+};
+
+class Outcomes : public testing::TestWithParam<OutcomesCase> {};
+
+TEST_P(Outcomes, PayWhatTheBetsAsPlacedPay) {
+    std::vector<std::string> args = GetParam().args;
+    args.insert(args.end(), {"--outcomes", "--json"});
+    const Outcome r = run(args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto json = nlohmann::json::parse(r.out);
+    EXPECT_EQ(nlohmann::json::parse(json.dump()), json);
+    auto figures = [&](const char* outcome) {
+        const auto& o = json["outcomes"][outcome];
+        return o["back"].get<std::string>() + " " + o["lay"].get<std::string>() + " " +
+               o["commission"].get<std::string>() + " " + o["net"].get<std::string>();
+    };
+    EXPECT_EQ(figures("wins"), GetParam().wins);
+    EXPECT_EQ(figures("loses"), GetParam().loses);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    QuorvelCalc, Outcomes,
+    testing::Values(
+        OutcomesCase{{"lay-back", "3", "10", "2.5", "--separate"},
+                     "20.00 -17.76 1.00 1.24",
+                     "-10.00 11.84 0.59 1.25"},
+        OutcomesCase{
+            {"lay-back", "3", "10", "2.5"}, "20.00 -18.00 0.10 1.90", "-10.00 12.00 0.10 1.90"},
+        OutcomesCase{
+            {"bet-back", "2.5", "10", "3"}, "16.66 -15.00 0.08 1.58", "-8.33 10.00 0.08 1.59"},
+        OutcomesCase{{"bet-back", "2.5", "10", "3", "--separate"},
+                     "16.90 -15.00 0.85 1.06",
+                     "-8.45 10.00 0.50 1.05"},
+        OutcomesCase{
+            {"total-funds", "3", "2.5", "90"}, "100.00 -90.00 0.50 9.50", "-50.00 60.00 0.50 9.50"},
+        OutcomesCase{{"total-funds", "3", "2.5", "90", "--separate"},
+                     "64.86 -57.57 3.24 4.05",
+                     "-32.43 38.38 1.92 4.03"},
+        // A loss either way: one market takes nothing from it.
+        OutcomesCase{
+            {"lay-back", "2", "10", "2.5"}, "10.00 -12.00 0.00 -2.00", "-10.00 8.00 0.00 -2.00"}));
+
+TEST(QuorvelCalc, JsonHoldsTheCalculationAsUsedAndAsShown) {
+    const Outcome r = run({"lay-back", "3", "10", "2.50", "--separate", "--outcomes", "--json",
+                           "--back-rate", "4.5678"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(nlohmann::json::parse(r.out), nlohmann::json::parse(R"({
+        "mode": "lay-back", "model": "separate", "back_rate": "4.5678", "lay_rate": "5.00",
+        "inputs": {"back_price": "3.00", "back_stake": "10.00", "lay_price": "2.50"},
+        "results": {"lay_stake": "11.87", "lay_liability": "17.81", "total_stake": "27.81",
+                    "net": "1.28"},
+        "outcomes": {"wins": {"back": "20.00", "lay": "-17.81", "commission": "0.91",
+                              "net": "1.28"},
+                     "loses": {"back": "-10.00", "lay": "11.87", "commission": "0.59",
+                               "net": "1.28"}}})"));
+    // Text: the outcomes follow the results as a table; one market has one rate.
+    const Outcome text =
+        run({"lay-back", "3", "1000", "2.5", "--outcomes"}, "", "LC_ALL=de_CH.UTF-8");
+    EXPECT_TRUE(
+        text.out.ends_with("\n"
+                           "Selection       Back        Lay  Commission     Net\n"
+                           "wins        2’000.00  -1’800.00       10.00  190.00\n"
+                           "loses      -1’000.00   1’200.00       10.00  190.00\n"))
+        << text.out;
+    const Outcome one = run({"1", "2,5", "1000", "3", "--json"}, "", "LC_ALL=de_DE.UTF-8");
+    const auto json = nlohmann::json::parse(one.out);
+    EXPECT_EQ(json["inputs"]["lay_price"], "2.50");  // whatever the locale
+    EXPECT_EQ(json["results"]["back_stake"], "833.33");
+    EXPECT_FALSE(json.contains("lay_rate"));
+    EXPECT_FALSE(json.contains("outcomes"));
+    EXPECT_EQ(json["model"], "single");
+}
+
+TEST(QuorvelCalc, BatchJsonGivesOneValueALine) {
+    const Outcome r = run({"--batch", "--json"},
+                          "2\tsingle\t5\t5\t3\t10\t2.5\n2\tsingle\t5\t5\tthree\t10\t2.5\n\n# note\n"
+                          "3\tsingle\t5\t5\t3\t2.5\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "{\"results\":{\"lay_stake\":\"12.00\",\"lay_liability\":\"18.00\",\"total_stake\":"
+              "\"28.00\",\"net\":\"1.90\"}}\n"
+              "{\"error\":\"parse\"}\nnull\nnull\n{\"error\":\"input\"}\n");
+}
+
+struct CompletionCase {
+    std::vector<std::string> words;  // the last is the one being completed
+    std::string offered;
+};
+
+TEST(QuorvelCalc, BashCompletesModesOptionsAndTheirFewValues) {
+    for (const CompletionCase& c :
+         std::vector<CompletionCase>{{{""}, "bet-back lay-back total-funds"},
+                                     {{"--back-rate", "2", "l"}, "lay-back"},
+                                     {{"--dec"}, "--decimal-separator"},
+                                     {{"--o"}, "--outcomes"},
+                                     {{"lay-back", "3", "--group-separator", ""}, ". ,"},
+                                     {{"lay-back", ""}, ""},
+                                     {{"--batch", ""}, ""}}) {
+        std::string words = "quorvel-calc";
+        for (const auto& w : c.words) words += " " + quoted(w);
+        const Outcome r = run({"-c", "source " + quoted(QUORVEL_COMPLETION) + "; COMP_WORDS=(" +
+                                         words + "); COMP_CWORD=" + std::to_string(c.words.size()) +
+                                         "; _quorvel_calc; echo \"${COMPREPLY[*]}\""},
+                              "", "LC_ALL=C", "", "/bin/bash");
+        EXPECT_EQ(r.out, c.offered + "\n") << words << r.err;
+    }
+}
+
 TEST(QuorvelCalc, HelpDocumentsTheModesAndBatch) {
     const Outcome r = run({"--help"});
     EXPECT_EQ(r.status, 0);
-    for (const char* word : {"bet-back", "lay-back", "total-funds", "--separate", "--back-rate",
-                             "--lay-rate", "--batch", "--decimal-separator", "--group-separator"})
+    for (const char* word :
+         {"bet-back", "lay-back", "total-funds", "--separate", "--back-rate", "--lay-rate",
+          "--batch", "--decimal-separator", "--group-separator", "--outcomes", "--json"})
         EXPECT_NE(r.out.find(word), std::string::npos) << word;
 }
 
