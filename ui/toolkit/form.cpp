@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
@@ -9,6 +10,10 @@
 #include "text_box.h"
 
 namespace toolkit {
+
+namespace {
+constexpr const char* kFormWindow = "toolkit.formWindow";
+}
 
 class Form::Window : public QWidget {
   public:
@@ -23,8 +28,10 @@ class Form::Window : public QWidget {
                 form_.raiseResize();
                 break;
             case QEvent::Move:
-                // A window manager may add its frame after the window is shown: the outer size
-                // changes without a resize of the client area.
+            case QEvent::Paint:
+                // A window manager may add its frame after the window is shown, and on Wayland
+                // the toolkit draws its own frame once the window is first painted: the outer
+                // size changes without a resize of the client area.
                 if (frameGeometry().size() != lastOuter_) form_.raiseResize();
                 break;
             default:
@@ -39,8 +46,20 @@ class Form::Window : public QWidget {
     QSize lastOuter_;
 };
 
+namespace {
+
+// A screen reader announces the form as a window, not as a filler inside one.
+QAccessibleInterface* accessibleForm(const QString& key, QObject* object) {
+    if (key != QLatin1String("QWidget") || !object->property(kFormWindow).toBool()) return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
+
+}  // namespace
+
 Form::Form() : window_(new Window(*this)), guard_(std::make_unique<FocusGuard>(*this)) {
     window_->setAttribute(Qt::WA_DeleteOnClose, false);
+    window_->setProperty(kFormWindow, true);
+    QAccessible::installFactory(accessibleForm);
     qApp->installEventFilter(guard_.get());
 }
 

@@ -7,6 +7,7 @@
 #include <QTabBar>
 #include <QWheelEvent>
 
+#include "tab_accessibility.h"
 #include "twips.h"
 
 namespace toolkit {
@@ -66,6 +67,7 @@ TabStrip::TabStrip(QWidget* parent) : Control(new Pane(parent)) {
     bar_->setExpanding(false);
     bar_->setUsesScrollButtons(false);
     bar_->setFocusPolicy(Qt::TabFocus);
+    describeTabsForScreenReaders(bar_);
     QObject::connect(bar_, &QTabBar::currentChanged, bar_, [this] {
         if (click) click();
     });
