@@ -4,9 +4,13 @@
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
+#include <cstdlib>
 
 #include "focus_guard.h"
+#include "native_size.h"
 #include "text_box.h"
 
 namespace toolkit {
@@ -17,7 +21,11 @@ constexpr const char* kFormWindow = "toolkit.formWindow";
 
 class Form::Window : public QWidget {
   public:
-    explicit Window(Form& form) : QWidget(nullptr), form_(form) {}
+    explicit Window(Form& form) : QWidget(nullptr), form_(form) {
+        settle_.setSingleShot(true);
+        settle_.setInterval(kSettleMs);
+        QObject::connect(&settle_, &QTimer::timeout, this, [this] { matchTheWindowSystem(); });
+    }
 
   protected:
     bool event(QEvent* event) override {
@@ -26,8 +34,11 @@ class Form::Window : public QWidget {
             case QEvent::Resize:
             case QEvent::WindowStateChange:
                 form_.raiseResize();
+                watchTheSize();
                 break;
             case QEvent::Move:
+                watchTheSize();
+                [[fallthrough]];
             case QEvent::Paint:
                 // A window manager may add its frame after the window is shown, and on Wayland
                 // the toolkit draws its own frame once the window is first painted: the outer
@@ -42,8 +53,34 @@ class Form::Window : public QWidget {
 
   private:
     friend class Form;
+
+    static constexpr int kSettleMs = 250;
+    static constexpr int kMaxRetries = 40;
+
+    // A window manager busy with a border drag, with the server grabbed, may drop the size the
+    // window asks for, and then tell nothing more when the drag ends: Qt believes the size it
+    // asked for while the window stays at the dragged one. So once the configure events have
+    // settled, the window system is asked for the real size, and the size Qt believes in is
+    // asked for again until the two agree.
+    void watchTheSize() {
+        retries_ = 0;
+        settle_.start();
+    }
+    void matchTheWindowSystem() {
+        if (isMinimized() || isMaximized() || isFullScreen()) return;
+        const QSize real = nativeWindowSize(this);
+        const QSize believed = size() * devicePixelRatio();
+        if (real.isEmpty() || (std::abs(real.width() - believed.width()) <= 1 &&
+                               std::abs(real.height() - believed.height()) <= 1))
+            return;
+        windowHandle()->resize(size());
+        if (++retries_ < kMaxRetries) settle_.start();
+    }
+
     Form& form_;
     QSize lastOuter_;
+    QTimer settle_;
+    int retries_ = 0;
 };
 
 namespace {
