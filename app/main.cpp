@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "frm_main.h"
+#include "ui/frm_main.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <array>
 #include <string>
 
-#include "hedge.h"
-#include "money.h"
+#include "core/hedge.h"
+#include "core/money.h"
 
 namespace {
 

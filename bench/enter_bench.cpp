@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "frm_main.h"
+#include "ui/frm_main.h"
 
 namespace {
 

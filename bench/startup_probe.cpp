@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <cstring>
 
-#include "frm_main.h"
+#include "ui/frm_main.h"
 
 namespace {
 

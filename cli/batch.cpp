@@ -1,12 +1,12 @@
-#include "batch.h"
+#include "cli/batch.h"
 
 #include <algorithm>
 #include <array>
 #include <vector>
 
-#include "hedge.h"
-#include "json_output.h"
-#include "money.h"
+#include "cli/json_output.h"
+#include "core/hedge.h"
+#include "core/money.h"
 
 namespace quorvel::cli {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "hedge.h"
-#include "number_format.h"
+#include "core/hedge.h"
+#include "core/number_format.h"
 
 namespace quorvel::cli {
 

@@ -1,8 +1,8 @@
-#include "json_output.h"
+#include "cli/json_output.h"
 
 #include <nlohmann/json.hpp>
 
-#include "mode_layout.h"
+#include "core/mode_layout.h"
 
 namespace quorvel::cli {
 

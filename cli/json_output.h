@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "batch.h"
-#include "single_calculation.h"
+#include "cli/batch.h"
+#include "cli/single_calculation.h"
 
 namespace quorvel::cli {
 

@@ -1,9 +1,9 @@
-#include "locale_format.h"
+#include "cli/locale_format.h"
 
 #include <stdexcept>
 
-#include "number_locale.h"
-#include "text_width.h"
+#include "cli/text_width.h"
+#include "ui/toolkit/number_locale.h"
 
 namespace quorvel::cli {
 

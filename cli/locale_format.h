@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "number_format.h"
+#include "core/number_format.h"
 
 namespace quorvel::cli {
 

@@ -8,12 +8,12 @@
 #include <string_view>
 #include <vector>
 
-#include "batch.h"
-#include "json_output.h"
-#include "locale_format.h"
-#include "money.h"
-#include "options.h"
-#include "single_calculation.h"
+#include "cli/batch.h"
+#include "cli/json_output.h"
+#include "cli/locale_format.h"
+#include "cli/options.h"
+#include "cli/single_calculation.h"
+#include "core/money.h"
 
 namespace {
 

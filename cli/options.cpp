@@ -1,4 +1,4 @@
-#include "options.h"
+#include "cli/options.h"
 
 #include <stdexcept>
 #include <string_view>

@@ -1,15 +1,15 @@
-#include "single_calculation.h"
+#include "cli/single_calculation.h"
 
 #include <algorithm>
 #include <array>
 #include <string_view>
 #include <vector>
 
-#include "field_role.h"
-#include "hedge.h"
-#include "mode_layout.h"
-#include "money.h"
-#include "text_width.h"
+#include "cli/text_width.h"
+#include "core/field_role.h"
+#include "core/hedge.h"
+#include "core/mode_layout.h"
+#include "core/money.h"
 
 namespace quorvel::cli {
 

@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
-#include "hedge.h"
-#include "money.h"
-#include "number_format.h"
-#include "outcomes.h"
+#include "core/hedge.h"
+#include "core/money.h"
+#include "core/number_format.h"
+#include "core/outcomes.h"
 
 namespace quorvel::cli {
 

@@ -1,6 +1,11 @@
-#include "field_role.h"
+#include "core/field_role.h"
 
 namespace quorvel {
+
+std::optional<FieldRole> fieldRoleOfTag(std::string_view tag) noexcept {
+    if (tag.size() != 1 || tag[0] < '0' || tag[0] > '4') return std::nullopt;
+    return static_cast<FieldRole>(tag[0] - '0');
+}
 
 std::string_view acceptedRangeText(FieldRole role) noexcept {
     switch (role) {

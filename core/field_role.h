@@ -1,8 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 
-#include "money.h"
+#include "core/money.h"
 
 namespace quorvel {
 
@@ -37,6 +38,9 @@ constexpr bool isAccepted(FieldRole role, Money value) noexcept {
     }
     return false;
 }
+
+// The role a field's tag names ("0" to "4"), or none for any other tag.
+std::optional<FieldRole> fieldRoleOfTag(std::string_view tag) noexcept;
 
 // What isAccepted admits, in words, for messages: "0, or above 1 up to 1000" and so on.
 std::string_view acceptedRangeText(FieldRole role) noexcept;

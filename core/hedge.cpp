@@ -1,6 +1,8 @@
-// Every step keeps the order of operations given for it: a different order of the floating
-// steps may change the last bit of a double, and so a rounding to ten-thousandths.
-#include "hedge.h"
+// Every floating step keeps its order and its rounding to double: another order, a fused
+// multiply-add or a wider intermediate may change the last bit of a double, and so a result's
+// rounding to ten-thousandths. The four-decimal values of the worked examples in
+// tests/core/hedge_test.cpp (InnerValuesOfTheWorkedExamples) pin them.
+#include "core/hedge.h"
 
 namespace quorvel {
 
@@ -104,7 +106,8 @@ HedgeResults totalFunds(bool single, Rates rates, Money BP, Money LP, Money TF) 
             net = afterSingleMarketCommission(layStake - backStake, rates);
         } else {
             const Money K = backReturnFactor(BP, rates);
-            // TF / (1 + K (LP - 1) / (LP - cL)), unfolded into this exact sequence of steps.
+            // TF / (1 + K (LP - 1) / (LP - cL)), as reciprocals: each quotient rounds once, and
+            // the total-funds rows of InnerValuesOfTheWorkedExamples hold the last digit.
             const double p = divide(1.0, K);
             const double q = divide(1.0, LP - kOne);
             const double r = (kOne - rates.cL).toDouble() * q + 1.0;

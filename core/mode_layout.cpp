@@ -1,4 +1,4 @@
-#include "mode_layout.h"
+#include "core/mode_layout.h"
 
 namespace quorvel {
 

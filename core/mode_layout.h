@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "field_role.h"
-#include "hedge.h"
+#include "core/field_role.h"
+#include "core/hedge.h"
 
 namespace quorvel {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "money_error.h"
-#include "number_format.h"
+#include "core/money_error.h"
+#include "core/number_format.h"
 
 namespace quorvel {
 

@@ -1,7 +1,7 @@
 // Multiplication, the trips to and from floating point, and comparison with a double.
 #include <cmath>
 
-#include "money.h"
+#include "core/money.h"
 
 namespace quorvel {
 

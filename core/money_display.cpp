@@ -1,7 +1,7 @@
 // The "Standard" display text of a money value.
 #include <array>
 
-#include "money.h"
+#include "core/money.h"
 
 namespace quorvel {
 

@@ -1,4 +1,4 @@
-#include "money_error.h"
+#include "core/money_error.h"
 
 namespace quorvel {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "money.h"
+#include "core/money.h"
 
 namespace quorvel {
 

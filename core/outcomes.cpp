@@ -1,4 +1,4 @@
-#include "outcomes.h"
+#include "core/outcomes.h"
 
 namespace quorvel {
 

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "hedge.h"
-#include "money.h"
+#include "core/hedge.h"
+#include "core/money.h"
 
 namespace quorvel {
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "money.h"
+#include "core/money.h"
 
 namespace {
 

@@ -3,14 +3,15 @@
 #include <QString>
 #include <cstdint>
 
-#include "check_box.h"
-#include "control_array.h"
-#include "form.h"
-#include "frame.h"
-#include "label.h"
-#include "money.h"
-#include "tab_strip.h"
-#include "text_box.h"
+#include "core/field_role.h"
+#include "core/money.h"
+#include "ui/toolkit/check_box.h"
+#include "ui/toolkit/control_array.h"
+#include "ui/toolkit/form.h"
+#include "ui/toolkit/frame.h"
+#include "ui/toolkit/label.h"
+#include "ui/toolkit/tab_strip.h"
+#include "ui/toolkit/text_box.h"
 
 // The calculator window: a tab strip for the three modes, a row of seven calculator fields and
 // the commission panel. All state lives here for the life of the window.
@@ -53,7 +54,8 @@ class frmMain : public toolkit::Form {
     void Form_Initialize();
     void Form_Load() override;
     void tabMain_Click();
-    void ConfigureField(int index, const QString& caption, int role, const QString& tooltip);
+    void ConfigureField(int index, const QString& caption, quorvel::FieldRole role,
+                        const QString& tooltip);
 
     // Commission panel.
     void chkSingleMarket_Click();

@@ -1,8 +1,8 @@
-#include "locale_format.h"
+#include "ui/locale_format.h"
 
 #include <stdexcept>
 
-#include "number_locale.h"
+#include "ui/toolkit/number_locale.h"
 
 quorvel::NumberFormat numberFormatOf(const QLocale& locale) {
     const toolkit::NumberSeparators separators = toolkit::numberSeparators(locale);

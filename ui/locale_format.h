@@ -2,7 +2,7 @@
 
 #include <QLocale>
 
-#include "number_format.h"
+#include "core/number_format.h"
 
 // The separators of a Qt locale, as the calculation core takes them.
 quorvel::NumberFormat numberFormatOf(const QLocale& locale);

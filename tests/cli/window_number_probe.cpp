@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <iostream>
 
-#include "frm_main.h"
+#include "ui/frm_main.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "field_role.h"
-#include "hedge.h"
+#include "core/field_role.h"
+#include "core/hedge.h"
 
 namespace quorvel {
 namespace {

@@ -4,7 +4,7 @@
 #include <limits>
 #include <string>
 
-#include "money.h"
+#include "core/money.h"
 
 namespace quorvel {
 namespace {

@@ -1,5 +1,5 @@
 // Every hedge typed into the window as a trader would, in both commission models.
-#include "window_driver.h"
+#include "tests/ui/window_driver.h"
 
 namespace {
 

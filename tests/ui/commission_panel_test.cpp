@@ -1,5 +1,5 @@
 // The two layouts of the commission panel and the flow of the two rates.
-#include "window_driver.h"
+#include "tests/ui/window_driver.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // fields, the pointer, and what a refused value holds up.
 #include <QCursor>
 
-#include "window_driver.h"
+#include "tests/ui/window_driver.h"
 
 namespace {
 

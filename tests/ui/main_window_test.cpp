@@ -9,7 +9,7 @@
 #include <QStyle>
 #include <QToolTip>
 
-#include "window_driver.h"
+#include "tests/ui/window_driver.h"
 
 namespace {
 

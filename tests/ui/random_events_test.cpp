@@ -3,9 +3,9 @@
 // display text, both rates in range, and after an accepted value, results that match the core.
 #include <random>
 
-#include "field_role.h"
-#include "hedge.h"
-#include "window_driver.h"
+#include "core/field_role.h"
+#include "core/hedge.h"
+#include "tests/ui/window_driver.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 #include <QLineEdit>
 #include <QPalette>
 
-#include "mode_layout.h"
-#include "window_driver.h"
+#include "core/mode_layout.h"
+#include "tests/ui/window_driver.h"
 
 namespace {
 

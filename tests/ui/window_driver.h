@@ -11,7 +11,7 @@
 #include <memory>
 #include <ostream>
 
-#include "frm_main.h"
+#include "ui/frm_main.h"
 
 // Readable failure messages for Qt strings.
 inline std::ostream& operator<<(std::ostream& out, const QString& text) {

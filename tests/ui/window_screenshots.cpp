@@ -7,8 +7,8 @@
 #include <QWindow>
 #include <cstdio>
 
-#include "frm_main.h"
-#include "locale_format.h"
+#include "ui/frm_main.h"
+#include "ui/locale_format.h"
 
 namespace {
 

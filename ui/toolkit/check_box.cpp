@@ -1,4 +1,4 @@
-#include "check_box.h"
+#include "ui/toolkit/check_box.h"
 
 #include <QCheckBox>
 #include <QStyle>
@@ -35,9 +35,6 @@ int CheckBox::value() const {
 }
 void CheckBox::setValue(int value) {
     static_cast<QCheckBox*>(widget())->setChecked(value == 1);
-}
-void CheckBox::setFocus() {
-    widget()->setFocus(Qt::OtherFocusReason);
 }
 
 QSize CheckBox::contentSize() const {

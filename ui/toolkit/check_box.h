@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-#include "control.h"
+#include "ui/toolkit/control.h"
 
 namespace toolkit {
 
@@ -15,7 +15,6 @@ class CheckBox : public Control {
 
     int value() const;
     void setValue(int value);
-    void setFocus();
 
     std::function<void()> click;
 

@@ -1,8 +1,8 @@
-#include "control.h"
+#include "ui/toolkit/control.h"
 
 #include <QWidget>
 
-#include "twips.h"
+#include "ui/toolkit/twips.h"
 
 namespace toolkit {
 

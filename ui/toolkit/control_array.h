@@ -10,7 +10,6 @@ class ControlArray {
   public:
     void append(T& control) { items_.push_back(&control); }
     T& operator()(int index) const { return *items_.at(static_cast<std::size_t>(index)); }
-    int count() const { return static_cast<int>(items_.size()); }
 
   private:
     std::vector<T*> items_;

@@ -1,4 +1,4 @@
-#include "focus_guard.h"
+#include "ui/toolkit/focus_guard.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -6,11 +6,11 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "check_box.h"
-#include "form.h"
-#include "label.h"
-#include "tab_strip.h"
-#include "text_box.h"
+#include "ui/toolkit/check_box.h"
+#include "ui/toolkit/form.h"
+#include "ui/toolkit/label.h"
+#include "ui/toolkit/tab_strip.h"
+#include "ui/toolkit/text_box.h"
 
 namespace toolkit {
 

@@ -1,4 +1,4 @@
-#include "form.h"
+#include "ui/toolkit/form.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -9,9 +9,9 @@
 #include <QWindow>
 #include <cstdlib>
 
-#include "focus_guard.h"
-#include "native_size.h"
-#include "text_box.h"
+#include "ui/toolkit/focus_guard.h"
+#include "ui/toolkit/native_size.h"
+#include "ui/toolkit/text_box.h"
 
 namespace toolkit {
 

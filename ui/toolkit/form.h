@@ -7,9 +7,9 @@
 #include <stdexcept>
 #include <vector>
 
-#include "control.h"
-#include "system_colour.h"
-#include "twips.h"
+#include "ui/toolkit/control.h"
+#include "ui/toolkit/system_colour.h"
+#include "ui/toolkit/twips.h"
 
 class QIcon;
 
@@ -67,7 +67,6 @@ class Form {
     // Destroys the window and its controls. A derived form calls it from its destructor, while
     // the handlers its controls may still raise are alive.
     void unload();
-    bool loaded() const { return loaded_; }
 
     template <typename C, typename... Args>
     C& add(Args&&... args) {

@@ -1,10 +1,10 @@
-#include "frame.h"
+#include "ui/toolkit/frame.h"
 
 #include <QPainter>
 #include <QWidget>
 #include <deque>
 
-#include "twips.h"
+#include "ui/toolkit/twips.h"
 
 namespace toolkit {
 

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "control.h"
-#include "system_colour.h"
+#include "ui/toolkit/control.h"
+#include "ui/toolkit/system_colour.h"
 
 namespace toolkit {
 

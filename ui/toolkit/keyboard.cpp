@@ -1,4 +1,4 @@
-#include "keyboard.h"
+#include "ui/toolkit/keyboard.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "label.h"
+#include "ui/toolkit/label.h"
 
 #include <QLabel>
 

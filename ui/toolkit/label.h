@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "control.h"
+#include "ui/toolkit/control.h"
 
 namespace toolkit {
 

@@ -1,4 +1,4 @@
-#include "native_size.h"
+#include "ui/toolkit/native_size.h"
 
 #include <xcb/xcb.h>
 

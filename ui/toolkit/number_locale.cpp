@@ -1,4 +1,4 @@
-#include "number_locale.h"
+#include "ui/toolkit/number_locale.h"
 
 namespace toolkit {
 

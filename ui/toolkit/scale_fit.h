@@ -3,7 +3,7 @@
 #include <QSize>
 #include <algorithm>
 
-#include "twips.h"
+#include "ui/toolkit/twips.h"
 
 namespace toolkit {
 

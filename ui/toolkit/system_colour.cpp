@@ -1,4 +1,4 @@
-#include "system_colour.h"
+#include "ui/toolkit/system_colour.h"
 
 #include <QGuiApplication>
 

@@ -1,4 +1,4 @@
-#include "tab_accessibility.h"
+#include "ui/toolkit/tab_accessibility.h"
 
 #include <QAccessibleWidget>
 #include <QPointer>
@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <map>
 
-#include "label.h"
+#include "ui/toolkit/label.h"
 
 namespace toolkit {
 

@@ -1,4 +1,4 @@
-#include "tab_strip.h"
+#include "ui/toolkit/tab_strip.h"
 
 #include <QKeySequence>
 #include <QPainter>
@@ -7,8 +7,8 @@
 #include <QTabBar>
 #include <QWheelEvent>
 
-#include "tab_accessibility.h"
-#include "twips.h"
+#include "ui/toolkit/tab_accessibility.h"
+#include "ui/toolkit/twips.h"
 
 namespace toolkit {
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-#include "control.h"
+#include "ui/toolkit/control.h"
 
 class QTabBar;
 

@@ -1,4 +1,4 @@
-#include "text_box.h"
+#include "ui/toolkit/text_box.h"
 
 #include <cmath>
 

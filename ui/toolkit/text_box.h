@@ -3,8 +3,8 @@
 #include <QString>
 #include <functional>
 
-#include "control.h"
-#include "system_colour.h"
+#include "ui/toolkit/control.h"
+#include "ui/toolkit/system_colour.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "twips.h"
+#include "ui/toolkit/twips.h"
 
 #include <cmath>
 

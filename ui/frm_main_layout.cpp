@@ -4,10 +4,10 @@
 #include <QTabBar>
 #include <QWidget>
 
-#include "frm_main.h"
-#include "locale_format.h"
-#include "mode_layout.h"
-#include "scale_fit.h"
+#include "core/mode_layout.h"
+#include "ui/frm_main.h"
+#include "ui/locale_format.h"
+#include "ui/toolkit/scale_fit.h"
 
 using toolkit::SystemColour;
 

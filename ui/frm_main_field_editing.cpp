@@ -2,9 +2,9 @@
 // tells read-only fields, and leaving checks the value against the field's role.
 #include <algorithm>
 
-#include "field_role.h"
-#include "frm_main.h"
-#include "keyboard.h"
+#include "core/field_role.h"
+#include "ui/frm_main.h"
+#include "ui/toolkit/keyboard.h"
 
 namespace {
 
@@ -56,13 +56,8 @@ void frmMain::txtFields_Validate(int Index, bool& Cancel) {
     bool refused = false;
     try {
         value = quorvel::Money::parse(field.text().toStdString(), format_);
-        const QString tag = field.tag();
-        if (tag == "0")
-            refused = !quorvel::isAccepted(quorvel::FieldRole::Price, value);
-        else if (tag == "2")
-            refused = !quorvel::isAccepted(quorvel::FieldRole::Commission, value);
-        else if (tag == "1")
-            refused = !quorvel::isAccepted(quorvel::FieldRole::Amount, value);
+        const auto role = quorvel::fieldRoleOfTag(field.tag().toStdString());
+        if (role && quorvel::isEditable(*role)) refused = !quorvel::isAccepted(*role, value);
     } catch (const quorvel::MoneyError&) {
         refused = true;
     }
@@ -72,7 +67,7 @@ void frmMain::txtFields_Validate(int Index, bool& Cancel) {
     }
 
     field.setText(display(value));
-    if (field.tag() == "2") {
+    if (quorvel::fieldRoleOfTag(field.tag().toStdString()) == quorvel::FieldRole::Commission) {
         if (Index == 7 || chkSingleMarket().value() == 1)
             curBackCommission = value;
         else

@@ -1,5 +1,5 @@
 // The commission panel: one rate for a single market, or a back rate and a lay rate.
-#include "frm_main.h"
+#include "ui/frm_main.h"
 
 void frmMain::chkSingleMarket_Click() {
     if (chkSingleMarket().value() == 1) {

@@ -1,7 +1,7 @@
 // From creation to the first usable state, and the re-configuration of the calculator fields
 // each time a tab is chosen.
-#include "frm_main.h"
-#include "mode_layout.h"
+#include "core/mode_layout.h"
+#include "ui/frm_main.h"
 
 using toolkit::SystemColour;
 
@@ -28,20 +28,21 @@ void frmMain::tabMain_Click() {
         const quorvel::ModeLayout& layout = quorvel::modeLayout(quorvel::HedgeMode(intMode));
         for (int i = 0; i < 7; ++i) {
             const quorvel::FieldLayout& field = layout[std::size_t(i)];
-            ConfigureField(i, QString::fromUtf8(field.caption), static_cast<int>(field.role), "");
+            ConfigureField(i, QString::fromUtf8(field.caption), field.role, "");
         }
     }
     txtFields(0).setFocus();
 }
 
-void frmMain::ConfigureField(int index, const QString& caption, int role, const QString& tooltip) {
+void frmMain::ConfigureField(int index, const QString& caption, quorvel::FieldRole role,
+                             const QString& tooltip) {
     lblFields(index).setCaption(caption);
     toolkit::TextBox& field = txtFields(index);
-    field.setFontBold(role == 3);
-    field.setTag(QString::number(role));
+    field.setFontBold(role == quorvel::FieldRole::KeyResult);
+    field.setTag(QString::number(static_cast<int>(role)));
     field.setText(display(quorvel::Money()));
     field.setToolTipText(tooltip);
-    if (role == 0 || role == 1) {
+    if (quorvel::isEditable(role)) {
         field.setBackColor(SystemColour::InfoBackground);
         field.setForeColor(SystemColour::InfoText);
         field.setLocked(false);

@@ -1,5 +1,5 @@
-#include "frm_main.h"
-#include "hedge.h"
+#include "core/hedge.h"
+#include "ui/frm_main.h"
 
 // Reads the mode's inputs, computes, and writes the mode's results. A failure leaves every
 // field as it was and passes to the caller.
