@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/version.h"
 #include "ui/frm_main.h"
 
 namespace {
@@ -36,7 +37,8 @@ int main(int argc, char** argv) {
     startingUp = false;
     std::fputs(heldMessages.constData(), stderr);
     QApplication::setApplicationName("Quorvel");
-    QApplication::setApplicationVersion(QStringLiteral("0.9.0"));
+    QApplication::setApplicationVersion(QString::fromUtf8(
+        quorvel::kVersion.data(), static_cast<qsizetype>(quorvel::kVersion.size())));
     QApplication::setDesktopFileName("org.quorvel.Quorvel");
 
     frmMain window;

@@ -13,13 +13,15 @@
 #include "cli/locale_format.h"
 #include "cli/options.h"
 #include "cli/single_calculation.h"
+#include "core/field_role.h"
 #include "core/money.h"
+#include "core/version.h"
 
 namespace {
 
 constexpr int kExitRefused = 2;
 
-constexpr const char* kHelp =
+constexpr std::string_view kHelp =
     R"(Usage: quorvel-calc MODE IN1 IN2 IN3 [--separate] [--back-rate R] [--lay-rate R]
                     [--outcomes] [--json]
        quorvel-calc --batch [--json] < bets.tsv
@@ -33,8 +35,8 @@ MODE and its inputs, in this order:
   lay-back, 2      back price, back stake, lay price  (lay a selection backed before)
   total-funds, 3   back price, lay price, total funds (back and lay for a given total)
 
-Accepted values: prices 0 (not entered yet) or a price that shows above 1.00, up to 1000;
-stakes and funds 0 to 10000; rates 0 to 5 (per cent). Up to four decimals are used.
+Accepted values: prices @PRICES@;
+stakes and funds @AMOUNTS@; rates @RATES@ (per cent). Up to four decimals are used.
 
 Options:
   --separate               back and lay stand in separate markets, each with its own rate
@@ -76,6 +78,17 @@ Exit status: 0 on success, 2 for a refused value or a usage error, 1 otherwise, 
 the output could not be written.
 )";
 
+// The help, with the accepted ranges as the calculation holds them.
+std::string helpText() {
+    std::string text(kHelp);
+    for (const auto& [mark, role] : {std::pair{"@PRICES@", quorvel::FieldRole::Price},
+                                     std::pair{"@AMOUNTS@", quorvel::FieldRole::Amount},
+                                     std::pair{"@RATES@", quorvel::FieldRole::Commission}})
+        text.replace(text.find(mark), std::string_view(mark).size(),
+                     quorvel::acceptedRangeText(role));
+    return text;
+}
+
 int refuse(const std::string& message) {
     std::cerr << "quorvel-calc: " << message << '\n';
     return kExitRefused;
@@ -99,8 +112,9 @@ int main(int argc, char** argv) {
     using namespace quorvel::cli;
     try {
         const Options options = parseOptions(std::vector<std::string>(argv + 1, argv + argc));
-        if (options.help) return writeOutput(kHelp);
-        if (options.version) return writeOutput("quorvel-calc 0.9.0\n");
+        if (options.help) return writeOutput(helpText());
+        if (options.version)
+            return writeOutput("quorvel-calc " + std::string(quorvel::kVersion) + "\n");
         const quorvel::NumberFormat format =
             chooseNumberFormat(options.decimalSeparator, options.groupSeparator);
         if (options.batch) {
@@ -119,12 +133,10 @@ int main(int argc, char** argv) {
         if (options.layRate && !options.separate)
             return refuse(
                 "--lay-rate goes with --separate; one market takes one rate, --back-rate");
-        CalculationRequest request{options.positional[0],
-                                   {options.positional.begin() + 1, options.positional.end()},
-                                   options.separate,
-                                   options.backRate.value_or("5"),
-                                   options.layRate.value_or("5"),
-                                   options.outcomes};
+        CalculationRequest request{
+            options.positional[0], {options.positional.begin() + 1, options.positional.end()},
+            options.separate,      options.backRate,
+            options.layRate,       options.outcomes};
         const Calculation calculation = calculate(request, format);
         return writeOutput(options.json ? asJson(calculation) : asText(calculation, format));
     } catch (const RefusedArgument& refused) {

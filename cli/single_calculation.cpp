@@ -74,8 +74,7 @@ Money readValue(const std::string& name, const std::string& text, FieldRole role
             throw RefusedArgument{quotedText + " cannot be read as a number"};
         // too large: refused below like any value out of range
     }
-    throw RefusedArgument{quotedText +
-                          " is not accepted; accepted: " + std::string(acceptedRangeText(role))};
+    throw RefusedArgument{quotedText + " is not accepted; accepted: " + acceptedRangeText(role)};
 }
 
 }  // namespace
@@ -91,8 +90,12 @@ Calculation calculate(const CalculationRequest& request, const NumberFormat& for
         c.inputs[i] = readValue(lowered(plainCaption(field.caption)), request.inputs.at(i),
                                 field.role, format);
     }
-    c.backRate = readValue("--back-rate", request.backRate, FieldRole::Commission, format);
-    c.layRate = readValue("--lay-rate", request.layRate, FieldRole::Commission, format);
+    auto rate = [&](const char* option, const std::optional<std::string>& given) {
+        return given ? readValue(option, *given, FieldRole::Commission, format)
+                     : kDefaultCommissionRate;
+    };
+    c.backRate = rate("--back-rate", request.backRate);
+    c.layRate = rate("--lay-rate", request.layRate);
 
     c.results = ComputeHedge(c.mode, !c.separate, c.backRate, c.layRate, c.inputs[0], c.inputs[1],
                              c.inputs[2]);

@@ -22,8 +22,8 @@ struct CalculationRequest {
     std::string mode;                 // bet-back, lay-back, total-funds, or 1 to 3
     std::vector<std::string> inputs;  // three, in the mode's field order
     bool separate = false;
-    std::string backRate = "5";
-    std::string layRate = "5";
+    std::optional<std::string> backRate;  // the default rate when not given
+    std::optional<std::string> layRate;
     bool outcomes = false;
 };
 

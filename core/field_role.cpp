@@ -7,14 +7,15 @@ std::optional<FieldRole> fieldRoleOfTag(std::string_view tag) noexcept {
     return static_cast<FieldRole>(tag[0] - '0');
 }
 
-std::string_view acceptedRangeText(FieldRole role) noexcept {
+std::string acceptedRangeText(FieldRole role) {
+    auto whole = [](Money value) { return std::to_string(value.count() / Money::kScale); };
     switch (role) {
         case FieldRole::Price:
-            return "0, or a price that shows above 1.00, up to 1000";
+            return "0, or a price that shows above 1.00, up to " + whole(kHighestPrice);
         case FieldRole::Amount:
-            return "0 to 10000";
+            return "0 to " + whole(kHighestAmount);
         case FieldRole::Commission:
-            return "0 to 5";
+            return "0 to " + whole(kHighestRate);
         case FieldRole::KeyResult:
         case FieldRole::OtherResult:
             break;

@@ -55,6 +55,9 @@ constexpr bool isKnownMode(std::int16_t mode) noexcept {
     return mode >= 1 && mode <= 3;
 }
 
+// Both commission rates, in per cent, until the user gives others.
+inline constexpr Money kDefaultCommissionRate = Money::fromWhole(5);
+
 // A commission rate in per cent as the fraction the calculation takes: F(rate / 100).
 Money commissionFraction(Money ratePerCent);
 

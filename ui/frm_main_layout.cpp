@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "core/mode_layout.h"
+#include "core/version.h"
 #include "ui/frm_main.h"
 #include "ui/locale_format.h"
 #include "ui/toolkit/scale_fit.h"
@@ -75,10 +76,12 @@ toolkit::TextBox& frmMain::newField(int index, Place place, const QString& tag) 
 }
 
 void frmMain::Form_Create() {
-    setCaption("Quorvel Single Selection - Version 0.9");
+    setCaption(QString("Quorvel Single Selection - Version %1")
+                   .arg(QLatin1String(quorvel::kShortVersion.data(),
+                                      static_cast<qsizetype>(quorvel::kShortVersion.size()))));
     QIcon icon;
     // Sizes given up front, so no image is decoded until one is drawn.
-    for (int size : {32, 64, 128, 256})
+    for (int size : {QUORVEL_ICON_SIZES})
         icon.addFile(QString(":/quorvel/icon-%1.png").arg(size), QSize(size, size));
     setIcon(icon);
     setBackColor(SystemColour::ButtonFace);

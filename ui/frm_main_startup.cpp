@@ -1,5 +1,6 @@
 // From creation to the first usable state, and the re-configuration of the calculator fields
 // each time a tab is chosen.
+#include "core/hedge.h"
 #include "core/mode_layout.h"
 #include "ui/frm_main.h"
 
@@ -10,8 +11,8 @@ frmMain::frmMain(quorvel::NumberFormat format) : format_(std::move(format)) {
 }
 
 void frmMain::Form_Initialize() {
-    curBackCommission = quorvel::Money::fromWhole(5);
-    curLayCommission = quorvel::Money::fromWhole(5);
+    curBackCommission = quorvel::kDefaultCommissionRate;
+    curLayCommission = quorvel::kDefaultCommissionRate;
     // Ticking needs the controls: the first use loads the window (Form_Load) before the tick
     // takes effect and raises chkSingleMarket_Click.
     chkSingleMarket().setValue(1);
