@@ -27,6 +27,18 @@ class frmMain : public toolkit::Form {
     frmMain();
     ~frmMain() override { unload(); }
 
+    // The fields and labels by what they hold. Fields and labels 0 to 6 are the calculator
+    // row, whose meanings change with the mode (core/mode_layout.h); fields 7 and 8 hold the
+    // commission rates, and labels 7 to 9 caption them in one layout or the other.
+    static constexpr int kCalculatorFields = 7;
+    static constexpr int kBackRateField = 7;  // the back rate; shown with two rates only
+    static constexpr int kRateField = 8;      // the one rate, or the lay rate with two
+    static constexpr int kFieldCount = 9;
+    static constexpr int kBackRateLabel = 7;  // with two rates
+    static constexpr int kOneRateLabel = 8;   // with one rate
+    static constexpr int kLayRateLabel = 9;   // with two rates
+    static constexpr int kLabelCount = 10;
+
     // The controls, loading the window on first use.
     toolkit::TextBox& txtFields(int index);
     toolkit::Label& lblFields(int index);
@@ -45,6 +57,9 @@ class frmMain : public toolkit::Form {
   private:
     // Layout and the fixed size.
     void Form_Create() override;
+    void createTabs();
+    void createCalculatorRow();
+    void createCommissionPanel();
     void Form_Resize() override;
     void fitScaleToFont();
     toolkit::Label& newLabel(Place place, const QString& caption);

@@ -3,18 +3,18 @@
 
 void frmMain::chkSingleMarket_Click() {
     if (chkSingleMarket().value() == 1) {
-        lblFields(7).setVisible(false);
-        lblFields(8).setVisible(true);
-        lblFields(9).setVisible(false);
-        txtFields(7).setVisible(false);
-        txtFields(8).setText(display(curBackCommission));
+        lblFields(kBackRateLabel).setVisible(false);
+        lblFields(kOneRateLabel).setVisible(true);
+        lblFields(kLayRateLabel).setVisible(false);
+        txtFields(kBackRateField).setVisible(false);
+        txtFields(kRateField).setText(display(curBackCommission));
     } else {
-        lblFields(7).setVisible(true);
-        lblFields(8).setVisible(false);
-        lblFields(9).setVisible(true);
-        txtFields(7).setText(display(curBackCommission));
-        txtFields(7).setVisible(true);
-        txtFields(8).setText(display(curLayCommission));
+        lblFields(kBackRateLabel).setVisible(true);
+        lblFields(kOneRateLabel).setVisible(false);
+        lblFields(kLayRateLabel).setVisible(true);
+        txtFields(kBackRateField).setText(display(curBackCommission));
+        txtFields(kBackRateField).setVisible(true);
+        txtFields(kRateField).setText(display(curLayCommission));
     }
     try {
         CalculateResults();

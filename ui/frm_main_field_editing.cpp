@@ -8,9 +8,6 @@
 
 namespace {
 
-constexpr int kEnter = 13;
-constexpr int kEscape = 27;
-
 // Empty, or spaces only (other white space is not a blank here).
 bool isBlank(const QString& text) {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c == u' '; });
@@ -27,7 +24,7 @@ void frmMain::txtFields_GotFocus(int Index) {
 }
 
 void frmMain::txtFields_KeyPress(int /*Index*/, int& KeyAscii) {
-    if (KeyAscii == kEnter) {
+    if (KeyAscii == toolkit::kEnter) {
         KeyAscii = 0;
         toolkit::pressTab();
     }
@@ -35,7 +32,7 @@ void frmMain::txtFields_KeyPress(int /*Index*/, int& KeyAscii) {
 
 void frmMain::txtFields_KeyUp(int Index, int KeyCode, int /*Shift*/) {
     toolkit::TextBox& field = txtFields(Index);
-    if (KeyCode != kEscape || field.locked()) return;
+    if (KeyCode != toolkit::kEscape || field.locked()) return;
     field.setText(strSavedText);
     field.setSelStart(0);
     field.setSelLength(static_cast<int>(strSavedText.size()));
@@ -68,7 +65,7 @@ void frmMain::txtFields_Validate(int Index, bool& Cancel) {
 
     field.setText(display(value));
     if (quorvel::fieldRoleOfTag(field.tag().toStdString()) == quorvel::FieldRole::Commission) {
-        if (Index == 7 || chkSingleMarket().value() == 1)
+        if (Index == kBackRateField || chkSingleMarket().value() == 1)
             curBackCommission = value;
         else
             curLayCommission = value;

@@ -1,8 +1,6 @@
 // The window as it is created: every control, its place, its tab order and its design state;
 // and the rule that keeps the window at its fixed size.
 #include <QIcon>
-#include <QTabBar>
-#include <QWidget>
 
 #include "core/mode_layout.h"
 #include "core/version.h"
@@ -20,10 +18,10 @@ constexpr int kClientWidth = 6555;
 constexpr int kClientHeight = 1440;
 
 // Labels and fields of the calculator row; label 0 stands 20 twips right of its field.
-constexpr frmMain::Place kRowLabels[7] = {
+constexpr frmMain::Place kRowLabels[frmMain::kCalculatorFields] = {
     {120, 75, 850, 195},  {1000, 75, 850, 195}, {1900, 75, 850, 195}, {2800, 75, 850, 195},
     {3700, 75, 850, 195}, {4600, 75, 850, 195}, {5500, 75, 850, 195}};
-constexpr frmMain::Place kRowFields[7] = {
+constexpr frmMain::Place kRowFields[frmMain::kCalculatorFields] = {
     {100, 300, 850, 285},  {1000, 300, 850, 285}, {1900, 300, 850, 285}, {2800, 300, 850, 285},
     {3700, 300, 850, 285}, {4600, 300, 850, 285}, {5500, 300, 850, 285}};
 
@@ -58,7 +56,7 @@ toolkit::Frame& frmMain::fraFields() {
 
 // The next label of lblFields, in the frame.
 toolkit::Label& frmMain::newLabel(Place place, const QString& caption) {
-    auto& label = add<toolkit::Label>(fraFields_->widget());
+    auto& label = addIn<toolkit::Label>(*fraFields_);
     label.setTwipGeometry(place.left, place.top, place.width, place.height);
     label.setCaption(caption);
     lblFields_.append(label);
@@ -67,7 +65,7 @@ toolkit::Label& frmMain::newLabel(Place place, const QString& caption) {
 
 // The next text box of txtFields, in the frame, with its design text and tag.
 toolkit::TextBox& frmMain::newField(int index, Place place, const QString& tag) {
-    auto& field = add<toolkit::TextBox>(fraFields_->widget(), index, fieldEvents_);
+    auto& field = addIn<toolkit::TextBox>(*fraFields_, index, fieldEvents_);
     field.setTwipGeometry(place.left, place.top, place.width, place.height);
     field.setText("Text1");
     field.setTag(tag);
@@ -85,22 +83,40 @@ void frmMain::Form_Create() {
         icon.addFile(QString(":/quorvel/icon-%1.png").arg(size), QSize(size, size));
     setIcon(icon);
     setBackColor(SystemColour::ButtonFace);
-    QWidget* form = window();
 
-    tabMain_ = &add<toolkit::TabStrip>(form);
+    createTabs();
+    // In front of the tab strip, not on one of its pages: it stays whichever tab is chosen.
+    fraFields_ = &add<toolkit::Frame>();
+    fraFields_->setTwipGeometry(50, 330, 6450, 1000);
+    fraFields_->bringToFront();
+    createCalculatorRow();
+    createCommissionPanel();
+    // The etched separator: dark row, light row directly under it.
+    Line1 = &fraFields_->addLine(75, 650, 6375, 650, SystemColour::DarkShadow3D);
+    Line2 = &fraFields_->addLine(75, 655, 6375, 655, SystemColour::Light3D);
+
+    // The one numbering of the tab order; labels and the frame never take the focus.
+    std::vector<const toolkit::Control*> order;
+    for (int i = 0; i < kCalculatorFields; ++i) order.push_back(&txtFields_(i));
+    order.insert(order.end(), {chkSingleMarket_, &txtFields_(kBackRateField),
+                               &txtFields_(kRateField), tabMain_});
+    setTabOrder(order);
+
+    fitScaleToFont();
+    setClientSize(kClientWidth, kClientHeight);
+}
+
+void frmMain::createTabs() {
+    tabMain_ = &add<toolkit::TabStrip>();
     tabMain_->setTwipGeometry(0, 0, 6550, 1440);
     tabMain_->addTab("B&et Back", " bet back a previously layed bet on the same selection ");
     tabMain_->addTab("L&ay Back", " lay back a previously placed bet on the same selection ");
     tabMain_->addTab("Quorvel For &Total Funds",
                      " back and lay one selection for a given total stake ");
     tabMain_->click = [this] { tabMain_Click(); };
+}
 
-    // In front of the tab strip, not on one of its pages: it stays whichever tab is chosen.
-    fraFields_ = &add<toolkit::Frame>(form);
-    fraFields_->setTwipGeometry(50, 330, 6450, 1000);
-    QWidget* frame = fraFields_->widget();
-    frame->raise();
-
+void frmMain::createCalculatorRow() {
     fieldEvents_.gotFocus = [this](int i) { txtFields_GotFocus(i); };
     fieldEvents_.keyPress = [this](int i, int& key) { txtFields_KeyPress(i, key); };
     fieldEvents_.keyUp = [this](int i, int key, int shift) { txtFields_KeyUp(i, key, shift); };
@@ -110,40 +126,27 @@ void frmMain::Form_Create() {
     fieldEvents_.validate = [this](int i, bool& cancel) { txtFields_Validate(i, cancel); };
 
     // Labels never take the focus; each leads to the next control after it that can.
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < kCalculatorFields; ++i) {
         toolkit::Label& label = newLabel(kRowLabels[i], "Label1");
         label.setBuddy(&newField(i, kRowFields[i], ""));
     }
+}
 
-    chkSingleMarket_ = &add<toolkit::CheckBox>(frame, "Single Betting &Market");
+void frmMain::createCommissionPanel() {
+    chkSingleMarket_ = &addIn<toolkit::CheckBox>(*fraFields_, "Single Betting &Market");
     chkSingleMarket_->setTwipGeometry(120, 750, 1850, 195);
     chkSingleMarket_->click = [this] { chkSingleMarket_Click(); };
 
     toolkit::Label& backLabel = newLabel({2340, 750, 2205, 195}, "Current Commission (%)    Bac&k");
-    toolkit::TextBox& backField = newField(7, {4600, 700, 650, 285}, "2");
+    toolkit::TextBox& backField = newField(kBackRateField, {4600, 700, 650, 285}, "2");
     backField.setVisible(false);
     toolkit::Label& singleLabel =
         newLabel({2730, 750, 2895, 195}, "Current &Rate Of Commission Charged (%)");
     toolkit::Label& layLabel = newLabel({5350, 750, 285, 195}, "La&y");
-    toolkit::TextBox& layField = newField(8, {5710, 700, 650, 285}, "2");
+    toolkit::TextBox& layField = newField(kRateField, {5710, 700, 650, 285}, "2");
     backLabel.setBuddy(&backField);
     singleLabel.setBuddy(&layField);
     layLabel.setBuddy(&layField);
-
-    // The etched separator: dark row, light row directly under it.
-    Line1 = &fraFields_->addLine(75, 650, 6375, 650, SystemColour::DarkShadow3D);
-    Line2 = &fraFields_->addLine(75, 655, 6375, 655, SystemColour::Light3D);
-
-    // The one numbering of the tab order; labels and the frame never take the focus.
-    QWidget* order[] = {txtFields_(0).widget(), txtFields_(1).widget(),     txtFields_(2).widget(),
-                        txtFields_(3).widget(), txtFields_(4).widget(),     txtFields_(5).widget(),
-                        txtFields_(6).widget(), chkSingleMarket_->widget(), txtFields_(7).widget(),
-                        txtFields_(8).widget(), tabMain_->tabBar()};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        QWidget::setTabOrder(order[i], order[i + 1]);
-
-    fitScaleToFont();
-    form->resize(scale().px(kClientWidth), scale().px(kClientHeight));
 }
 
 void frmMain::fitScaleToFont() {
@@ -154,16 +157,18 @@ void frmMain::fitScaleToFont() {
     // field and the widest rate in the commission fields.
     const QString widestValue = display(quorvel::Money::fromCount(999'999'900));
     const QString widestRate = display(quorvel::Money::fromCount(999'900));
-    for (int i = 0; i < 9; ++i) txtFields_(i).setSampleText(i < 7 ? widestValue : widestRate);
+    for (int i = 0; i < kFieldCount; ++i)
+        txtFields_(i).setSampleText(i < kCalculatorFields ? widestValue : widestRate);
     // Accepted inputs keep every result below 10^8 in size: a stake is at most 10,000 x 1,000
     // / 1.005, under 10^7, and a liability, total or net at most twice that. A longer value is
     // drawn smaller rather than cut, down to the size this one needs.
     const QString widestResult = display(quorvel::Money::fromCount(-999'999'999'999));
-    for (int i = 0; i < 9; ++i) txtFields_(i).setWidestText(i < 7 ? widestResult : widestRate);
+    for (int i = 0; i < kFieldCount; ++i)
+        txtFields_(i).setWidestText(i < kCalculatorFields ? widestResult : widestRate);
     // The fields of a row share font, style and size: one of each row speaks for all.
-    for (int i : {0, 7}) fit.need(txtFields_(i).contentSize(), room(txtFields_(i)));
+    for (int i : {0, kBackRateField}) fit.need(txtFields_(i).contentSize(), room(txtFields_(i)));
     for (auto mode : {quorvel::kBetBack, quorvel::kLayBack, quorvel::kTotalFunds}) {
-        for (int i = 0; i < 7; ++i) {
+        for (int i = 0; i < kCalculatorFields; ++i) {
             const auto caption =
                 QString::fromUtf8(quorvel::modeLayout(mode)[std::size_t(i)].caption);
             fit.need(lblFields_(i).contentSizeFor(caption), room(lblFields_(i)));

@@ -27,7 +27,7 @@ void frmMain::tabMain_Click() {
     intMode = static_cast<std::int16_t>(tabMain().selectedItem());
     if (quorvel::isKnownMode(intMode)) {
         const quorvel::ModeLayout& layout = quorvel::modeLayout(quorvel::HedgeMode(intMode));
-        for (int i = 0; i < 7; ++i) {
+        for (int i = 0; i < kCalculatorFields; ++i) {
             const quorvel::FieldLayout& field = layout[std::size_t(i)];
             ConfigureField(i, QString::fromUtf8(field.caption), field.role, "");
         }

@@ -19,10 +19,10 @@ TEST_P(TypedCalculation, ShowsTheExpectedResults) {
     const Calculation& c = GetParam();
     if (!c.single) {
         clickCheckBox();
-        setField(7, c.backRate);
-        setField(8, c.layRate);
+        setField(kBackRate, c.backRate);
+        setField(kRate, c.layRate);
     } else {
-        setField(8, c.backRate);
+        setField(kRate, c.backRate);
     }
     clickTab(c.mode);
     for (const char* input : c.inputs) enterValue(input);

@@ -41,7 +41,8 @@ TEST_P(CaptionFit, EveryCaptionShowsWhole) {
         for (int i = 0; i < 7; ++i)
             expectLabelFits(i,
                             QString::fromUtf8(quorvel::modeLayout(mode)[std::size_t(i)].caption));
-    for (int i = 7; i < 10; ++i) expectLabelFits(i, form->lblFields(i).caption());
+    for (int i = frmMain::kBackRateLabel; i < frmMain::kLabelCount; ++i)
+        expectLabelFits(i, form->lblFields(i).caption());
 
     QWidget* box = form->chkSingleMarket().widget();
     const int indicator = box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box);
@@ -103,7 +104,7 @@ TEST_P(CaptionFit, EveryDigitOfEveryResultShows) {
         if ((form->chkSingleMarket().value() == 1) != e.single) clickCheckBox();
         const int inputs[2][3] = {{0, 1, 2}, {0, 2, 5}};
         for (int i = 0; i < 3; ++i) setField(inputs[e.tab == 3][i], e.inputs[i]);
-        for (int i = 0; i < 9; ++i) {
+        for (int i = 0; i < kFieldCount; ++i) {
             auto* edit = static_cast<QLineEdit*>(form->txtFields(i).widget());
             if (!edit->isVisible()) continue;
             EXPECT_TRUE(showsWhole(edit)) << e.inputs[0] << " field " << i << ": " << text(i);

@@ -54,9 +54,11 @@ INSTANTIATE_TEST_SUITE_P(Amounts, Leaving,
                          entryName);
 
 INSTANTIATE_TEST_SUITE_P(Rates, Leaving,
-                         testing::Values(Entry{8, "0", "0.00"}, Entry{8, "5", "5.00"},
-                                         Entry{8, "5.0001", nullptr}, Entry{8, "-1", nullptr},
-                                         Entry{8, "4.5678", "4.57"}, Entry{8, "  ", "0.00"}),
+                         testing::Values(Entry{kRate, "0", "0.00"}, Entry{kRate, "5", "5.00"},
+                                         Entry{kRate, "5.0001", nullptr},
+                                         Entry{kRate, "-1", nullptr},
+                                         Entry{kRate, "4.5678", "4.57"},
+                                         Entry{kRate, "  ", "0.00"}),
                          entryName);
 
 TEST_F(FieldEditing, EnterOnARefusedValueKeepsTheFocusEveryTime) {
@@ -207,15 +209,15 @@ TEST_F(FieldEditing, KeysTypedAfterEnterGoWhereEnterMovedTheFocus) {
 }
 
 TEST_F(FieldEditing, OneRateIsStoredAsTheBackRate) {
-    setField(8, "2");
+    setField(kRate, "2");
     EXPECT_EQ(form->backCommission(), quorvel::Money::fromWhole(2));
     EXPECT_EQ(form->layCommission(), quorvel::Money::fromWhole(5));
 }
 
 TEST_F(FieldEditing, TwoRatesAreStoredWhereTheirFieldsStand) {
     clickCheckBox();
-    setField(7, "1.5");
-    setField(8, "3");
+    setField(kBackRate, "1.5");
+    setField(kRate, "3");
     EXPECT_EQ(form->backCommission(), quorvel::Money::fromCount(15000));
     EXPECT_EQ(form->layCommission(), quorvel::Money::fromWhole(3));
 }

@@ -61,13 +61,15 @@ TEST_F(MainWindow, MinimizedKeepsItsSizeAndMaximizedStaysMaximized) {
 
 TEST_F(MainWindow, TabVisitsEveryControlInTabIndexOrder) {
     clickCheckBox();  // two rates: field 7 shows
-    for (int i = 0; i < 7; ++i) form->txtFields(i).setTabStop(true);
+    for (int i = 0; i < frmMain::kCalculatorFields; ++i) form->txtFields(i).setTabStop(true);
     clickField(0);
     const std::vector<QWidget*> expected = {
-        form->txtFields(1).widget(),      form->txtFields(2).widget(), form->txtFields(3).widget(),
-        form->txtFields(4).widget(),      form->txtFields(5).widget(), form->txtFields(6).widget(),
-        form->chkSingleMarket().widget(), form->txtFields(7).widget(), form->txtFields(8).widget(),
-        form->tabMain().tabBar(),         form->txtFields(0).widget()};
+        form->txtFields(1).widget(),      form->txtFields(2).widget(),
+        form->txtFields(3).widget(),      form->txtFields(4).widget(),
+        form->txtFields(5).widget(),      form->txtFields(6).widget(),
+        form->chkSingleMarket().widget(), form->txtFields(kBackRate).widget(),
+        form->txtFields(kRate).widget(),  form->tabMain().tabBar(),
+        form->txtFields(0).widget()};
     for (QWidget* next : expected) {
         tab();
         EXPECT_EQ(QApplication::focusWidget(), next) << next->metaObject()->className();
@@ -119,17 +121,17 @@ TEST_F(MainWindow, AccessKeysLeadToTheirControls) {
     alt('p');
     EXPECT_EQ(focusedField(), 0);  // "Lay &Price"
     alt('r');
-    EXPECT_EQ(focusedField(), 8);  // "Current &Rate Of Commission Charged (%)"
-    alt('k');                      // "Bac&k" is hidden with one rate
-    EXPECT_EQ(focusedField(), 8);
+    EXPECT_EQ(focusedField(), kRate);  // "Current &Rate Of Commission Charged (%)"
+    alt('k');                          // "Bac&k" is hidden with one rate
+    EXPECT_EQ(focusedField(), kRate);
 
     alt('m');  // the check box toggles on a short timer
     EXPECT_TRUE(QTest::qWaitFor([&] { return form->chkSingleMarket().value() == 0; }, 2000));
     EXPECT_EQ(QApplication::focusWidget(), form->chkSingleMarket().widget());
     alt('k');
-    EXPECT_EQ(focusedField(), 7);
+    EXPECT_EQ(focusedField(), kBackRate);
     alt('y');
-    EXPECT_EQ(focusedField(), 8);  // "La&y"
+    EXPECT_EQ(focusedField(), kRate);  // "La&y"
 
     alt('a');  // "L&ay Back": the letter a, not L
     EXPECT_EQ(form->mode(), 2);
@@ -198,15 +200,15 @@ TEST_F(MainWindow, NamesEachFieldForScreenReaders) {
     EXPECT_EQ(accessible(form->txtFields(0).widget(), QAccessible::Name), "Lay Price");
     EXPECT_EQ(accessible(form->txtFields(0).widget(), QAccessible::Value), "0.00");
     EXPECT_EQ(accessible(form->txtFields(3).widget(), QAccessible::Name), "Back Stake");
-    EXPECT_EQ(accessible(form->txtFields(8).widget(), QAccessible::Name),
+    EXPECT_EQ(accessible(form->txtFields(kRate).widget(), QAccessible::Name),
               "Current Rate Of Commission Charged (%)");
     EXPECT_EQ(accessible(form->chkSingleMarket().widget(), QAccessible::Name),
               "Single Betting Market");
     clickTab(3);
     EXPECT_EQ(accessible(form->txtFields(5).widget(), QAccessible::Name), "Total Funds");
     clickCheckBox();
-    EXPECT_EQ(accessible(form->txtFields(8).widget(), QAccessible::Name), "Lay");
-    EXPECT_EQ(accessible(form->txtFields(7).widget(), QAccessible::Name),
+    EXPECT_EQ(accessible(form->txtFields(kRate).widget(), QAccessible::Name), "Lay");
+    EXPECT_EQ(accessible(form->txtFields(kBackRate).widget(), QAccessible::Name),
               "Current Commission (%) Back");
     QAccessibleInterface* tabs = QAccessible::queryAccessibleInterface(form->tabMain().tabBar());
     ASSERT_NE(tabs, nullptr);

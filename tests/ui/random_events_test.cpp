@@ -61,7 +61,7 @@ class RandomEvents : public WindowTest {
                     clickCheckBox();
                     return "click check box";
                 }
-                click(form->lblFields(pick(7)).widget());
+                click(form->lblFields(pick(frmMain::kCalculatorFields)).widget());
                 return "click label";
         }
     }
@@ -72,7 +72,7 @@ class RandomEvents : public WindowTest {
         ASSERT_TRUE(focus->isVisible() && focus->isEnabled()) << what;
 
         const quorvel::NumberFormat& format = form->numberFormat();
-        for (int i = 0; i < 9; ++i) {
+        for (int i = 0; i < kFieldCount; ++i) {
             toolkit::TextBox& field = form->txtFields(i);
             if (field.hasFocus() || !field.visible()) continue;
             const std::string text = field.text().toStdString();

@@ -23,18 +23,18 @@ TEST_F(StartUp, EndsInModeOneWithOneRateAndTheFocusInFieldZero) {
     EXPECT_EQ(form->txtFields(0).selStart(), 0);
     EXPECT_EQ(form->txtFields(0).selLength(), 4);
     EXPECT_EQ(form->chkSingleMarket().value(), 1);
-    EXPECT_FALSE(form->txtFields(7).visible());
-    EXPECT_FALSE(form->lblFields(7).visible());
-    EXPECT_TRUE(form->lblFields(8).visible());
-    EXPECT_FALSE(form->lblFields(9).visible());
-    EXPECT_EQ(text(8), "5.00");
+    EXPECT_FALSE(form->txtFields(kBackRate).visible());
+    EXPECT_FALSE(form->lblFields(frmMain::kBackRateLabel).visible());
+    EXPECT_TRUE(form->lblFields(frmMain::kOneRateLabel).visible());
+    EXPECT_FALSE(form->lblFields(frmMain::kLayRateLabel).visible());
+    EXPECT_EQ(text(kRate), "5.00");
     EXPECT_EQ(form->backCommission(), quorvel::Money::fromWhole(5));
     EXPECT_EQ(form->layCommission(), quorvel::Money::fromWhole(5));
 }
 
 TEST_F(StartUp, LeavesNoDesignTextBehind) {
     for (int i = 0; i < 10; ++i) EXPECT_NE(form->lblFields(i).caption(), "Label1") << i;
-    for (int i = 0; i < 9; ++i) {
+    for (int i = 0; i < kFieldCount; ++i) {
         EXPECT_TRUE(!form->txtFields(i).visible() || text(i) != "Text1") << i;
     }
 }
@@ -83,8 +83,8 @@ TEST_P(ChoosingATab, ConfiguresEveryFieldByItsRole) {
         EXPECT_EQ(palette.color(QPalette::Base), toolkit::resolve(style.back)) << i;
         EXPECT_EQ(palette.color(QPalette::Text), toolkit::resolve(style.fore)) << i;
     }
-    EXPECT_EQ(form->txtFields(7).tag(), "2");
-    EXPECT_EQ(form->txtFields(8).tag(), "2");
+    EXPECT_EQ(form->txtFields(kBackRate).tag(), "2");
+    EXPECT_EQ(form->txtFields(kRate).tag(), "2");
 }
 
 TEST_P(ChoosingATab, ClearsEverythingAndRecomputesNothing) {
@@ -95,15 +95,15 @@ TEST_P(ChoosingATab, ClearsEverythingAndRecomputesNothing) {
     setField(2, "2.5");
     ASSERT_EQ(results(), "12.00, 18.00, 28.00, 1.90");
     clickCheckBox();
-    setField(7, "4");
+    setField(kBackRate, "4");
     clickTab(GetParam());
-    for (int i = 0; i < 7; ++i) EXPECT_EQ(text(i), "0.00") << i;
+    for (int i = 0; i < frmMain::kCalculatorFields; ++i) EXPECT_EQ(text(i), "0.00") << i;
     EXPECT_EQ(focusedField(), 0);
     EXPECT_EQ(form->txtFields(0).selLength(), 4);
     // The commission panel and both rates are left alone.
     EXPECT_EQ(form->chkSingleMarket().value(), 0);
-    EXPECT_EQ(text(7), "4.00");
-    EXPECT_EQ(text(8), "5.00");
+    EXPECT_EQ(text(kBackRate), "4.00");
+    EXPECT_EQ(text(kRate), "5.00");
     EXPECT_EQ(form->backCommission(), quorvel::Money::fromWhole(4));
     EXPECT_EQ(form->layCommission(), quorvel::Money::fromWhole(5));
 }
@@ -124,7 +124,7 @@ TEST_F(StartUp, TheMouseWheelOverTheTabsChangesNothing) {
 TEST_F(StartUp, ReadsTheLocalesSeparators) {
     open(quorvel::NumberFormat(",", "."));
     EXPECT_EQ(text(0), "0,00");
-    EXPECT_EQ(text(8), "5,00");
+    EXPECT_EQ(text(kRate), "5,00");
 }
 
 }  // namespace

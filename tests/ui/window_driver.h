@@ -21,6 +21,11 @@ inline void PrintTo(const QString& text, std::ostream* out) {
     *out << text;
 }
 
+// The window's named fields and labels, as the tests use them.
+constexpr int kBackRate = frmMain::kBackRateField;
+constexpr int kRate = frmMain::kRateField;
+constexpr int kFieldCount = frmMain::kFieldCount;
+
 // Wayland leaves activation to the compositor, and a headless one, without a seat, activates
 // no window.
 inline bool platformActivatesWindows() {
@@ -113,7 +118,7 @@ class WindowTest : public testing::Test {
 
     // The index of the field with the focus, or -1.
     int focusedField() {
-        for (int i = 0; i < 9; ++i)
+        for (int i = 0; i < kFieldCount; ++i)
             if (form->txtFields(i).hasFocus()) return i;
         return -1;
     }

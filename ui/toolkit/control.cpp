@@ -23,4 +23,8 @@ void Control::setVisible(bool visible) {
     widget_->setVisible(visible);
 }
 
+void Control::bringToFront() {
+    widget_->raise();
+}
+
 }  // namespace toolkit

@@ -30,6 +30,11 @@ class Control {
     bool visible() const;
     virtual void setVisible(bool visible);
 
+    // In front of the controls it overlaps in its container.
+    void bringToFront();
+    // The widget that takes the focus for the control, for the form's tab order.
+    virtual QWidget* focusWidget() const { return widget_; }
+
   protected:
     explicit Control(QWidget* widget) : widget_(widget) {}
 

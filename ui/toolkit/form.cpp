@@ -161,6 +161,15 @@ void Form::setHeight(int twips) {
     if (client != window_->height()) window_->resize(window_->width(), client);
 }
 
+void Form::setTabOrder(const std::vector<const Control*>& order) {
+    for (std::size_t i = 0; i + 1 < order.size(); ++i)
+        QWidget::setTabOrder(order[i]->focusWidget(), order[i + 1]->focusWidget());
+}
+
+void Form::setClientSize(int twipsWidth, int twipsHeight) {
+    window_->resize(scale_.px(twipsWidth), scale_.px(twipsHeight));
+}
+
 void Form::setScale(const TwipScale& scale) {
     scale_ = scale;
     for (const auto& control : controls_) control->applyScale(scale_);

@@ -68,13 +68,20 @@ class Form {
     // the handlers its controls may still raise are alive.
     void unload();
 
+    // A new control of type C on the form itself, or in a container control.
     template <typename C, typename... Args>
     C& add(Args&&... args) {
-        auto control = std::make_unique<C>(std::forward<Args>(args)...);
-        C& ref = *control;
-        registerControl(std::move(control));
-        return ref;
+        return addTo<C>(window_, std::forward<Args>(args)...);
     }
+    template <typename C, typename... Args>
+    C& addIn(const Control& container, Args&&... args) {
+        return addTo<C>(container.widget(), std::forward<Args>(args)...);
+    }
+
+    // The one numbering of the tab order, first to last.
+    void setTabOrder(const std::vector<const Control*>& order);
+    // The size of the client area, in twips at the form's scale.
+    void setClientSize(int twipsWidth, int twipsHeight);
 
     virtual void Form_Create() = 0;
     virtual void Form_Load() {}
@@ -84,6 +91,13 @@ class Form {
     friend class Window;
     class Window;
 
+    template <typename C, typename... Args>
+    C& addTo(QWidget* parent, Args&&... args) {
+        auto control = std::make_unique<C>(parent, std::forward<Args>(args)...);
+        C& ref = *control;
+        registerControl(std::move(control));
+        return ref;
+    }
     void registerControl(std::unique_ptr<Control> control);
     // A size in twips reads back as it was set while it is still in place.
     int toTwips(int pixels, int lastSet) const {

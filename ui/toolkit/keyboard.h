@@ -2,6 +2,10 @@
 
 namespace toolkit {
 
+// The codes the key events carry, for the keys the handlers tell apart: the Windows virtual-key
+// codes, which the control characters of these keys share.
+enum KeyCode : int { kBackspace = 8, kTab = 9, kEnter = 13, kEscape = 27 };
+
 // Presses Tab on the control that has the focus, as a Tab the user typed: the field being left
 // is validated first, and a refusal keeps the focus. The move is done before this returns, so
 // keys already waiting, typed after the key that asked for it, go to where the focus moved.

@@ -86,6 +86,10 @@ void TabStrip::addTab(const QString& caption, const QString& toolTip) {
     bar_->setTabToolTip(index, toolTip);
 }
 
+QWidget* TabStrip::focusWidget() const {
+    return bar_;
+}
+
 int TabStrip::selectedItem() const {
     return bar_->currentIndex() + 1;
 }

@@ -22,6 +22,7 @@ class TabStrip : public Control {
     QString tabCaption(int index) const;
     QString tabToolTip(int index) const;
     QTabBar* tabBar() const { return bar_; }
+    QWidget* focusWidget() const override;
 
     // Raised when a tab is chosen, also the one already selected.
     std::function<void()> click;

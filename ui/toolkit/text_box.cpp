@@ -10,6 +10,8 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include "ui/toolkit/keyboard.h"
+
 namespace toolkit {
 
 namespace {
@@ -18,15 +20,15 @@ namespace {
 int keyCode(const QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Escape:
-            return 27;
+            return kEscape;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            return 13;
+            return kEnter;
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
-            return 9;
+            return kTab;
         case Qt::Key_Backspace:
-            return 8;
+            return kBackspace;
         default:
             return event->key() < 128 ? event->key() : 0;
     }
