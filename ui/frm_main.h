@@ -25,7 +25,6 @@ class frmMain : public toolkit::Form {
     // format: the separators numbers are read and shown with, the user's locale by default.
     explicit frmMain(quorvel::NumberFormat format);
     frmMain();
-    ~frmMain() override { unload(); }
 
     // The fields and labels by what they hold. Fields and labels 0 to 6 are the calculator
     // row, whose meanings change with the mode (core/mode_layout.h); fields 7 and 8 hold the

@@ -17,6 +17,7 @@ class CheckBox : public Control {
     void setValue(int value);
 
     std::function<void()> click;
+    void detachHandlers() override { click = nullptr; }
 
     QSize contentSize() const override;
 };

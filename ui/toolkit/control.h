@@ -30,6 +30,10 @@ class Control {
     bool visible() const;
     virtual void setVisible(bool visible);
 
+    // Drops the handlers of the control's events: the form is going, and what they would run
+    // may be gone already.
+    virtual void detachHandlers() {}
+
     // In front of the controls it overlaps in its container.
     void bringToFront();
     // The widget that takes the focus for the control, for the form's tab order.

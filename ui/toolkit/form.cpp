@@ -101,6 +101,9 @@ Form::Form() : window_(new Window(*this)), guard_(std::make_unique<FocusGuard>(*
 }
 
 Form::~Form() {
+    // The derived form, whose handlers the controls call, is gone already: no event the
+    // teardown raises may reach them.
+    for (const auto& control : controls_) control->detachHandlers();
     unload();
 }
 

@@ -64,9 +64,6 @@ class Form {
 
   protected:
     void load();
-    // Destroys the window and its controls. A derived form calls it from its destructor, while
-    // the handlers its controls may still raise are alive.
-    void unload();
 
     // A new control of type C on the form itself, or in a container control.
     template <typename C, typename... Args>
@@ -99,6 +96,8 @@ class Form {
         return ref;
     }
     void registerControl(std::unique_ptr<Control> control);
+    // Destroys the window and its controls.
+    void unload();
     // A size in twips reads back as it was set while it is still in place.
     int toTwips(int pixels, int lastSet) const {
         return scale_.px(lastSet) == pixels ? lastSet : scale_.twips(pixels);

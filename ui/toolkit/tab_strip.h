@@ -26,6 +26,7 @@ class TabStrip : public Control {
 
     // Raised when a tab is chosen, also the one already selected.
     std::function<void()> click;
+    void detachHandlers() override { click = nullptr; }
 
     // The tab row's height and the width all its tabs need.
     QSize contentSize() const override;

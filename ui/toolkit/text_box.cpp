@@ -210,7 +210,7 @@ class TextBox::Edit : public QLineEdit {
 };
 
 TextBox::TextBox(QWidget* parent, int index, const TextBoxEvents& events)
-    : Control(new Edit(parent, *this, events)), index_(index), events_(events) {
+    : Control(new Edit(parent, *this, events_)), index_(index), events_(events) {
     edit_ = static_cast<Edit*>(widget());
     edit_->applyColours();
 }

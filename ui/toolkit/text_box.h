@@ -59,12 +59,13 @@ class TextBox : public Control {
     // smaller size of the same font, just small enough, down to the size this text needs.
     void setWidestText(const QString& widest);
     QSize contentSize() const override;
+    void detachHandlers() override { events_ = {}; }
 
   private:
     class Edit;
     Edit* edit_;
     int index_;
-    const TextBoxEvents& events_;
+    TextBoxEvents events_;
     QString tag_;
     MousePointer pointer_ = MousePointer::Default;
     QString sample_;
