@@ -14,6 +14,7 @@
 #include "cli/options.h"
 #include "cli/single_calculation.h"
 #include "core/field_role.h"
+#include "core/mode_layout.h"
 #include "core/money.h"
 #include "core/version.h"
 
@@ -31,10 +32,7 @@ selection finishes, with the lay liability, the total staked and the net profit 
 exchange commission.
 
 MODE and its inputs, in this order:
-  bet-back, 1      lay price, lay stake, back price   (back a selection laid before)
-  lay-back, 2      back price, back stake, lay price  (lay a selection backed before)
-  total-funds, 3   back price, lay price, total funds (back and lay for a given total)
-
+@MODES@
 Accepted values: prices @PRICES@;
 stakes and funds @AMOUNTS@; rates @RATES@ (per cent). Up to four decimals are used.
 
@@ -78,9 +76,26 @@ Exit status: 0 on success, 2 for a refused value or a usage error, 1 otherwise, 
 the output could not be written.
 )";
 
-// The help, with the accepted ranges as the calculation holds them.
+// One line a mode: its names, its inputs and what it is for.
+std::string modeLines() {
+    std::vector<std::vector<std::string>> rows;
+    for (const quorvel::ModeDescriptor& d : quorvel::kModes) {
+        std::string inputs;
+        for (int field : d.order.inputs) {
+            if (!inputs.empty()) inputs += ", ";
+            const auto& caption = d.fields[static_cast<std::size_t>(field)].caption;
+            inputs += quorvel::cli::lowered(quorvel::plainCaption(caption));
+        }
+        rows.push_back({"  " + std::string(d.commandName) + ", " + std::to_string(d.mode), inputs,
+                        "(" + std::string(d.purpose) + ")"});
+    }
+    return quorvel::cli::alignedTable(rows, quorvel::cli::Align::Left);
+}
+
+// The help, with the modes and the accepted ranges as the calculation holds them.
 std::string helpText() {
     std::string text(kHelp);
+    text.replace(text.find("@MODES@"), 7, modeLines());
     for (const auto& [mark, role] : {std::pair{"@PRICES@", quorvel::FieldRole::Price},
                                      std::pair{"@AMOUNTS@", quorvel::FieldRole::Amount},
                                      std::pair{"@RATES@", quorvel::FieldRole::Commission}})

@@ -15,13 +15,23 @@ namespace quorvel::cli {
 
 namespace {
 
-HedgeMode readMode(const std::string& text) {
-    for (HedgeMode mode : {kBetBack, kLayBack, kTotalFunds})
-        if (text == modeName(mode) || text == std::to_string(mode)) return mode;
-    throw RefusedArgument{
-        "mode: \"" + text +
-        "\" is not a mode; accepted: bet-back, lay-back, total-funds (or 1, 2, 3)"};
+// "bet-back, lay-back, total-funds (or 1, 2, 3)"
+std::string modeNames() {
+    std::string names, numbers;
+    for (const ModeDescriptor& d : kModes) {
+        names += (names.empty() ? "" : ", ") + std::string(d.commandName);
+        numbers += (numbers.empty() ? "" : ", ") + std::to_string(d.mode);
+    }
+    return names + " (or " + numbers + ")";
 }
+
+HedgeMode readMode(const std::string& text) {
+    for (const ModeDescriptor& d : kModes)
+        if (text == d.commandName || text == std::to_string(d.mode)) return d.mode;
+    throw RefusedArgument{"mode: \"" + text + "\" is not a mode; accepted: " + modeNames()};
+}
+
+}  // namespace
 
 std::string lowered(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(), [](char c) {
@@ -29,6 +39,8 @@ std::string lowered(std::string text) {
     });
     return text;
 }
+
+namespace {
 
 // Whether the grouping separators, if any, split the integer part into threes: "1,000" and
 // "1,000.5" do, "2,5", "1,00" and "12,3456.7" do not. Nothing is shown back here, so a
@@ -125,7 +137,7 @@ std::string asText(const Calculation& c, const NumberFormat& format) {
     return text;
 }
 
-std::string alignedTable(const std::vector<std::vector<std::string>>& rows) {
+std::string alignedTable(const std::vector<std::vector<std::string>>& rows, Align align) {
     std::vector<std::size_t> widths;
     for (const auto& row : rows) {
         widths.resize(std::max(widths.size(), row.size()));
@@ -136,11 +148,12 @@ std::string alignedTable(const std::vector<std::vector<std::string>>& rows) {
     for (const auto& row : rows) {
         for (std::size_t i = 0; i < row.size(); ++i) {
             const std::size_t padding = widths[i] - characterCount(row[i]);
-            if (i == 0) {
+            if (i > 0) text.append(2, ' ');
+            if (i == 0 || align == Align::Left) {
                 text += row[i];
-                text.append(padding, ' ');
+                if (i + 1 < row.size()) text.append(padding, ' ');
             } else {
-                text.append(2 + padding, ' ');
+                text.append(padding, ' ');
                 text += row[i];
             }
         }
@@ -150,15 +163,7 @@ std::string alignedTable(const std::vector<std::vector<std::string>>& rows) {
 }
 
 std::string_view modeName(HedgeMode mode) {
-    switch (mode) {
-        case kBetBack:
-            return "bet-back";
-        case kLayBack:
-            return "lay-back";
-        case kTotalFunds:
-            return "total-funds";
-    }
-    return "";
+    return modeDescriptor(mode).commandName;
 }
 
 }  // namespace quorvel::cli

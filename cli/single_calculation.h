@@ -45,11 +45,16 @@ Calculation calculate(const CalculationRequest& request, const NumberFormat& for
 // The results as aligned "Caption  value" lines, then the outcomes as a table.
 std::string asText(const Calculation& calculation, const NumberFormat& format);
 
-// Rows of cells: the first column aligned left, the others right, two spaces apart; widths in
-// characters.
-std::string alignedTable(const std::vector<std::vector<std::string>>& rows);
+// Rows of cells two spaces apart, with widths in characters: the first column aligned left and
+// the others right, as numbers are, or all of them left.
+enum class Align { Numbers, Left };
+std::string alignedTable(const std::vector<std::vector<std::string>>& rows,
+                         Align align = Align::Numbers);
 
 // bet-back, lay-back or total-funds.
 std::string_view modeName(HedgeMode mode);
+
+// The text in lower case (ASCII), as captions read inside a sentence.
+std::string lowered(std::string text);
 
 }  // namespace quorvel::cli

@@ -27,6 +27,14 @@ bool above(Money value, double bound) {
     return value.compare(bound) > 0;
 }
 
+// The values, in the order the mode's table lists its result fields.
+HedgeResults inResultOrder(HedgeMode mode, const std::array<Money, 4>& values) {
+    HedgeResults results;
+    const ModeFields& fields = modeFields(mode);
+    for (std::size_t i = 0; i < values.size(); ++i) results.push(fields.results[i], values[i]);
+    return results;
+}
+
 struct Rates {
     Money cB;  // fraction of back winnings (the one rate in a single market)
     Money cL;  // fraction of lay winnings
@@ -59,12 +67,7 @@ HedgeResults betBack(bool single, Rates rates, Money LP, Money LS, Money BP) {
             }
         }
     }
-    HedgeResults results;
-    results.push(3, backStake);
-    results.push(4, liability);
-    results.push(5, total);
-    results.push(6, net);
-    return results;
+    return inResultOrder(kBetBack, {backStake, liability, total, net});
 }
 
 HedgeResults layBack(bool single, Rates rates, Money BP, Money BS, Money LP) {
@@ -83,12 +86,7 @@ HedgeResults layBack(bool single, Rates rates, Money BP, Money BS, Money LP) {
             net = layStake * (kOne - rates.cL) - BS;
         }
     }
-    HedgeResults results;
-    results.push(3, layStake);
-    results.push(4, liability);
-    results.push(5, total);
-    results.push(6, net);
-    return results;
+    return inResultOrder(kLayBack, {layStake, liability, total, net});
 }
 
 HedgeResults totalFunds(bool single, Rates rates, Money BP, Money LP, Money TF) {
@@ -119,12 +117,7 @@ HedgeResults totalFunds(bool single, Rates rates, Money BP, Money LP, Money TF) 
             net = layStake * (kOne - rates.cL) - backStake;
         }
     }
-    HedgeResults results;
-    results.push(1, backStake);
-    results.push(3, layStake);
-    results.push(4, liability);
-    results.push(6, net);
-    return results;
+    return inResultOrder(kTotalFunds, {backStake, layStake, liability, net});
 }
 
 }  // namespace

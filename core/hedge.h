@@ -4,16 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/mode_layout.h"
 #include "core/money.h"
 
 namespace quorvel {
-
-// The three tabs of the calculator.
-enum HedgeMode : std::int16_t {
-    kBetBack = 1,     // back what was laid: lay price, lay stake, back price in
-    kLayBack = 2,     // lay what was backed: back price, back stake, lay price in
-    kTotalFunds = 3,  // back and lay for a total: back price, lay price, total funds in
-};
 
 // One result to show: the calculator field (0 to 6) and its value.
 struct FieldValue {
@@ -40,20 +34,6 @@ class HedgeResults {
     std::array<FieldValue, kCapacity> items_{};
     std::size_t size_ = 0;
 };
-
-// The field indexes that hold a mode's three inputs, in the order ComputeHedge takes them, and
-// its four results, in the order it returns them.
-struct ModeFields {
-    std::array<int, 3> inputs;
-    std::array<int, 4> results;
-};
-constexpr ModeFields modeFields(HedgeMode mode) noexcept {
-    if (mode == kTotalFunds) return {{0, 2, 5}, {1, 3, 4, 6}};
-    return {{0, 1, 2}, {3, 4, 5, 6}};
-}
-constexpr bool isKnownMode(std::int16_t mode) noexcept {
-    return mode >= 1 && mode <= 3;
-}
 
 // Both commission rates, in per cent, until the user gives others.
 inline constexpr Money kDefaultCommissionRate = Money::fromWhole(5);

@@ -10,22 +10,22 @@ struct Bets {
     Money backPrice, backStake, layPrice, layStake;
 };
 
-Money resultField(const HedgeResults& results, int field) {
+// A price or stake of the bets as placed, by its field's key: an input as given, or a result
+// as shown, to the cent.
+Money placed(HedgeMode mode, std::string_view key, const std::array<Money, 3>& inputs,
+             const HedgeResults& results) {
+    const ModeDescriptor& d = modeDescriptor(mode);
+    for (std::size_t i = 0; i < inputs.size(); ++i)
+        if (d.fields[static_cast<std::size_t>(d.order.inputs[i])].key == key) return inputs[i];
     for (const FieldValue& result : results)
-        if (result.field == field) return result.value.roundedToCents();
+        if (d.fields[static_cast<std::size_t>(result.field)].key == key)
+            return result.value.roundedToCents();
     return Money();
 }
 
 Bets placedBets(HedgeMode mode, const std::array<Money, 3>& in, const HedgeResults& results) {
-    switch (mode) {
-        case kBetBack:
-            return {in[2], resultField(results, 3), in[0], in[1]};
-        case kLayBack:
-            return {in[0], in[1], in[2], resultField(results, 3)};
-        case kTotalFunds:
-            return {in[0], resultField(results, 1), in[1], resultField(results, 3)};
-    }
-    return {};
+    return {placed(mode, "back_price", in, results), placed(mode, "back_stake", in, results),
+            placed(mode, "lay_price", in, results), placed(mode, "lay_stake", in, results)};
 }
 
 OutcomeFigures settled(Money back, Money lay, Money commission) {

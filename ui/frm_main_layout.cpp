@@ -109,10 +109,10 @@ void frmMain::Form_Create() {
 void frmMain::createTabs() {
     tabMain_ = &add<toolkit::TabStrip>();
     tabMain_->setTwipGeometry(0, 0, 6550, 1440);
-    tabMain_->addTab("B&et Back", " bet back a previously layed bet on the same selection ");
-    tabMain_->addTab("L&ay Back", " lay back a previously placed bet on the same selection ");
-    tabMain_->addTab("Quorvel For &Total Funds",
-                     " back and lay one selection for a given total stake ");
+    for (const quorvel::ModeDescriptor& mode : quorvel::kModes)
+        tabMain_->addTab(
+            QString::fromUtf8(mode.tabCaption.data(), qsizetype(mode.tabCaption.size())),
+            QString::fromUtf8(mode.tabToolTip.data(), qsizetype(mode.tabToolTip.size())));
     tabMain_->click = [this] { tabMain_Click(); };
 }
 
@@ -167,10 +167,9 @@ void frmMain::fitScaleToFont() {
         txtFields_(i).setWidestText(i < kCalculatorFields ? widestResult : widestRate);
     // The fields of a row share font, style and size: one of each row speaks for all.
     for (int i : {0, kBackRateField}) fit.need(txtFields_(i).contentSize(), room(txtFields_(i)));
-    for (auto mode : {quorvel::kBetBack, quorvel::kLayBack, quorvel::kTotalFunds}) {
+    for (const quorvel::ModeDescriptor& mode : quorvel::kModes) {
         for (int i = 0; i < kCalculatorFields; ++i) {
-            const auto caption =
-                QString::fromUtf8(quorvel::modeLayout(mode)[std::size_t(i)].caption);
+            const auto caption = QString::fromUtf8(mode.fields[std::size_t(i)].caption);
             fit.need(lblFields_(i).contentSizeFor(caption), room(lblFields_(i)));
         }
     }
