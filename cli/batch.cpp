@@ -72,45 +72,79 @@ void appendText(const BatchAnswer& answer, const NumberFormat& format, std::stri
     }
 }
 
-bool runBatch(std::FILE* in, std::FILE* out, const NumberFormat& format, bool json) {
-    constexpr std::size_t kChunk = 1 << 16;
-    std::vector<char> buffer(kChunk);
-    std::string pending;    // an unfinished line carried from one chunk to the next
-    bool overlong = false;  // the unfinished line passed kMaxLineBytes and is being skipped
-    std::string answer;
-    answer.reserve(kChunk * 2);
+namespace {
 
-    auto flush = [&] {
-        const bool ok = std::fwrite(answer.data(), 1, answer.size(), out) == answer.size();
-        answer.clear();
-        return ok;
-    };
-    auto answerLine = [&](std::string_view line) {
+// Cuts the input into lines as it arrives in chunks and answers each. Only the start of an
+// overlong line is ever held, so memory stays flat whatever the input.
+class LineAnswerer {
+  public:
+    LineAnswerer(const NumberFormat& format, bool json) : format_(format), json_(json) {}
+
+    void feed(std::string_view chunk, std::string& out) {
+        std::size_t newline = 0;
+        while ((newline = chunk.find('\n')) != std::string_view::npos) {
+            if (pending_.empty() && !overlong_) {
+                answer(chunk.substr(0, newline), out);
+            } else {
+                carry(chunk.substr(0, newline));
+                answer(pending_, out);
+                pending_.clear();
+            }
+            chunk.remove_prefix(newline + 1);
+        }
+        carry(chunk);
+    }
+    // The last line, when the input does not end with a newline.
+    void finish(std::string& out) {
+        if (!pending_.empty() || overlong_) answer(pending_, out);
+    }
+
+  private:
+    void answer(std::string_view line, std::string& out) {
         BatchAnswer lineAnswer;
-        if (overlong) {
+        if (overlong_) {
             lineAnswer.kind = BatchAnswer::Kind::Error;
             lineAnswer.error = "input";
         } else {
-            lineAnswer = answerBatchLine(line, format);
+            lineAnswer = answerBatchLine(line, format_);
         }
-        if (json)
-            appendJson(lineAnswer, answer);
+        if (json_)
+            appendJson(lineAnswer, out);
         else
-            appendText(lineAnswer, format, answer);
-        answer += '\n';
-        overlong = false;
-    };
-    // Only the start of an overlong line is ever held, so memory stays flat whatever the input.
-    auto carry = [&](std::string_view piece) {
-        if (overlong) return;
-        if (pending.size() + piece.size() > kMaxLineBytes) {
-            overlong = true;
-            std::string().swap(pending);
+            appendText(lineAnswer, format_, out);
+        out += '\n';
+        overlong_ = false;
+    }
+    void carry(std::string_view piece) {
+        if (overlong_) return;
+        if (pending_.size() + piece.size() > kMaxLineBytes) {
+            overlong_ = true;
+            std::string().swap(pending_);
             return;
         }
-        pending.append(piece);
+        pending_.append(piece);
+    }
+
+    const NumberFormat& format_;
+    bool json_;
+    std::string pending_;    // an unfinished line carried from one chunk to the next
+    bool overlong_ = false;  // the unfinished line passed kMaxLineBytes and is being skipped
+};
+
+}  // namespace
+
+bool runBatch(std::FILE* in, std::FILE* out, const NumberFormat& format, bool json) {
+    constexpr std::size_t kChunk = 1 << 16;
+    std::vector<char> buffer(kChunk);
+    std::string answers;
+    answers.reserve(kChunk * 2);
+    auto flush = [&] {
+        const bool ok = std::fwrite(answers.data(), 1, answers.size(), out) == answers.size();
+        answers.clear();
+        return ok;
     };
 
+    LineAnswerer lines(format, json);
     bool first = true;
     std::size_t got = 0;
     while ((got = std::fread(buffer.data(), 1, buffer.size(), in)) > 0) {
@@ -118,21 +152,10 @@ bool runBatch(std::FILE* in, std::FILE* out, const NumberFormat& format, bool js
         // Spreadsheets start their UTF-8 text with a byte-order mark.
         if (first && chunk.starts_with("\xEF\xBB\xBF")) chunk.remove_prefix(3);
         first = false;
-        std::size_t newline = 0;
-        while ((newline = chunk.find('\n')) != std::string_view::npos) {
-            if (pending.empty() && !overlong) {
-                answerLine(chunk.substr(0, newline));
-            } else {
-                carry(chunk.substr(0, newline));
-                answerLine(pending);
-                pending.clear();
-            }
-            chunk.remove_prefix(newline + 1);
-        }
-        carry(chunk);
-        if (answer.size() >= kChunk && !flush()) return false;
+        lines.feed(chunk, answers);
+        if (answers.size() >= kChunk && !flush()) return false;
     }
-    if (!pending.empty() || overlong) answerLine(pending);
+    lines.finish(answers);
     return flush() && std::ferror(in) == 0 && std::fflush(out) == 0;
 }
 

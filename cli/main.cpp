@@ -121,6 +121,17 @@ int writeOutput(std::string_view text) {
     return 1;
 }
 
+int batch(const quorvel::cli::Options& options, const quorvel::NumberFormat& format) {
+    if (!options.positional.empty() || options.separate || options.backRate || options.layRate ||
+        options.outcomes)
+        return refuse("--batch takes no other arguments; each line gives its model and rates");
+    if (!quorvel::cli::runBatch(stdin, stdout, format, options.json)) {
+        std::cerr << "quorvel-calc: could not read or write\n";
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -132,17 +143,7 @@ int main(int argc, char** argv) {
             return writeOutput("quorvel-calc " + std::string(quorvel::kVersion) + "\n");
         const quorvel::NumberFormat format =
             chooseNumberFormat(options.decimalSeparator, options.groupSeparator);
-        if (options.batch) {
-            if (!options.positional.empty() || options.separate || options.backRate ||
-                options.layRate || options.outcomes)
-                return refuse(
-                    "--batch takes no other arguments; each line gives its model and rates");
-            if (!runBatch(stdin, stdout, format, options.json)) {
-                std::cerr << "quorvel-calc: could not read or write\n";
-                return 1;
-            }
-            return 0;
-        }
+        if (options.batch) return batch(options, format);
         if (options.positional.size() != 4)
             return refuse("expected MODE and three inputs (see --help)");
         if (options.layRate && !options.separate)

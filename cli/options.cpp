@@ -14,6 +14,33 @@ bool looksLikeNumber(const std::string& argument) {
     return (next >= '0' && next <= '9') || next == '.' || next == ',';
 }
 
+// Where each option puts what it is given.
+struct OptionTarget {
+    std::string_view name;
+    bool Options::*flag = nullptr;
+    std::optional<std::string> Options::*value = nullptr;
+};
+
+constexpr OptionTarget kOptions[] = {
+    {"--help", &Options::help},
+    {"-h", &Options::help},
+    {"--version", &Options::version},
+    {"--batch", &Options::batch},
+    {"--separate", &Options::separate},
+    {"--outcomes", &Options::outcomes},
+    {"--json", &Options::json},
+    {"--back-rate", nullptr, &Options::backRate},
+    {"--lay-rate", nullptr, &Options::layRate},
+    {"--decimal-separator", nullptr, &Options::decimalSeparator},
+    {"--group-separator", nullptr, &Options::groupSeparator},
+};
+
+const OptionTarget& optionNamed(std::string_view name) {
+    for (const OptionTarget& option : kOptions)
+        if (option.name == name) return option;
+    throw std::runtime_error("unknown option " + std::string(name) + " (see --help)");
+}
+
 }  // namespace
 
 Options parseOptions(const std::vector<std::string>& arguments) {
@@ -35,38 +62,17 @@ Options parseOptions(const std::vector<std::string>& arguments) {
             inlineValue = std::string(name.substr(equals + 1));
             name = name.substr(0, equals);
         }
-        auto value = [&]() -> std::string {
-            if (inlineValue) return *inlineValue;
-            if (i + 1 >= arguments.size())
-                throw std::runtime_error(std::string(name) + " needs a value");
-            return arguments[++i];
-        };
-        auto flag = [&](bool& target) {
+        const OptionTarget& option = optionNamed(name);
+        if (option.flag != nullptr) {
             if (inlineValue) throw std::runtime_error(std::string(name) + " takes no value");
-            target = true;
-        };
-        if (name == "--help" || name == "-h")
-            flag(options.help);
-        else if (name == "--version")
-            flag(options.version);
-        else if (name == "--batch")
-            flag(options.batch);
-        else if (name == "--separate")
-            flag(options.separate);
-        else if (name == "--outcomes")
-            flag(options.outcomes);
-        else if (name == "--json")
-            flag(options.json);
-        else if (name == "--back-rate")
-            options.backRate = value();
-        else if (name == "--lay-rate")
-            options.layRate = value();
-        else if (name == "--decimal-separator")
-            options.decimalSeparator = value();
-        else if (name == "--group-separator")
-            options.groupSeparator = value();
-        else
-            throw std::runtime_error("unknown option " + std::string(name) + " (see --help)");
+            options.*option.flag = true;
+        } else if (inlineValue) {
+            options.*option.value = inlineValue;
+        } else if (i + 1 < arguments.size()) {
+            options.*option.value = arguments[++i];
+        } else {
+            throw std::runtime_error(std::string(name) + " needs a value");
+        }
     }
     return options;
 }
