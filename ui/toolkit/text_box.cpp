@@ -314,19 +314,11 @@ QSize TextBox::contentSize() const {
     if (sample_.isEmpty()) return {};
     QFont bold = edit_->givenFont();
     bold.setBold(true);
-    const QFontMetrics metrics(bold);
-    QStyleOptionFrame option;
-    option.initFrom(edit_);
-    option.rect = edit_->rect();
-    option.lineWidth = edit_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit_);
-    option.midLineWidth = 0;
-    option.state |= QStyle::State_Sunken;
-    option.features = QStyleOptionFrame::None;
-    // The same content box QLineEdit::sizeHint() measures: text, the two-pixel text margins on
-    // either side, one pixel above and below.
-    const QSize text(metrics.horizontalAdvance(sample_) + 2 * 2 + 2,
-                     qMax(metrics.height(), 14) + 2 * 1);
-    return edit_->style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, edit_);
+    // Around the text, what the box itself takes: the style's frame and the room textRoom()
+    // keeps free; and the height QLineEdit asks for its font.
+    const int around = edit_->width() - edit_->textRoom();
+    const auto text = static_cast<int>(std::ceil(QFontMetricsF(bold).horizontalAdvance(sample_)));
+    return {text + around, edit_->sizeHint().height()};
 }
 
 }  // namespace toolkit
