@@ -1,17 +1,10 @@
 // Every hedge typed into the window as a trader would, in both commission models.
 #include "tests/ui/window_driver.h"
+#include "tests/worked_examples.h"
 
 namespace {
 
-struct Calculation {
-    const char* name;
-    int mode;
-    bool single;
-    const char* backRate;
-    const char* layRate;
-    std::array<const char*, 3> inputs;  // in Tab order: the mode's input fields
-    const char* expected;               // the four result fields
-};
+using Calculation = worked::Example;
 
 class TypedCalculation : public WindowTest, public testing::WithParamInterface<Calculation> {};
 
@@ -26,72 +19,18 @@ TEST_P(TypedCalculation, ShowsTheExpectedResults) {
     }
     clickTab(c.mode);
     for (const char* input : c.inputs) enterValue(input);
-    EXPECT_EQ(results(), c.expected);
+    EXPECT_EQ(results(), c.results);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Window, TypedCalculation,
     testing::Values(
         Calculation{
-            "LayBackSingle", 2, true, "5", "5", {"3", "10", "2.5"}, "12.00, 18.00, 28.00, 1.90"},
-        Calculation{
-            "LayBackSeparate", 2, false, "5", "5", {"3", "10", "2.5"}, "11.84, 17.76, 27.76, 1.24"},
-        Calculation{
-            "BetBackSingle", 1, true, "5", "5", {"2.5", "10", "3"}, "8.33, 15.00, 23.33, 1.58"},
-        Calculation{
-            "BetBackSeparate", 1, false, "5", "5", {"2.5", "10", "3"}, "8.45, 15.00, 23.45, 1.05"},
-        Calculation{"TotalFundsSingleLayAbove2",
-                    3,
-                    true,
-                    "5",
-                    "5",
-                    {"3", "2.5", "90"},
-                    "50.00, 60.00, 90.00, 9.50"},
-        Calculation{"TotalFundsSingleLayNotAbove2",
-                    3,
-                    true,
-                    "5",
-                    "5",
-                    {"2.2", "1.8", "100"},
-                    "100.00, 122.22, 97.78, 21.11"},
-        Calculation{"TotalFundsSeparate",
-                    3,
-                    false,
-                    "5",
-                    "5",
-                    {"2.5", "1.8", "100"},
-                    "47.43, 65.72, 52.57, 15.01"},
-        Calculation{"BetBackNoBackPriceYet",
-                    1,
-                    true,
-                    "5",
-                    "5",
-                    {"2.5", "10", "0"},
-                    "0.00, 15.00, 0.00, 0.00"},
-        Calculation{
             "BetBackNoLayStake", 1, false, "5", "5", {"2.5", "0", "3"}, "0.00, 0.00, 0.00, 0.00"},
         Calculation{
             "LayBackNoLayPrice", 2, true, "5", "5", {"3", "10", "0"}, "0.00, 0.00, 0.00, 0.00"},
         Calculation{
-            "TotalFundsNoFunds", 3, false, "5", "5", {"2.5", "1.8", "0"}, "0.00, 0.00, 0.00, 0.00"},
-        Calculation{"TotalFundsLayExactly2",
-                    3,
-                    true,
-                    "5",
-                    "5",
-                    {"2.5", "2", "100"},
-                    "100.00, 125.00, 125.00, 23.75"},
-        Calculation{"TotalFundsLayJustAbove2",
-                    3,
-                    true,
-                    "5",
-                    "5",
-                    {"2.5", "2.01", "100"},
-                    "79.60, 99.01, 100.00, 18.44"},
-        Calculation{
             "NegativeNet", 2, true, "5", "5", {"2", "10", "2.5"}, "8.00, 12.00, 22.00, -2.00"},
-        Calculation{
-            "EqualPrices", 2, true, "5", "5", {"2.5", "10", "2.5"}, "10.00, 15.00, 25.00, 0.00"},
         Calculation{"NoCommissionSingle",
                     1,
                     true,
@@ -106,27 +45,6 @@ INSTANTIATE_TEST_SUITE_P(
                     "0",
                     {"2.5", "10", "3"},
                     "8.33, 15.00, 23.33, 1.67"},
-        Calculation{"BackRate2LayRate5",
-                    2,
-                    false,
-                    "2",
-                    "5",
-                    {"3", "10", "2.5"},
-                    "12.08, 18.12, 28.12, 1.48"},
-        Calculation{"BackRate5LayRate2",
-                    2,
-                    false,
-                    "5",
-                    "2",
-                    {"3", "10", "2.5"},
-                    "11.69, 17.54, 27.54, 1.46"},
-        Calculation{"ExactHalfFromFloating",
-                    2,
-                    true,
-                    "5",
-                    "5",
-                    {"2", "0.5", "32"},
-                    "0.03, 0.97, 1.47, -0.47"},
         Calculation{"GroupedResults",
                     2,
                     true,
@@ -135,6 +53,10 @@ INSTANTIATE_TEST_SUITE_P(
                     {"1000", "10000", "1.01"},
                     "9,900,990.10, 99,009.90, 109,009.90, 9,396,440.59"}),
     [](const testing::TestParamInfo<Calculation>& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(WorkedExamples, TypedCalculation, testing::ValuesIn(worked::kExamples),
+                         [](const testing::TestParamInfo<Calculation>& param) {
+                             return std::string(param.param.name);
+                         });
 
 TEST_F(WindowTest, TheRoadOfATypicalEdit) {
     clickTab(2);
