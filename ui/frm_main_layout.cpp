@@ -78,7 +78,7 @@ void frmMain::Form_Create() {
                    .arg(QLatin1String(quorvel::kShortVersion.data(),
                                       static_cast<qsizetype>(quorvel::kShortVersion.size()))));
     QIcon icon;
-    // Sizes given up front, so no image is decoded until one is drawn.
+    // Each size is decoded here, so only the few a title bar or task list draws.
     for (int size : {QUORVEL_ICON_SIZES})
         icon.addFile(QString(":/quorvel/icon-%1.png").arg(size), QSize(size, size));
     setIcon(icon);
