@@ -13,6 +13,13 @@
 
 namespace quorvel::cli {
 
+std::string lowered(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
+    return text;
+}
+
 namespace {
 
 // "bet-back, lay-back, total-funds (or 1, 2, 3)"
@@ -30,17 +37,6 @@ HedgeMode readMode(const std::string& text) {
         if (text == d.commandName || text == std::to_string(d.mode)) return d.mode;
     throw RefusedArgument{"mode: \"" + text + "\" is not a mode; accepted: " + modeNames()};
 }
-
-}  // namespace
-
-std::string lowered(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    return text;
-}
-
-namespace {
 
 // Whether the grouping separators, if any, split the integer part into threes: "1,000" and
 // "1,000.5" do, "2,5", "1,00" and "12,3456.7" do not. Nothing is shown back here, so a

@@ -49,11 +49,11 @@ void frmMain::txtFields_Validate(int Index, bool& Cancel) {
     if (field.locked()) return;
     if (isBlank(field.text())) field.setText("0");
 
+    const auto role = quorvel::fieldRoleOfTag(field.tag().toStdString());
     quorvel::Money value;
     bool refused = false;
     try {
         value = quorvel::Money::parse(field.text().toStdString(), format_);
-        const auto role = quorvel::fieldRoleOfTag(field.tag().toStdString());
         if (role && quorvel::isEditable(*role)) refused = !quorvel::isAccepted(*role, value);
     } catch (const quorvel::MoneyError&) {
         refused = true;
@@ -64,7 +64,7 @@ void frmMain::txtFields_Validate(int Index, bool& Cancel) {
     }
 
     field.setText(display(value));
-    if (quorvel::fieldRoleOfTag(field.tag().toStdString()) == quorvel::FieldRole::Commission) {
+    if (role == quorvel::FieldRole::Commission) {
         if (Index == kBackRateField || chkSingleMarket().value() == 1)
             curBackCommission = value;
         else
