@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 #include "core/mode_layout.h"
 #include "core/money.h"
@@ -46,5 +47,14 @@ Money commissionFraction(Money ratePerCent);
 // Any other mode gives no results. Overflow and division failures pass to the caller.
 HedgeResults ComputeHedge(std::int16_t mode, bool singleMarket, Money backRate, Money layRate,
                           Money input1, Money input2, Money input3);
+
+// ComputeHedge without exceptions: the results, or no results and the kind of failure that
+// ComputeHedge would have thrown. For callers to whom failures are routine (batch lines).
+struct HedgeAttempt {
+    HedgeResults results;
+    std::optional<MoneyErrorKind> failure;
+};
+HedgeAttempt TryComputeHedge(std::int16_t mode, bool singleMarket, Money backRate, Money layRate,
+                             Money input1, Money input2, Money input3) noexcept;
 
 }  // namespace quorvel

@@ -3,6 +3,7 @@
 #include <compare>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -47,6 +48,26 @@ class Money {
     // a number beyond the range.
     static Money parse(std::string_view text, const NumberFormat& format);
 
+    // The non-throwing forms, for callers to whom a failure is routine (a batch of untrusted
+    // lines): nothing, with the kind of failure in failure, where the throwing form would throw.
+    //   MoneyErrorKind why;
+    //   Money::tryParse("abc", format, why);  // nullopt, why == MoneyErrorKind::Parse
+    static std::optional<Money> tryParse(std::string_view text, const NumberFormat& format,
+                                         MoneyErrorKind& failure) noexcept;
+    // Each of these can fail only by overflow.
+    static std::optional<Money> tryFromDouble(double x) noexcept;
+    static constexpr std::optional<Money> tryAdd(Money a, Money b) noexcept {
+        std::int64_t sum = 0;
+        if (__builtin_add_overflow(a.count_, b.count_, &sum)) return std::nullopt;
+        return Money(sum);
+    }
+    static constexpr std::optional<Money> trySubtract(Money a, Money b) noexcept {
+        std::int64_t difference = 0;
+        if (__builtin_sub_overflow(a.count_, b.count_, &difference)) return std::nullopt;
+        return Money(difference);
+    }
+    static std::optional<Money> tryMultiply(Money a, Money b) noexcept;
+
     static constexpr Money max() noexcept {
         return Money(std::numeric_limits<std::int64_t>::max());
     }
@@ -57,7 +78,9 @@ class Money {
     constexpr std::int64_t count() const noexcept { return count_; }
     constexpr bool isZero() const noexcept { return count_ == 0; }
 
-    // The double nearest to count / 10000.
+    // The double nearest to count / 10000, for every count: fromCount(9007199254740995)
+    // gives 900719925474.0995 (the nearest double), where double(count) / 10000 would round
+    // twice, the count first, and give 900719925474.0996.
     double toDouble() const noexcept;
 
     // The value as the "Standard" display shows it: rounded to cents, half away from zero.
@@ -80,17 +103,13 @@ class Money {
     std::partial_ordering compare(double other) const noexcept;
 
     friend constexpr Money operator+(Money a, Money b) {
-        std::int64_t sum = 0;
-        if (__builtin_add_overflow(a.count_, b.count_, &sum))
-            throw MoneyError(MoneyErrorKind::Overflow);
-        return Money(sum);
+        if (const auto sum = tryAdd(a, b)) return *sum;
+        throw MoneyError(MoneyErrorKind::Overflow);
     }
 
     friend constexpr Money operator-(Money a, Money b) {
-        std::int64_t difference = 0;
-        if (__builtin_sub_overflow(a.count_, b.count_, &difference))
-            throw MoneyError(MoneyErrorKind::Overflow);
-        return Money(difference);
+        if (const auto difference = trySubtract(a, b)) return *difference;
+        throw MoneyError(MoneyErrorKind::Overflow);
     }
 
     // The exact 128-bit product of the counts, brought back to ten-thousandths, ties to even.
@@ -108,5 +127,7 @@ class Money {
 // IEEE 754 division that refuses what has no finite result: a zero divisor, 0 / 0, or a
 // quotient too large for a double are division failures.
 double floatingDivide(double dividend, double divisor);
+// The same without throwing: nothing where floatingDivide fails.
+std::optional<double> tryFloatingDivide(double dividend, double divisor) noexcept;
 
 }  // namespace quorvel

@@ -3,6 +3,7 @@
 // and the exponent saturates, so any text is decided in linear time without big numbers.
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "core/money.h"
 
@@ -60,12 +61,18 @@ struct Digits {
     }
 };
 
-[[noreturn]] void fail(MoneyErrorKind kind) {
-    throw MoneyError(kind);
-}
+// The scan stops at the first failure and keeps its kind: no exceptions on the way, so that
+// a refused text costs no more than an accepted one.
+struct Failure {
+    std::optional<MoneyErrorKind> kind;
 
-Digits scanDigits(Scan& s, const NumberFormat& format) {
-    Digits digits;
+    bool set(MoneyErrorKind k) {
+        kind = k;
+        return false;
+    }
+};
+
+bool scanDigits(Scan& s, const NumberFormat& format, Digits& digits, Failure& failure) {
     while (s.atDigit()) {
         digits.add(s.text[s.pos++], true);
         const std::string& group = format.groupSeparator();
@@ -75,34 +82,36 @@ Digits scanDigits(Scan& s, const NumberFormat& format) {
         s.pos += format.decimalSeparator().size();
         while (s.atDigit()) digits.add(s.text[s.pos++], false);
     }
-    if (!digits.any) fail(MoneyErrorKind::Parse);
-    return digits;
+    return digits.any || failure.set(MoneyErrorKind::Parse);
 }
 
-std::int64_t scanExponent(Scan& s) {
-    if (!s.take('e') && !s.take('E')) return 0;
+bool scanExponent(Scan& s, std::int64_t& exponent, Failure& failure) {
+    exponent = 0;
+    if (!s.take('e') && !s.take('E')) return true;
     const bool negative = s.take('-');
     if (!negative) s.take('+');
-    if (!s.atDigit()) fail(MoneyErrorKind::Parse);
-    std::int64_t exponent = 0;
+    if (!s.atDigit()) return failure.set(MoneyErrorKind::Parse);
     while (s.atDigit()) {
         if (exponent < kExponentCap) exponent = exponent * 10 + (s.text[s.pos] - '0');
         ++s.pos;
     }
-    return negative ? -exponent : exponent;
+    if (negative) exponent = -exponent;
+    return true;
 }
 
 // The magnitude in ten-thousandths, rounded half to even; overflow when it cannot fit.
-std::uint64_t scaledMagnitude(const Digits& d, std::int64_t exponent) {
-    if (d.keptCount == 0) return 0;
+bool scaledMagnitude(const Digits& d, std::int64_t exponent, std::uint64_t& magnitude,
+                     Failure& failure) {
+    magnitude = 0;
+    if (d.keptCount == 0) return true;
     const std::int64_t pointPosition =
         (d.significantBeforePoint > 0 ? d.significantBeforePoint : -d.zerosAfterPoint) + exponent;
     // Digits that land left of the ten-thousandths' point.
     const std::int64_t wholeDigits = pointPosition + 4;
-    if (wholeDigits > 19) fail(MoneyErrorKind::Overflow);  // at least 10^19 ten-thousandths
-    if (wholeDigits < 0) return 0;                         // below half a ten-thousandth
+    if (wholeDigits > 19)  // at least 10^19 ten-thousandths
+        return failure.set(MoneyErrorKind::Overflow);
+    if (wholeDigits < 0) return true;  // below half a ten-thousandth
 
-    std::uint64_t magnitude = 0;
     for (std::int64_t i = 0; i < wholeDigits; ++i)
         magnitude = magnitude * 10 + (i < d.keptCount ? d.kept[static_cast<std::size_t>(i)] : 0);
 
@@ -115,29 +124,42 @@ std::uint64_t scaledMagnitude(const Digits& d, std::int64_t exponent) {
         if (roundingDigit > 5 || (roundingDigit == 5 && (restNonZero || magnitude % 2 == 1)))
             ++magnitude;
     }
-    return magnitude;
+    return true;
 }
 
 }  // namespace
 
-Money Money::parse(std::string_view text, const NumberFormat& format) {
+std::optional<Money> Money::tryParse(std::string_view text, const NumberFormat& format,
+                                     MoneyErrorKind& failureKind) noexcept {
     Scan s{text};
+    Failure failure;
+    Digits digits;
+    std::int64_t exponent = 0;
+    std::uint64_t magnitude = 0;
     s.skipSpaces();
     const bool negative = s.take('-');
     if (!negative) s.take('+');
-    const Digits digits = scanDigits(s, format);
-    const std::int64_t exponent = scanExponent(s);
-    s.skipSpaces();
-    if (!s.atEnd()) fail(MoneyErrorKind::Parse);
-
-    const std::uint64_t magnitude = scaledMagnitude(digits, exponent);
-    constexpr auto kMaxCount = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
-    if (negative) {
-        if (magnitude > kMaxCount + 1) fail(MoneyErrorKind::Overflow);
-        return Money(static_cast<std::int64_t>(0 - magnitude));
+    if (scanDigits(s, format, digits, failure) && scanExponent(s, exponent, failure)) {
+        s.skipSpaces();
+        if (!s.atEnd()) failure.set(MoneyErrorKind::Parse);
     }
-    if (magnitude > kMaxCount) fail(MoneyErrorKind::Overflow);
-    return Money(static_cast<std::int64_t>(magnitude));
+    if (!failure.kind) scaledMagnitude(digits, exponent, magnitude, failure);
+
+    constexpr auto kMaxCount = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
+    if (!failure.kind && magnitude > kMaxCount + (negative ? 1 : 0))
+        failure.set(MoneyErrorKind::Overflow);
+    if (failure.kind) {
+        failureKind = *failure.kind;
+        return std::nullopt;
+    }
+    return Money(negative ? static_cast<std::int64_t>(0 - magnitude)
+                          : static_cast<std::int64_t>(magnitude));
+}
+
+Money Money::parse(std::string_view text, const NumberFormat& format) {
+    MoneyErrorKind failure = MoneyErrorKind::Parse;
+    if (const auto money = tryParse(text, format, failure)) return *money;
+    throw MoneyError(failure);
 }
 
 }  // namespace quorvel

@@ -46,6 +46,10 @@ TEST_P(ComputeHedgeShows, TheExpectedFieldTexts) {
     const HedgeResults results = ComputeHedge(c.mode, c.single, m(c.backRate), m(c.layRate),
                                               m(c.inputs[0]), m(c.inputs[1]), m(c.inputs[2]));
     EXPECT_EQ(shown(results), c.expected);
+    const HedgeAttempt attempt = TryComputeHedge(c.mode, c.single, m(c.backRate), m(c.layRate),
+                                                 m(c.inputs[0]), m(c.inputs[1]), m(c.inputs[2]));
+    EXPECT_FALSE(attempt.failure);
+    EXPECT_EQ(shown(attempt.results), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -98,7 +102,17 @@ INSTANTIATE_TEST_SUITE_P(
                               "5",
                               "5",
                               {"2.5", "1", "100"},
-                              "1 100.00, 3 250.00, 4 0.00, 6 142.50"}),
+                              "1 100.00, 3 250.00, 4 0.00, 6 142.50"},
+                    // Batch checks no ranges: funds whose count is beyond 2^53 need the
+                    // nearest double of count / 10000, not double(count) / 10000.
+                    HedgeCase{"HugeFundsTakeTheNearestDouble",
+                              3,
+                              true,
+                              "5",
+                              "5",
+                              {"1.5", "1.5", "412870489014073.9496"},
+                              "1 412,870,489,014,073.95, 3 412,870,489,014,073.96, "
+                              "4 206,435,244,507,036.98, 6 0.01"}),
     [](const testing::TestParamInfo<HedgeCase>& param) { return std::string(param.param.name); });
 
 // The four results as the window shows them, in the order ComputeHedge gives them.
@@ -177,10 +191,16 @@ TEST(ComputeHedge, PassesDivisionFailuresOn) {
         [] { return ComputeHedge(3, false, m("5"), m("5"), m("2.5"), m("1"), m("100")); }));
     EXPECT_TRUE(failsWithDivision(
         [] { return ComputeHedge(2, false, m("5"), m("5"), m("3"), m("10"), m("0.05")); }));
+    EXPECT_EQ(TryComputeHedge(3, false, m("5"), m("5"), m("2.5"), m("1"), m("100")).failure,
+              MoneyErrorKind::Division);
 }
 
 TEST(ComputeHedge, PassesOverflowFailuresOn) {
     EXPECT_THROW(ComputeHedge(2, true, m("5"), m("5"), Money::max(), m("10"), m("2")), MoneyError);
+    const HedgeAttempt attempt =
+        TryComputeHedge(2, true, m("5"), m("5"), Money::max(), m("10"), m("2"));
+    EXPECT_EQ(attempt.failure, MoneyErrorKind::Overflow);
+    EXPECT_TRUE(attempt.results.empty());
 }
 
 // Properties the formulas secure, on random inputs the window accepts. The tolerances are the

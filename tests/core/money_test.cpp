@@ -210,6 +210,11 @@ TEST(MoneyToDouble, IsTheNearestDouble) {
     EXPECT_EQ(Money::fromCount(25000).toDouble(), 2.5);
     EXPECT_EQ(Money::fromCount(123).toDouble(), 0.0123);
     EXPECT_EQ(Money::fromCount(-9500).toDouble(), -0.95);
+    // Beyond 2^53 the count itself is no double; double(count) / 10000 would round twice.
+    EXPECT_EQ(Money::fromCount(9007199254740995).toDouble(), 900719925474.0995);
+    EXPECT_EQ(Money::fromCount(-9706059103134751).toDouble(), -970605910313.4751);
+    EXPECT_EQ(Money::max().toDouble(), 922337203685477.5807);
+    EXPECT_EQ(Money::min().toDouble(), -922337203685477.5808);
 }
 
 TEST(MoneyCompare, WithDoubleConstants) {
