@@ -1,10 +1,10 @@
 #include "cli/batch.h"
 
-#include <algorithm>
 #include <array>
 #include <vector>
 
 #include "cli/json_output.h"
+#include "cli/line_output.h"
 #include "core/hedge.h"
 #include "core/money.h"
 
@@ -14,15 +14,16 @@ namespace {
 
 constexpr std::size_t kColumns = 7;
 
-// Splits on tabs; false when the count is not exactly kColumns.
+// Splits on tabs, in one pass; false when the count is not exactly kColumns.
 bool splitColumns(std::string_view line, std::array<std::string_view, kColumns>& columns) {
-    if (std::count(line.begin(), line.end(), '\t') != kColumns - 1) return false;
-    for (std::string_view& column : columns) {
-        const std::size_t tab = std::min(line.find('\t'), line.size());
-        column = line.substr(0, tab);
-        line.remove_prefix(std::min(tab + 1, line.size()));
+    for (std::size_t i = 0; i + 1 < kColumns; ++i) {
+        const std::size_t tab = line.find('\t');
+        if (tab == std::string_view::npos) return false;
+        columns[i] = line.substr(0, tab);
+        line.remove_prefix(tab + 1);
     }
-    return true;
+    columns[kColumns - 1] = line;
+    return line.find('\t') == std::string_view::npos;
 }
 
 }  // namespace
@@ -39,16 +40,27 @@ BatchAnswer answerBatchLine(std::string_view line, const NumberFormat& format) {
         answer.error = "input";
         return answer;
     }
-    try {
-        answer.mode = static_cast<HedgeMode>(c[0][0] - '0');
-        std::array<Money, 5> values;
-        for (std::size_t i = 0; i < values.size(); ++i) values[i] = Money::parse(c[i + 2], format);
-        answer.results = ComputeHedge(answer.mode, c[1] == "single", values[0], values[1],
-                                      values[2], values[3], values[4]);
-        answer.kind = BatchAnswer::Kind::Results;
-    } catch (const MoneyError& error) {
-        answer.error = toString(error.kind());
+    // Without exceptions: a batch of untrusted lines meets failures routinely, and an error line
+    // should cost about what an answer costs.
+    answer.mode = static_cast<HedgeMode>(c[0][0] - '0');
+    std::array<Money, 5> values;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        MoneyErrorKind failure = MoneyErrorKind::Parse;
+        const auto value = Money::tryParse(c[i + 2], format, failure);
+        if (!value) {
+            answer.error = toString(failure);
+            return answer;
+        }
+        values[i] = *value;
     }
+    const HedgeAttempt attempt = TryComputeHedge(answer.mode, c[1] == "single", values[0],
+                                                 values[1], values[2], values[3], values[4]);
+    if (attempt.failure) {
+        answer.error = toString(*attempt.failure);
+        return answer;
+    }
+    answer.results = attempt.results;
+    answer.kind = BatchAnswer::Kind::Results;
     return answer;
 }
 
@@ -102,7 +114,8 @@ class LineAnswerer {
   private:
     void answer(std::string_view line, std::string& out) {
         BatchAnswer lineAnswer;
-        if (overlong_) {
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (overlong_ || line.size() > kMaxLineBytes) {
             lineAnswer.kind = BatchAnswer::Kind::Error;
             lineAnswer.error = "input";
         } else {
@@ -117,7 +130,8 @@ class LineAnswerer {
     }
     void carry(std::string_view piece) {
         if (overlong_) return;
-        if (pending_.size() + piece.size() > kMaxLineBytes) {
+        // One byte more than the limit may be the CR of a CRLF ending.
+        if (pending_.size() + piece.size() > kMaxLineBytes + 1) {
             overlong_ = true;
             std::string().swap(pending_);
             return;
@@ -133,30 +147,34 @@ class LineAnswerer {
 
 }  // namespace
 
-bool runBatch(std::FILE* in, std::FILE* out, const NumberFormat& format, bool json) {
-    constexpr std::size_t kChunk = 1 << 16;
+bool runBatch(int in, int out, const NumberFormat& format, bool json) {
+    constexpr unsigned kChunk = 1 << 16;
+    // Between two regular files nobody waits for an answer: write in large blocks. Otherwise
+    // (a pipe, a terminal, a co-process) every line read is answered before the next read.
+    const bool blocks = isRegularFile(in) && isRegularFile(out);
     std::vector<char> buffer(kChunk);
     std::string answers;
     answers.reserve(kChunk * 2);
+    LineOutput output(out);
     auto flush = [&] {
-        const bool ok = std::fwrite(answers.data(), 1, answers.size(), out) == answers.size();
+        const bool ok = output.write(answers);
         answers.clear();
         return ok;
     };
 
     LineAnswerer lines(format, json);
     bool first = true;
-    std::size_t got = 0;
-    while ((got = std::fread(buffer.data(), 1, buffer.size(), in)) > 0) {
-        std::string_view chunk(buffer.data(), got);
+    long got = 0;
+    while ((got = readSome(in, buffer.data(), kChunk)) > 0) {
+        std::string_view chunk(buffer.data(), static_cast<std::size_t>(got));
         // Spreadsheets start their UTF-8 text with a byte-order mark.
         if (first && chunk.starts_with("\xEF\xBB\xBF")) chunk.remove_prefix(3);
         first = false;
         lines.feed(chunk, answers);
-        if (answers.size() >= kChunk && !flush()) return false;
+        if ((!blocks || answers.size() >= kChunk) && !answers.empty() && !flush()) return false;
     }
     lines.finish(answers);
-    return flush() && std::ferror(in) == 0 && std::fflush(out) == 0;
+    return flush() && got == 0;
 }
 
 }  // namespace quorvel::cli

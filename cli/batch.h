@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -25,12 +24,15 @@ BatchAnswer answerBatchLine(std::string_view line, const NumberFormat& format);
 // "error: KIND", or nothing.
 void appendText(const BatchAnswer& answer, const NumberFormat& format, std::string& out);
 
-// The longest line answered; a longer one gets "error: input" and is never held whole.
+// The longest line answered, not counting its LF or CRLF; a longer one gets "error: input"
+// and is never held whole.
 constexpr std::size_t kMaxLineBytes = std::size_t{1} << 16;
 
-// Answers every line of in, one output line per input line; a UTF-8 byte-order mark at the
-// start is skipped. Returns false on a read or write error.
+// Answers every line read from the file descriptor in, one whole output line per input line
+// written to out; a UTF-8 byte-order mark at the start is skipped. Unless both are regular
+// files, each line is answered and written out before more input is awaited, so a co-process
+// gets its answer while its pipe stays open. Returns false on a read or write error.
 // json: each answer as one JSON value (see appendJson) instead of text.
-bool runBatch(std::FILE* in, std::FILE* out, const NumberFormat& format, bool json = false);
+bool runBatch(int in, int out, const NumberFormat& format, bool json = false);
 
 }  // namespace quorvel::cli

@@ -61,8 +61,15 @@ pairs joined by ';' (fields 3,4,5,6 for modes 1 and 2: stake, liability, total, 
 1,3,4,6 for mode 3: back stake, lay stake, liability, net), or "error: parse", "error:
 overflow", "error: division", or "error: input" for a malformed line or one longer than
 64 KiB. Empty lines and lines starting with '#' give empty lines; a UTF-8 byte-order mark
-at the start is skipped. Batch checks no ranges: it computes what it is given. With --json,
-each line gets {"results": {...}}, {"error": "KIND"}, or null for an empty or '#' line.
+at the start is skipped; the 64 KiB do not count the line's LF or CRLF. Batch checks no
+ranges: it computes what it is given. With --json, each line gets {"results": {...}},
+{"error": "KIND"}, or null for an empty or '#' line.
+
+As a co-process: unless standard input and output are both regular files, each complete line
+is answered and its answer written out before more input is awaited, so a program that
+writes one line on a pipe reads its answer with the pipe still open. The output holds only
+whole answer lines, one for each input line in order, whatever stops the program (SIGTERM,
+SIGINT, SIGHUP, a full disk, a closed pipe).
 
 Numbers are read and written with the separators of the locale that LC_ALL, LC_NUMERIC or
 LANG names, from the same locale data as the Quorvel window, so a locale need not be
@@ -104,8 +111,36 @@ std::string helpText() {
     return text;
 }
 
+// The message with control characters as C escapes ("\x1b", "\r", "\t"): a refusal echoes
+// its argument, and no escape sequence from an argument may reach the terminal. C1 controls
+// (U+0080 to U+009F, two bytes in UTF-8) are written as "\u0080" to "\u009f".
+std::string escapedControls(std::string_view message) {
+    std::string out;
+    for (std::size_t i = 0; i < message.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(message[i]);
+        const auto next = i + 1 < message.size() ? static_cast<unsigned char>(message[i + 1]) : 0;
+        char escape[8] = {};
+        if (byte == '\t' || byte == '\r' || byte == '\n') {
+            std::snprintf(escape, sizeof escape, "\\%c",
+                          byte == '\t'   ? 't'
+                          : byte == '\r' ? 'r'
+                                         : 'n');
+        } else if (byte < 0x20 || byte == 0x7f) {
+            std::snprintf(escape, sizeof escape, "\\x%02x", byte);
+        } else if (byte == 0xc2 && next >= 0x80 && next <= 0x9f) {
+            std::snprintf(escape, sizeof escape, "\\u%04x", next);
+            ++i;
+        } else {
+            out += static_cast<char>(byte);
+            continue;
+        }
+        out += escape;
+    }
+    return out;
+}
+
 int refuse(const std::string& message) {
-    std::cerr << "quorvel-calc: " << message << '\n';
+    std::cerr << "quorvel-calc: " << escapedControls(message) << '\n';
     return kExitRefused;
 }
 
@@ -125,7 +160,7 @@ int batch(const quorvel::cli::Options& options, const quorvel::NumberFormat& for
     if (!options.positional.empty() || options.separate || options.backRate || options.layRate ||
         options.outcomes)
         return refuse("--batch takes no other arguments; each line gives its model and rates");
-    if (!quorvel::cli::runBatch(stdin, stdout, format, options.json)) {
+    if (!quorvel::cli::runBatch(0, 1, format, options.json)) {
         std::cerr << "quorvel-calc: could not read or write\n";
         return 1;
     }

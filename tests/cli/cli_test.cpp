@@ -3,7 +3,11 @@
 
 #include <nlohmann/json.hpp>
 
+#include <fcntl.h>
+#include <poll.h>
 #include <sys/wait.h>
+#include <unistd.h>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -142,6 +146,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "lay stake: \"10000.01\" is not accepted; accepted: 0 to 10000"},
         RefusedCase{{"total-funds", "2.5", "1.8", "abc"},
                     "total funds: \"abc\" cannot be read as a number"},
+        RefusedCase{{"total-funds", "2.5", "1.8", "\x1b[2J\r\t\xc2\x9b"},
+                    "total funds: \"\\x1b[2J\\r\\t\\u009b\" cannot be read as a number"},
         RefusedCase{{"lay-back", "3", "1 000", "2.5"},
                     "back stake: \"1 000\" cannot be read as a number"},
         RefusedCase{{"lay-back", "2,5", "10", "2.5"},
@@ -223,12 +229,110 @@ TEST(QuorvelCalc, BatchAnswersEveryLineAndGoesOnAfterABadOne) {
 TEST(QuorvelCalc, BatchSkipsAByteOrderMarkAndRefusesOverlongLines) {
     const std::string bet = "2\tsingle\t5\t5\t3\t10\t2.5";
     const std::string overlong = bet + std::string(70'000, ' ');
-    const Outcome r =
-        run({"--batch"}, "\xEF\xBB\xBF" + bet + "\n" + overlong + "\n" + bet + "\n" + overlong);
+    // The limit, 65,536 bytes, counts the line without its LF or CRLF.
+    const std::string longest = bet + std::string(65'536 - bet.size(), ' ');
+    const Outcome r = run({"--batch"}, "\xEF\xBB\xBF" + bet + "\n" + overlong + "\n" + longest +
+                                           "\r\n" + longest + " \n" + longest + "\n" + overlong);
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out,
               "3=12.00;4=18.00;5=28.00;6=1.90\nerror: input\n3=12.00;4=18.00;5=28.00;6=1.90\n"
-              "error: input\n");
+              "error: input\n3=12.00;4=18.00;5=28.00;6=1.90\nerror: input\n");
+}
+
+// quorvel-calc --batch on two pipes, as a bot keeps it.
+struct CoProcess {
+    pid_t pid = -1;
+    int in = -1;   // its standard input
+    int out = -1;  // its standard output
+
+    CoProcess() {
+        int toIt[2], fromIt[2];
+        if (::pipe(toIt) != 0 || ::pipe(fromIt) != 0) return;
+        pid = ::fork();
+        if (pid == 0) {
+            ::dup2(toIt[0], 0);
+            ::dup2(fromIt[1], 1);
+            for (int fd : {toIt[0], toIt[1], fromIt[0], fromIt[1]}) ::close(fd);
+            ::execl(QUORVEL_CALC, QUORVEL_CALC, "--batch", static_cast<char*>(nullptr));
+            std::_Exit(127);
+        }
+        ::close(toIt[0]);
+        ::close(fromIt[1]);
+        in = toIt[1];
+        out = fromIt[0];
+    }
+    // What it wrote until the first newline, waiting at most seconds for each piece.
+    std::string readLine(int seconds) {
+        std::string line;
+        char c = 0;
+        pollfd ready{out, POLLIN, 0};
+        while ((line.empty() || line.back() != '\n') && ::poll(&ready, 1, seconds * 1000) == 1 &&
+               ::read(out, &c, 1) == 1)
+            line += c;
+        return line;
+    }
+    int wait() {
+        if (in >= 0) ::close(in);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        ::close(out);
+        return status;
+    }
+};
+
+TEST(QuorvelCalc, BatchAnswersACoProcessLineWhileItsPipeStaysOpen) {
+    CoProcess calc;
+    ASSERT_GT(calc.pid, 0);
+    const std::string bet = "2\tsingle\t5\t5\t3\t10\t2.5\n";
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_EQ(::write(calc.in, bet.data(), bet.size()), static_cast<ssize_t>(bet.size()));
+        EXPECT_EQ(calc.readLine(30), "3=12.00;4=18.00;5=28.00;6=1.90\n");
+    }
+    EXPECT_EQ(calc.wait(), 0);
+}
+
+// Stopped half-way, the output holds whole answers only, each for its line.
+TEST(QuorvelCalc, BatchStoppedBySigtermLeavesOnlyWholeLines) {
+    const auto path =
+        std::filesystem::temp_directory_path() / ("quorvel-sigterm-" + std::to_string(::getpid()));
+    int toIt[2];
+    ASSERT_EQ(::pipe(toIt), 0);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(toIt[0], 0);
+        ::close(toIt[0]);
+        ::close(toIt[1]);
+        ::dup2(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1);
+        ::execl(QUORVEL_CALC, QUORVEL_CALC, "--batch", static_cast<char*>(nullptr));
+        std::_Exit(127);
+    }
+    ::close(toIt[0]);
+    // Answers of two lengths, so that no block size lines up with whole answers by chance.
+    std::string lines;
+    for (int i = 0; i < 2000; ++i)
+        lines +=
+            "2\tseparate\t5\t5\t3\t10\t2.5\n2\tseparate\t5\t5\t3\t10\t2.5\n"
+            "1\tsingle\t5\t5\t2.5\t10\t3\n";
+    // Keep feeding until a good part of the output is out, then stop it mid-stream.
+    for (int i = 0; i < 10'000 && !(std::filesystem::exists(path) &&
+                                    std::filesystem::file_size(path) > 1'000'000);
+         ++i)
+        ASSERT_EQ(::write(toIt[1], lines.data(), lines.size()), static_cast<ssize_t>(lines.size()));
+    ::kill(pid, SIGTERM);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ::close(toIt[1]);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
+    const std::string out = slurp(path);
+    std::filesystem::remove(path);
+    ASSERT_FALSE(out.empty());
+    EXPECT_EQ(out.back(), '\n');
+    std::istringstream answers(out);
+    std::string answer;
+    for (int i = 0; std::getline(answers, answer); ++i)
+        if (answer !=
+            (i % 3 == 2 ? "3=8.33;4=15.00;5=23.33;6=1.58" : "3=11.84;4=17.76;5=27.76;6=1.24"))
+            FAIL() << "answer " << i << " torn: " << answer;
 }
 
 TEST(QuorvelCalc, BatchChecksNoRanges) {
@@ -374,9 +478,9 @@ TEST(QuorvelCalc, BashCompletesModesOptionsAndTheirFewValues) {
 TEST(QuorvelCalc, HelpDocumentsTheModesAndBatch) {
     const Outcome r = run({"--help"});
     EXPECT_EQ(r.status, 0);
-    for (const char* word :
-         {"bet-back", "lay-back", "total-funds", "--separate", "--back-rate", "--lay-rate",
-          "--batch", "--decimal-separator", "--group-separator", "--outcomes", "--json"})
+    for (const char* word : {"bet-back", "lay-back", "total-funds", "--separate", "--back-rate",
+                             "--lay-rate", "--batch", "--decimal-separator", "--group-separator",
+                             "--outcomes", "--json", "co-process"})
         EXPECT_NE(r.out.find(word), std::string::npos) << word;
 }
 

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string_view>
+
+namespace quorvel::cli {
+
+// Standard output in whole lines only, whatever stops the program: each block of whole lines
+// goes out with write(2), short writes and EINTR retried; a stop signal (SIGTERM, SIGINT,
+// SIGHUP) that arrives during a write takes effect once the block is out, and one that arrives
+// between writes at once; a block cut short by a full disk is cut back to its last whole line.
+// The program still ends as the signal ends it, so its exit status is the signal's.
+class LineOutput {
+  public:
+    explicit LineOutput(int fd);
+    ~LineOutput();
+    LineOutput(const LineOutput&) = delete;
+    LineOutput& operator=(const LineOutput&) = delete;
+
+    // Writes lines, which ends with a newline; false, with errno set, when they could not all
+    // be written.
+    bool write(std::string_view lines);
+
+  private:
+    int fd_;
+    bool regularFile_;
+};
+
+// Reads what is there, up to size bytes, waiting only when nothing is: 0 at the end, -1 on an
+// error. A line typed or piped in is thus answered before the program waits for the next.
+long readSome(int fd, char* buffer, unsigned size);
+
+// True when fd is a regular file; a batch between two of them writes in large blocks.
+bool isRegularFile(int fd);
+
+}  // namespace quorvel::cli
