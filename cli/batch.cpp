@@ -42,7 +42,11 @@ BatchAnswer answerBatchLine(std::string_view line, const NumberFormat& format) {
     }
     // Without exceptions: a batch of untrusted lines meets failures routinely, and an error line
     // should cost about what an answer costs.
-    answer.mode = static_cast<HedgeMode>(c[0][0] - '0');
+    HedgeRequest request;
+    request.mode = static_cast<HedgeMode>(c[0][0] - '0');
+    request.model =
+        c[1] == "single" ? CommissionModel::SingleMarket : CommissionModel::SeparateMarkets;
+    answer.mode = request.mode;
     std::array<Money, 5> values;
     for (std::size_t i = 0; i < values.size(); ++i) {
         MoneyErrorKind failure = MoneyErrorKind::Parse;
@@ -53,8 +57,10 @@ BatchAnswer answerBatchLine(std::string_view line, const NumberFormat& format) {
         }
         values[i] = *value;
     }
-    const HedgeAttempt attempt = TryComputeHedge(answer.mode, c[1] == "single", values[0],
-                                                 values[1], values[2], values[3], values[4]);
+    request.backRate = values[0];
+    request.layRate = values[1];
+    request.inputs = {values[2], values[3], values[4]};
+    const HedgeAttempt attempt = TryComputeHedge(request);
     if (attempt.failure) {
         answer.error = toString(*attempt.failure);
         return answer;

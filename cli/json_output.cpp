@@ -51,18 +51,19 @@ Json outcome(const OutcomeFigures& figures) {
 }  // namespace
 
 std::string asJson(const Calculation& c) {
-    Json json{{"mode", std::string(modeName(c.mode))},
-              {"model", c.separate ? "separate" : "single"},
-              {"back_rate", used(c.backRate)}};
-    if (c.separate) json["lay_rate"] = used(c.layRate);
-    const ModeLayout& layout = modeLayout(c.mode);
-    const ModeFields fields = modeFields(c.mode);
+    const HedgeRequest& r = c.request;
+    Json json{{"mode", std::string(modeName(r.mode))},
+              {"model", r.singleMarket() ? "single" : "separate"},
+              {"back_rate", used(r.backRate)}};
+    if (!r.singleMarket()) json["lay_rate"] = used(r.layRate);
+    const ModeLayout& layout = modeLayout(r.mode);
+    const ModeFields fields = modeFields(r.mode);
     Json inputs = Json::object();
-    for (std::size_t i = 0; i < c.inputs.size(); ++i)
+    for (std::size_t i = 0; i < r.inputs.size(); ++i)
         inputs[std::string(layout[static_cast<std::size_t>(fields.inputs[i])].key)] =
-            used(c.inputs[i]);
+            used(r.inputs[i]);
     json["inputs"] = inputs;
-    json["results"] = results(c.mode, c.results);
+    json["results"] = results(r.mode, c.results);
     if (c.outcomes)
         json["outcomes"] = {{"wins", outcome(c.outcomes->wins)},
                             {"loses", outcome(c.outcomes->loses)}};

@@ -89,32 +89,30 @@ Money readValue(const std::string& name, const std::string& text, FieldRole role
 
 Calculation calculate(const CalculationRequest& request, const NumberFormat& format) {
     Calculation c;
-    c.mode = readMode(request.mode);
-    c.separate = request.separate;
-    const ModeLayout& layout = modeLayout(c.mode);
-    const ModeFields fields = modeFields(c.mode);
-    for (std::size_t i = 0; i < c.inputs.size(); ++i) {
+    HedgeRequest& r = c.request;
+    r.mode = readMode(request.mode);
+    r.model = request.separate ? CommissionModel::SeparateMarkets : CommissionModel::SingleMarket;
+    const ModeLayout& layout = modeLayout(r.mode);
+    const ModeFields fields = modeFields(r.mode);
+    for (std::size_t i = 0; i < r.inputs.size(); ++i) {
         const FieldLayout& field = layout[static_cast<std::size_t>(fields.inputs[i])];
-        c.inputs[i] = readValue(lowered(plainCaption(field.caption)), request.inputs.at(i),
+        r.inputs[i] = readValue(lowered(plainCaption(field.caption)), request.inputs.at(i),
                                 field.role, format);
     }
     auto rate = [&](const char* option, const std::optional<std::string>& given) {
         return given ? readValue(option, *given, FieldRole::Commission, format)
                      : kDefaultCommissionRate;
     };
-    c.backRate = rate("--back-rate", request.backRate);
-    c.layRate = rate("--lay-rate", request.layRate);
+    r.backRate = rate("--back-rate", request.backRate);
+    r.layRate = rate("--lay-rate", request.layRate);
 
-    c.results = ComputeHedge(c.mode, !c.separate, c.backRate, c.layRate, c.inputs[0], c.inputs[1],
-                             c.inputs[2]);
-    if (request.outcomes)
-        c.outcomes =
-            ComputeOutcomes(c.mode, !c.separate, c.backRate, c.layRate, c.inputs, c.results);
+    c.results = ComputeHedge(r);
+    if (request.outcomes) c.outcomes = ComputeOutcomes(r, c.results);
     return c;
 }
 
 std::string asText(const Calculation& c, const NumberFormat& format) {
-    const ModeLayout& layout = modeLayout(c.mode);
+    const ModeLayout& layout = modeLayout(c.request.mode);
     std::vector<std::vector<std::string>> rows;
     for (const FieldValue& result : c.results)
         rows.push_back({plainCaption(layout[static_cast<std::size_t>(result.field)].caption),

@@ -29,11 +29,7 @@ struct CalculationRequest {
 
 // One calculation, with the values as used.
 struct Calculation {
-    HedgeMode mode = kBetBack;
-    bool separate = false;
-    Money backRate;
-    Money layRate;
-    std::array<Money, 3> inputs;
+    HedgeRequest request;
     HedgeResults results;
     std::optional<Outcomes> outcomes;  // when asked for
 };

@@ -191,4 +191,14 @@ HedgeAttempt TryComputeHedge(std::int16_t mode, bool singleMarket, Money backRat
     return attempt;
 }
 
+HedgeResults ComputeHedge(const HedgeRequest& r) {
+    return ComputeHedge(r.mode, r.singleMarket(), r.backRate, r.layRate, r.inputs[0], r.inputs[1],
+                        r.inputs[2]);
+}
+
+HedgeAttempt TryComputeHedge(const HedgeRequest& r) noexcept {
+    return TryComputeHedge(r.mode, r.singleMarket(), r.backRate, r.layRate, r.inputs[0],
+                           r.inputs[1], r.inputs[2]);
+}
+
 }  // namespace quorvel

@@ -39,6 +39,24 @@ class HedgeResults {
 // Both commission rates, in per cent, until the user gives others.
 inline constexpr Money kDefaultCommissionRate = Money::fromWhole(5);
 
+// How the exchange takes commission: one rate once from the net of both bets standing in a
+// single market, or each bet's own rate on its own winnings in separate markets.
+enum class CommissionModel { SingleMarket, SeparateMarkets };
+
+// One hedge calculation, typed: what the window's fields and check box, the command line's
+// arguments and a batch line each spell their own way.
+//   HedgeRequest request{kLayBack, CommissionModel::SingleMarket, kDefaultCommissionRate,
+//                        kDefaultCommissionRate, {back price, back stake, lay price}};
+struct HedgeRequest {
+    HedgeMode mode = kBetBack;
+    CommissionModel model = CommissionModel::SingleMarket;
+    Money backRate = kDefaultCommissionRate;  // per cent; the one rate in a single market
+    Money layRate = kDefaultCommissionRate;   // per cent; separate markets only
+    std::array<Money, 3> inputs{};            // in the mode's field order
+
+    bool singleMarket() const noexcept { return model == CommissionModel::SingleMarket; }
+};
+
 // A commission rate in per cent as the fraction the calculation takes: F(rate / 100).
 Money commissionFraction(Money ratePerCent);
 
@@ -56,5 +74,9 @@ struct HedgeAttempt {
 };
 HedgeAttempt TryComputeHedge(std::int16_t mode, bool singleMarket, Money backRate, Money layRate,
                              Money input1, Money input2, Money input3) noexcept;
+
+// The same, for a typed request.
+HedgeResults ComputeHedge(const HedgeRequest& request);
+HedgeAttempt TryComputeHedge(const HedgeRequest& request) noexcept;
 
 }  // namespace quorvel

@@ -34,18 +34,17 @@ OutcomeFigures settled(Money back, Money lay, Money commission) {
 
 }  // namespace
 
-Outcomes ComputeOutcomes(HedgeMode mode, bool singleMarket, Money backRate, Money layRate,
-                         const std::array<Money, 3>& inputs, const HedgeResults& results) {
-    const Bets bets = placedBets(mode, inputs, results);
-    const Money cB = commissionFraction(backRate);
-    const Money cL = commissionFraction(layRate);
+Outcomes ComputeOutcomes(const HedgeRequest& request, const HedgeResults& results) {
+    const Bets bets = placedBets(request.mode, request.inputs, results);
+    const Money cB = commissionFraction(request.backRate);
+    const Money cL = commissionFraction(request.layRate);
 
     const Money backWins = bets.backStake * (bets.backPrice - kOne);
     const Money layWins = bets.layStake;
     const Money backLoses = Money() - bets.backStake;
     const Money layLoses = Money() - (bets.layPrice - kOne) * bets.layStake;
 
-    if (singleMarket) {
+    if (request.singleMarket()) {
         auto onGross = [&](Money gross) { return gross.compare(0.0) > 0 ? cB * gross : Money(); };
         return {settled(backWins, layLoses, onGross(backWins + layLoses)),
                 settled(backLoses, layWins, onGross(backLoses + layWins))};

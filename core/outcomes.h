@@ -27,7 +27,6 @@ struct Outcomes {
 // in separate markets from each bet's own winnings at its own rate. Figures are kept at four
 // decimals. inputs and results are those of ComputeHedge for the same mode and rates; an
 // overflow failure passes to the caller.
-Outcomes ComputeOutcomes(HedgeMode mode, bool singleMarket, Money backRate, Money layRate,
-                         const std::array<Money, 3>& inputs, const HedgeResults& results);
+Outcomes ComputeOutcomes(const HedgeRequest& request, const HedgeResults& results);
 
 }  // namespace quorvel
