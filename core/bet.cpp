@@ -1,0 +1,42 @@
+#include "core/bet.h"
+
+namespace quorvel {
+
+ParsedBet parseBet(std::string_view text, const NumberFormat& format) noexcept {
+    ParsedBet parsed;
+    const std::size_t colon = text.find(':');
+    const std::size_t at = text.find('@');
+    if (colon == std::string_view::npos || at == std::string_view::npos || at < colon ||
+        text.find('@', at + 1) != std::string_view::npos)
+        return parsed;
+    const std::string_view kind = text.substr(0, colon);
+    Bet bet;
+    if (kind == "lay")
+        bet.side = BetSide::Lay;
+    else if (kind == "free")
+        bet.free = true;
+    else if (kind != "back")
+        return parsed;
+
+    MoneyErrorKind failure = MoneyErrorKind::Parse;
+    const std::string_view stake = text.substr(colon + 1, at - colon - 1);
+    const std::string_view price = text.substr(at + 1);
+    const auto stakeValue = Money::tryParse(stake, format, failure);
+    if (!stakeValue) {
+        parsed.error = BetTextError::Stake;
+        parsed.number = stake;
+        return parsed;
+    }
+    const auto priceValue = Money::tryParse(price, format, failure);
+    if (!priceValue) {
+        parsed.error = BetTextError::Price;
+        parsed.number = price;
+        return parsed;
+    }
+    bet.stake = *stakeValue;
+    bet.price = *priceValue;
+    parsed.bet = bet;
+    return parsed;
+}
+
+}  // namespace quorvel
