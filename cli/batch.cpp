@@ -121,6 +121,14 @@ class LineAnswerer {
     void answer(std::string_view line, std::string& out) {
         BatchAnswer lineAnswer;
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        const std::size_t first = line.find_first_not_of(' ');
+        if (json_ && !overlong_ && line.size() <= kMaxLineBytes &&
+            first != std::string_view::npos && line[first] == '{') {
+            // A JSON request: a position, for a bot that keeps one co-process for both.
+            appendJsonRequestAnswer(line, out);
+            out += '\n';
+            return;
+        }
         if (overlong_ || line.size() > kMaxLineBytes) {
             lineAnswer.kind = BatchAnswer::Kind::Error;
             lineAnswer.error = "input";

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/position_command.h"
 #include "core/mode_layout.h"
 
 namespace quorvel::cli {
@@ -81,6 +82,89 @@ void appendJson(const BatchAnswer& answer, std::string& out) {
         case BatchAnswer::Kind::Results:
             out += Json{{"results", results(answer.mode, answer.results)}}.dump();
             return;
+    }
+}
+
+namespace {
+
+Json positionObject(const PositionRequest& request, const PositionReport& report) {
+    Json bets = Json::array();
+    for (const Bet& bet : request.bets)
+        bets.push_back({{"side", bet.free                   ? "free"
+                                 : bet.side == BetSide::Lay ? "lay"
+                                                            : "back"},
+                        {"stake", used(bet.stake)},
+                        {"price", used(bet.price)}});
+    auto side = [](const SideTotals& totals) {
+        Json object{{"stake", shown(totals.stake)}};
+        if (!totals.stake.isZero()) object["average_price"] = shown(totals.averagePrice);
+        return object;
+    };
+    Json json{
+        {"bets", bets},
+        {"rate", used(request.rate)},
+        {"backs", side(report.backs)},
+        {"lays", side(report.lays)},
+        {"before", {{"wins", shown(report.before.wins)}, {"loses", shown(report.before.loses)}}},
+        {"hedge", nullptr}};
+    if (report.hedge) {
+        json["hedge"] = {{"side", report.hedge->side == BetSide::Lay ? "lay" : "back"},
+                         {"price", shown(report.hedge->price)},
+                         {"stake", shown(report.hedge->stake)}};
+        if (report.belowMinimum) json["hedge"]["below_min_stake"] = shown(*request.minStake);
+    }
+    json["after"] = {{"wins", shown(report.after.wins)},
+                     {"loses", shown(report.after.loses)},
+                     {"commission_wins", shown(report.commission.wins)},
+                     {"commission_loses", shown(report.commission.loses)},
+                     {"net_wins", shown(report.net.wins)},
+                     {"net_loses", shown(report.net.loses)}};
+    return json;
+}
+
+// The string value of key, if the request has one; anything else under the key is refused.
+std::optional<std::string> stringAt(const Json& request, const char* key) {
+    if (!request.contains(key)) return std::nullopt;
+    if (!request[key].is_string())
+        throw RefusedArgument{std::string(key) + ": expected a string, such as \"2.50\""};
+    return request[key].get<std::string>();
+}
+
+Json answerPositionRequest(const Json& request) {
+    PositionArguments arguments;
+    const Json& bets = request["position"];
+    if (!bets.is_array()) throw RefusedArgument{"position: expected an array of bets"};
+    for (const Json& bet : bets) {
+        if (!bet.is_string())
+            throw RefusedArgument{"position: expected bets as strings, such as \"back:10@3.00\""};
+        arguments.bets.push_back(bet.get<std::string>());
+    }
+    arguments.price = stringAt(request, "price");
+    arguments.hedge = stringAt(request, "hedge");
+    arguments.rate = stringAt(request, "rate");
+    arguments.minStake = stringAt(request, "min_stake");
+    const PositionRequest position = readPosition(arguments, plain());
+    return positionObject(position, ComputePosition(position));
+}
+
+}  // namespace
+
+std::string positionJson(const PositionRequest& request, const PositionReport& report) {
+    return positionObject(request, report).dump() + "\n";
+}
+
+void appendJsonRequestAnswer(std::string_view line, std::string& out) {
+    const Json request = Json::parse(line, nullptr, false);
+    if (request.is_discarded() || !request.is_object() || !request.contains("position")) {
+        out += Json{{"error", "input"}}.dump();
+        return;
+    }
+    try {
+        out += answerPositionRequest(request).dump();
+    } catch (const RefusedArgument& refused) {
+        out += Json{{"error", "input"}, {"message", refused.message}}.dump();
+    } catch (const MoneyError& error) {
+        out += Json{{"error", toString(error.kind())}}.dump();
     }
 }
 

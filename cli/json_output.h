@@ -1,9 +1,11 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "cli/batch.h"
 #include "cli/single_calculation.h"
+#include "core/position.h"
 
 namespace quorvel::cli {
 
@@ -16,5 +18,17 @@ std::string asJson(const Calculation& calculation);
 // A batch answer as one JSON value, without a newline: {"results": {...}}, {"error": KIND},
 // or null for an empty or '#' line.
 void appendJson(const BatchAnswer& answer, std::string& out);
+
+// A position and its report as one JSON object on one line: "bets", "rate", "backs", "lays",
+// "before" {wins, loses}, "hedge" {side, price, stake, and below_min_stake when it is not
+// placed} or null, and "after" {wins, loses, commission_wins, commission_loses, net_wins,
+// net_loses}. Values are strings, as in asJson.
+std::string positionJson(const PositionRequest& request, const PositionReport& report);
+
+// A batch line that is a JSON object, without a newline: a request with "position" (an array
+// of bets as strings) and optionally "price", "hedge", "rate" and "min_stake" (strings, '.'
+// for decimals) is answered as positionJson answers it; a refused one gets {"error": "input",
+// "message": ...}, and any other line {"error": "input"}.
+void appendJsonRequestAnswer(std::string_view line, std::string& out);
 
 }  // namespace quorvel::cli

@@ -12,10 +12,12 @@
 #include "cli/json_output.h"
 #include "cli/locale_format.h"
 #include "cli/options.h"
+#include "cli/position_command.h"
 #include "cli/single_calculation.h"
 #include "core/field_role.h"
 #include "core/mode_layout.h"
 #include "core/money.h"
+#include "core/position.h"
 #include "core/version.h"
 
 namespace {
@@ -25,6 +27,8 @@ constexpr int kExitRefused = 2;
 constexpr std::string_view kHelp =
     R"(Usage: quorvel-calc MODE IN1 IN2 IN3 [--separate] [--back-rate R] [--lay-rate R]
                     [--outcomes] [--json]
+       quorvel-calc position BET... [--price P] [--hedge equal|N%|wins-zero|loses-zero]
+                    [--rate R] [--min-stake S] [--json]
        quorvel-calc --batch [--json] < bets.tsv
 
 Works out the stake of the opposite bet that makes a bet's result the same whichever way the
@@ -55,6 +59,23 @@ Options:
                            and the reverse
   --help, --version
 
+A position is the bets matched on one selection: each BET is back:STAKE@PRICE,
+lay:STAKE@PRICE or free:STAKE@PRICE (a free back bet, whose stake is not returned), with
+stakes above 0 up to 10000 and prices on the exchange's ladder (1.01 to 1000 in its steps;
+a price off it is refused with the nearest ones). It shows each side's stake and average
+price, and what the position wins or loses each way, exactly; with --price, also the hedge
+at that price, to the cent, and the outcomes after it (which may differ by a cent).
+  --price P                the current price to hedge at, on the ladder
+  --hedge T                what the hedge aims at: equal (the default: the same result
+                           either way), N% of that stake, wins-zero or loses-zero (nothing
+                           lost if the selection wins, or if it loses)
+  --rate R                 commission on the market's positive net, taken once (default 5)
+  --min-stake S            the smallest stake the exchange takes: a smaller hedge is shown
+                           as such and not placed (default: none)
+With --json, one object: bets, rate, backs and lays {stake, average_price}, before {wins,
+loses}, hedge {side, price, stake, and below_min_stake when not placed} or null, and after
+{wins, loses, commission_wins, commission_loses, net_wins, net_loses}.
+
 Batch lines are tab-separated: mode (1 to 3), model (single or separate), back rate, lay
 rate, and the mode's three inputs. Each line gets one output line: the results as FIELD=TEXT
 pairs joined by ';' (fields 3,4,5,6 for modes 1 and 2: stake, liability, total, net; fields
@@ -63,7 +84,9 @@ overflow", "error: division", or "error: input" for a malformed line or one long
 64 KiB. Empty lines and lines starting with '#' give empty lines; a UTF-8 byte-order mark
 at the start is skipped; the 64 KiB do not count the line's LF or CRLF. Batch checks no
 ranges: it computes what it is given. With --json, each line gets {"results": {...}},
-{"error": "KIND"}, or null for an empty or '#' line.
+{"error": "KIND"}, or null for an empty or '#' line; and a line that is a JSON object with
+"position" (the bets as strings) and "price", "hedge", "rate", "min_stake" (strings, '.'
+decimals) gets the position's object, or {"error": "input", "message": "..."}.
 
 As a co-process: unless standard input and output are both regular files, each complete line
 is answered and its answer written out before more input is awaited, so a program that
@@ -156,15 +179,34 @@ int writeOutput(std::string_view text) {
     return 1;
 }
 
+bool hasPositionOption(const quorvel::cli::Options& options) {
+    return options.price || options.hedge || options.rate || options.minStake;
+}
+
 int batch(const quorvel::cli::Options& options, const quorvel::NumberFormat& format) {
     if (!options.positional.empty() || options.separate || options.backRate || options.layRate ||
-        options.outcomes)
+        options.outcomes || hasPositionOption(options))
         return refuse("--batch takes no other arguments; each line gives its model and rates");
     if (!quorvel::cli::runBatch(0, 1, format, options.json)) {
         std::cerr << "quorvel-calc: could not read or write\n";
         return 1;
     }
     return 0;
+}
+
+int position(const quorvel::cli::Options& options, const quorvel::NumberFormat& format) {
+    using namespace quorvel::cli;
+    if (options.separate || options.backRate || options.layRate || options.outcomes)
+        return refuse("a position takes one rate, --rate, on the market's net winnings");
+    const PositionArguments arguments{{options.positional.begin() + 1, options.positional.end()},
+                                      options.price,
+                                      options.hedge,
+                                      options.rate,
+                                      options.minStake};
+    const quorvel::PositionRequest request = readPosition(arguments, format);
+    const quorvel::PositionReport report = quorvel::ComputePosition(request);
+    return writeOutput(options.json ? positionJson(request, report)
+                                    : positionText(request, report, format));
 }
 
 }  // namespace
@@ -179,6 +221,10 @@ int main(int argc, char** argv) {
         const quorvel::NumberFormat format =
             chooseNumberFormat(options.decimalSeparator, options.groupSeparator);
         if (options.batch) return batch(options, format);
+        if (!options.positional.empty() && options.positional[0] == "position")
+            return position(options, format);
+        if (hasPositionOption(options))
+            return refuse("--price, --hedge, --rate and --min-stake go with position");
         if (options.positional.size() != 4)
             return refuse("expected MODE and three inputs (see --help)");
         if (options.layRate && !options.separate)

@@ -33,6 +33,10 @@ constexpr OptionTarget kOptions[] = {
     {"--lay-rate", nullptr, &Options::layRate},
     {"--decimal-separator", nullptr, &Options::decimalSeparator},
     {"--group-separator", nullptr, &Options::groupSeparator},
+    {"--price", nullptr, &Options::price},
+    {"--hedge", nullptr, &Options::hedge},
+    {"--rate", nullptr, &Options::rate},
+    {"--min-stake", nullptr, &Options::minStake},
 };
 
 const OptionTarget& optionNamed(std::string_view name) {

@@ -18,7 +18,11 @@ struct Options {
     std::optional<std::string> layRate;
     std::optional<std::string> decimalSeparator;
     std::optional<std::string> groupSeparator;
-    std::vector<std::string> positional;  // MODE IN1 IN2 IN3
+    std::optional<std::string> price;  // position only, as are the three below
+    std::optional<std::string> hedge;
+    std::optional<std::string> rate;
+    std::optional<std::string> minStake;
+    std::vector<std::string> positional;  // MODE IN1 IN2 IN3, or position BET...
 };
 
 // Throws std::runtime_error with a one-line message on an unknown option or a missing value.

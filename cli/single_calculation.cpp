@@ -66,6 +66,8 @@ bool groupedInThrees(std::string_view text, const NumberFormat& format) {
            std::all_of(runs.begin() + 1, runs.end(), [](std::size_t run) { return run == 3; });
 }
 
+}  // namespace
+
 Money readValue(const std::string& name, const std::string& text, FieldRole role,
                 const NumberFormat& format) {
     const std::string quotedText = name + ": \"" + text + "\"";
@@ -84,8 +86,6 @@ Money readValue(const std::string& name, const std::string& text, FieldRole role
     }
     throw RefusedArgument{quotedText + " is not accepted; accepted: " + acceptedRangeText(role)};
 }
-
-}  // namespace
 
 Calculation calculate(const CalculationRequest& request, const NumberFormat& format) {
     Calculation c;

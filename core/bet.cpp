@@ -19,18 +19,16 @@ ParsedBet parseBet(std::string_view text, const NumberFormat& format) noexcept {
         return parsed;
 
     MoneyErrorKind failure = MoneyErrorKind::Parse;
-    const std::string_view stake = text.substr(colon + 1, at - colon - 1);
-    const std::string_view price = text.substr(at + 1);
-    const auto stakeValue = Money::tryParse(stake, format, failure);
+    parsed.stakeText = text.substr(colon + 1, at - colon - 1);
+    parsed.priceText = text.substr(at + 1);
+    const auto stakeValue = Money::tryParse(parsed.stakeText, format, failure);
     if (!stakeValue) {
         parsed.error = BetTextError::Stake;
-        parsed.number = stake;
         return parsed;
     }
-    const auto priceValue = Money::tryParse(price, format, failure);
+    const auto priceValue = Money::tryParse(parsed.priceText, format, failure);
     if (!priceValue) {
         parsed.error = BetTextError::Price;
-        parsed.number = price;
         return parsed;
     }
     bet.stake = *stakeValue;

@@ -32,7 +32,8 @@ enum class BetTextError {
 struct ParsedBet {
     std::optional<Bet> bet;
     BetTextError error = BetTextError::Shape;
-    std::string_view number;  // the stake's or the price's text, for a number that failed
+    std::string_view stakeText;  // the parts of a text of the right shape, for messages
+    std::string_view priceText;
 };
 
 // Reads "back:10@3.00", "lay:12.5@2.5" or "free:10@5", the numbers with the given separators.

@@ -179,6 +179,23 @@ INSTANTIATE_TEST_SUITE_P(
                     "--batch takes no other arguments; each line gives its model and rates"},
         RefusedCase{{"1", "2", "3", "4", "--decimal-separator", ",", "--group-separator", ","},
                     "--decimal-separator and --group-separator must differ"},
+        RefusedCase{{"position", "back:10@3.03", "--price", "2.5"},
+                    "bet \"back:10@3.03\" price: \"3.03\" is not on the exchange's price ladder; "
+                    "nearest: 3.00 and 3.05"},
+        RefusedCase{
+            {"position", "back:10@3", "--price", "1.005"},
+            "--price: \"1.005\" is not on the exchange's price ladder; nearest price: 1.01"},
+        RefusedCase{{"position", "back10@3"},
+                    "bet \"back10@3\": expected back:STAKE@PRICE, lay:STAKE@PRICE or "
+                    "free:STAKE@PRICE"},
+        RefusedCase{{"position", "lay:10001@3"},
+                    "bet \"lay:10001@3\" stake: \"10001\" is not accepted; accepted: 0 to 10000"},
+        RefusedCase{{"position", "back:10@3", "--price", "2.5", "--hedge", "150%"},
+                    "--hedge: \"150%\" is not accepted; accepted: a percentage above 0, up to 100"},
+        RefusedCase{{"position", "back:10@3", "--separate"},
+                    "a position takes one rate, --rate, on the market's net winnings"},
+        RefusedCase{{"lay-back", "3", "10", "2.5", "--price", "2.5"},
+                    "--price, --hedge, --rate and --min-stake go with position"},
         RefusedCase{{"1", "2", "3", "4", "--decimal-separator", "abc"},
                     "--decimal-separator: \"abc\" is not one character"}));
 
@@ -451,6 +468,55 @@ TEST(QuorvelCalc, BatchJsonGivesOneValueALine) {
               "{\"error\":\"parse\"}\nnull\nnull\n{\"error\":\"input\"}\n");
 }
 
+// The worked examples of a position, by hand: 10 x 3 + 5 x 2.8 = 44 over 2.5 is a lay of 17.60,
+// 29 - 17.6 x 1.5 = 2.60 = -15 + 17.6 either way, 5 % of it 0.13.
+TEST(QuorvelCalc, PositionShowsItsOutcomesAndTheHedge) {
+    const Outcome json =
+        run({"position", "back:10@3.00", "back:5@2.80", "--price", "2.50", "--json"});
+    ASSERT_EQ(json.status, 0) << json.err;
+    EXPECT_EQ(nlohmann::json::parse(json.out), nlohmann::json::parse(R"({
+        "bets": [{"side": "back", "stake": "10.00", "price": "3.00"},
+                 {"side": "back", "stake": "5.00", "price": "2.80"}],
+        "rate": "5.00", "backs": {"stake": "15.00", "average_price": "2.93"},
+        "lays": {"stake": "0.00"}, "before": {"wins": "29.00", "loses": "-15.00"},
+        "hedge": {"side": "lay", "price": "2.50", "stake": "17.60"},
+        "after": {"wins": "2.60", "loses": "2.60", "commission_wins": "0.13",
+                  "commission_loses": "0.13", "net_wins": "2.47", "net_loses": "2.47"}})"));
+    // A free bet's stake is not returned: 40 - 7.27 x 4.5 = 7.285 if it wins.
+    const Outcome text = run({"position", "free:10@5", "--price", "5.5", "--rate", "0"});
+    EXPECT_EQ(text.out,
+              "Backed  10.00  at 5.00\n"
+              "Laid     0.00\n"
+              "\n"
+              "Selection  Before  After  Commission   Net\n"
+              "wins        40.00   7.29        0.00  7.29\n"
+              "loses        0.00   7.27        0.00  7.27\n"
+              "\n"
+              "Lay 7.27 at 5.50\n");
+    const Outcome small = run({"position", "back:1@3", "--price", "2.5", "--min-stake", "2"});
+    EXPECT_TRUE(small.out.ends_with("Lay 1.20 at 2.50: below the minimum stake 2.00, not placed\n"))
+        << small.out;
+}
+
+TEST(QuorvelCalc, BatchJsonAnswersAPositionRequest) {
+    const Outcome r = run({"--batch", "--json"},
+                          "{\"position\": [\"back:10@3.00\", \"back:5@2.80\"], \"price\": "
+                          "\"2.50\", \"hedge\": \"50%\", \"rate\": \"0\"}\n"
+                          "{\"position\": [\"back:10@3.01\"]}\n"
+                          "{\"price\": \"2.50\"}\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::istringstream lines(r.out);
+    std::string line;
+    std::getline(lines, line);
+    const auto first = nlohmann::json::parse(line);
+    EXPECT_EQ(first["hedge"]["stake"], "8.80");
+    EXPECT_EQ(first["after"]["net_loses"], "-6.20");
+    std::getline(lines, line);
+    EXPECT_EQ(nlohmann::json::parse(line)["error"], "input");
+    std::getline(lines, line);
+    EXPECT_EQ(line, "{\"error\":\"input\"}");
+}
+
 struct CompletionCase {
     std::vector<std::string> words;  // the last is the one being completed
     std::string offered;
@@ -458,7 +524,10 @@ struct CompletionCase {
 
 TEST(QuorvelCalc, BashCompletesModesOptionsAndTheirFewValues) {
     for (const CompletionCase& c :
-         std::vector<CompletionCase>{{{""}, "bet-back lay-back total-funds"},
+         std::vector<CompletionCase>{{{""}, "bet-back lay-back total-funds position"},
+                                     {{"position", "back:10@3", ""}, "back: lay: free:"},
+                                     {{"position", "back:10@3", "--hedge", "w"}, "wins-zero"},
+                                     {{"position", "--m"}, "--min-stake"},
                                      {{"--back-rate", "2", "l"}, "lay-back"},
                                      {{"--dec"}, "--decimal-separator"},
                                      {{"--o"}, "--outcomes"},
@@ -478,9 +547,10 @@ TEST(QuorvelCalc, BashCompletesModesOptionsAndTheirFewValues) {
 TEST(QuorvelCalc, HelpDocumentsTheModesAndBatch) {
     const Outcome r = run({"--help"});
     EXPECT_EQ(r.status, 0);
-    for (const char* word : {"bet-back", "lay-back", "total-funds", "--separate", "--back-rate",
-                             "--lay-rate", "--batch", "--decimal-separator", "--group-separator",
-                             "--outcomes", "--json", "co-process"})
+    for (const char* word :
+         {"bet-back", "lay-back", "total-funds", "--separate", "--back-rate", "--lay-rate",
+          "--batch", "--decimal-separator", "--group-separator", "--outcomes", "--json",
+          "co-process", "position", "--hedge", "--min-stake"})
         EXPECT_NE(r.out.find(word), std::string::npos) << word;
 }
 
