@@ -3,9 +3,12 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "core/hedge.h"
 #include "core/money.h"
+#include "core/position.h"
+#include "core/price_ladder.h"
 
 namespace {
 
@@ -61,6 +64,22 @@ void BM_ComputeHedge(benchmark::State& state) {
                    (single ? " single" : " separate"));
 }
 BENCHMARK(BM_ComputeHedge)->ArgsProduct({{1, 2, 3}, {1, 0}});
+
+// A trader's position of many bets, backs and lays on the ladder, greened up at one price.
+void BM_ComputePosition(benchmark::State& state) {
+    quorvel::PositionRequest request;
+    const std::vector<Money> prices = quorvel::standardLadder().prices();
+    for (std::int64_t i = 0; i < state.range(0); ++i) {
+        const auto index = static_cast<std::size_t>(i * 7 % 120);
+        request.bets.push_back({i % 3 == 0 ? quorvel::BetSide::Lay : quorvel::BetSide::Back,
+                                prices[index], Money::fromCount((i % 500 + 1) * 1000),
+                                i % 50 == 7});
+    }
+    request.price = Money::parse("2.5", kFormat);
+    for (auto _ : state) benchmark::DoNotOptimize(quorvel::ComputePosition(request));
+    state.SetLabel(std::to_string(state.range(0)) + " bets");
+}
+BENCHMARK(BM_ComputePosition)->Arg(1000);
 
 }  // namespace
 
