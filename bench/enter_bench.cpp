@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ui/frm_main.h"
+#include "ui/toolkit/qt/qt_access.h"
 
 namespace {
 
@@ -32,12 +33,12 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const int edits = argc > 1 ? std::atoi(argv[1]) : 3000;
     frmMain form(quorvel::NumberFormat::pointComma());
-    QWindow* window = form.window()->windowHandle();
-    form.window()->activateWindow();
-    if (!QTest::qWaitForWindowActive(form.window())) return 1;
+    QWindow* window = toolkit::windowOf(form)->windowHandle();
+    toolkit::windowOf(form)->activateWindow();
+    if (!QTest::qWaitForWindowActive(toolkit::windowOf(form))) return 1;
     form.tabMain().setSelectedItem(2);
     PaintSpy spy;
-    for (int i = 0; i < 7; ++i) form.txtFields(i).widget()->installEventFilter(&spy);
+    for (int i = 0; i < 7; ++i) toolkit::widgetOf(form.txtFields(i))->installEventFilter(&spy);
 
     const char* values[3][4] = {
         {"3", "2.2", "5.5", "12"}, {"10", "25", "99.5", "7"}, {"2.5", "1.8", "3.1", "6"}};
@@ -49,9 +50,9 @@ int main(int argc, char** argv) {
         for (const char* c = values[field][(i / 3) % 4]; *c != '\0'; ++c)
             QTest::keyClick(window, *c);
         QApplication::processEvents();
-        QWidget* edited = form.txtFields(field).widget();
-        QWidget* result = form.txtFields(3).widget();
-        const QString before = form.txtFields(3).text();
+        QWidget* edited = toolkit::widgetOf(form.txtFields(field));
+        QWidget* result = toolkit::widgetOf(form.txtFields(3));
+        const std::string before = form.txtFields(3).text();
         spy.painted.clear();
         timer.start();
         QTest::keyClick(window, Qt::Key_Return);

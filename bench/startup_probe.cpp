@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "ui/frm_main.h"
+#include "ui/toolkit/qt/qt_access.h"
 
 namespace {
 
@@ -21,8 +22,8 @@ class FirstPaint : public QObject {
     // X server, the field that takes it paints again.
     bool eventFilter(QObject* watched, QEvent* event) override {
         const auto* widget = qobject_cast<QWidget*>(watched);
-        if (event->type() == QEvent::Paint && widget != nullptr &&
-            widget->window() == window_ && ready_())
+        if (event->type() == QEvent::Paint && widget != nullptr && widget->window() == window_ &&
+            ready_())
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         return false;
     }
@@ -49,9 +50,9 @@ int main(int argc, char** argv) {
         return QApplication::exec();
     }
     frmMain form;
-    FirstPaint probe(form.window(), [&] { return form.txtFields(0).hasFocus(); });
+    FirstPaint probe(toolkit::windowOf(form), [&] { return form.txtFields(0).hasFocus(); });
     qApp->installEventFilter(&probe);
-    form.window()->activateWindow();  // no window manager under a bare Xvfb does it
-    form.window()->update();
+    toolkit::windowOf(form)->activateWindow();  // no window manager under a bare Xvfb does it
+    toolkit::windowOf(form)->update();
     return QApplication::exec();
 }

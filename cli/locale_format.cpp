@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "cli/text_width.h"
-#include "ui/toolkit/number_locale.h"
+#include "locale/number_locale.h"
 
 namespace quorvel::cli {
 
@@ -37,7 +37,7 @@ NumberFormat chooseNumberFormat(const std::optional<std::string>& decimal,
     if (decimal && group && *decimal == *group)
         throw std::runtime_error("--decimal-separator and --group-separator must differ");
 
-    const toolkit::NumberSeparators locale = toolkit::numberSeparators();
+    const NumberSeparators locale = userNumberSeparators();
     std::string d = decimal.value_or(locale.decimal);
     std::string g = group.value_or(locale.group);
     if (decimal && !group && d == g) g = partnerFor("--decimal-separator", d);

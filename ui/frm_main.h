@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QString>
 #include <cstdint>
+#include <string>
 
 #include "core/field_role.h"
 #include "core/money.h"
@@ -61,15 +61,15 @@ class frmMain : public toolkit::Form {
     void createCommissionPanel();
     void Form_Resize() override;
     void fitScaleToFont();
-    toolkit::Label& newLabel(Place place, const QString& caption);
-    toolkit::TextBox& newField(int index, Place place, const QString& tag);
+    toolkit::Label& newLabel(Place place, const std::string& caption);
+    toolkit::TextBox& newField(int index, Place place, const std::string& tag);
 
     // Start-up and modes.
     void Form_Initialize();
     void Form_Load() override;
     void tabMain_Click();
-    void ConfigureField(int index, const QString& caption, quorvel::FieldRole role,
-                        const QString& tooltip);
+    void ConfigureField(int index, const std::string& caption, quorvel::FieldRole role,
+                        const std::string& tooltip);
 
     // Commission panel.
     void chkSingleMarket_Click();
@@ -83,7 +83,7 @@ class frmMain : public toolkit::Form {
 
     void CalculateResults();
 
-    QString display(quorvel::Money value) const;
+    std::string display(quorvel::Money value) const;
 
     quorvel::NumberFormat format_;
     toolkit::TextBoxEvents fieldEvents_;
@@ -98,5 +98,5 @@ class frmMain : public toolkit::Form {
     std::int16_t intMode = 0;
     quorvel::Money curBackCommission;
     quorvel::Money curLayCommission;
-    QString strSavedText;
+    std::string strSavedText;
 };

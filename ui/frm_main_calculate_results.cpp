@@ -8,8 +8,7 @@ void frmMain::CalculateResults() {
     const quorvel::ModeFields fields = quorvel::modeFields(quorvel::HedgeMode(intMode));
     quorvel::Money inputs[3];
     for (std::size_t i = 0; i < 3; ++i)
-        inputs[i] =
-            quorvel::Money::parse(txtFields(fields.inputs[i]).text().toStdString(), format_);
+        inputs[i] = quorvel::Money::parse(txtFields(fields.inputs[i]).text(), format_);
     const bool singleMarket = chkSingleMarket().value() == 1;
     const quorvel::HedgeResults results =
         quorvel::ComputeHedge(intMode, singleMarket, curBackCommission, curLayCommission, inputs[0],

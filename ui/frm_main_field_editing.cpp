@@ -5,12 +5,13 @@
 #include "core/field_role.h"
 #include "ui/frm_main.h"
 #include "ui/toolkit/keyboard.h"
+#include "ui/toolkit/text.h"
 
 namespace {
 
 // Empty, or spaces only (other white space is not a blank here).
-bool isBlank(const QString& text) {
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c == u' '; });
+bool isBlank(const std::string& text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return c == ' '; });
 }
 
 }  // namespace
@@ -20,7 +21,7 @@ void frmMain::txtFields_GotFocus(int Index) {
     if (field.locked()) return;
     strSavedText = field.text();
     field.setSelStart(0);
-    field.setSelLength(static_cast<int>(field.text().size()));
+    field.setSelLength(toolkit::characterCount(field.text()));
 }
 
 void frmMain::txtFields_KeyPress(int /*Index*/, int& KeyAscii) {
@@ -35,7 +36,7 @@ void frmMain::txtFields_KeyUp(int Index, int KeyCode, int /*Shift*/) {
     if (KeyCode != toolkit::kEscape || field.locked()) return;
     field.setText(strSavedText);
     field.setSelStart(0);
-    field.setSelLength(static_cast<int>(strSavedText.size()));
+    field.setSelLength(toolkit::characterCount(strSavedText));
 }
 
 void frmMain::txtFields_MouseMove(int Index, int /*Button*/, int /*Shift*/, int /*X*/, int /*Y*/) {
@@ -49,11 +50,11 @@ void frmMain::txtFields_Validate(int Index, bool& Cancel) {
     if (field.locked()) return;
     if (isBlank(field.text())) field.setText("0");
 
-    const auto role = quorvel::fieldRoleOfTag(field.tag().toStdString());
+    const auto role = quorvel::fieldRoleOfTag(field.tag());
     quorvel::Money value;
     bool refused = false;
     try {
-        value = quorvel::Money::parse(field.text().toStdString(), format_);
+        value = quorvel::Money::parse(field.text(), format_);
         if (role && quorvel::isEditable(*role)) refused = !quorvel::isAccepted(*role, value);
     } catch (const quorvel::MoneyError&) {
         refused = true;

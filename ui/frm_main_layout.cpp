@@ -1,11 +1,11 @@
 // The window as it is created: every control, its place, its tab order and its design state;
 // and the rule that keeps the window at its fixed size.
-#include <QIcon>
+#include <cassert>
 
 #include "core/mode_layout.h"
 #include "core/version.h"
+#include "locale/number_locale.h"
 #include "ui/frm_main.h"
-#include "ui/locale_format.h"
 #include "ui/toolkit/scale_fit.h"
 
 using toolkit::SystemColour;
@@ -27,7 +27,7 @@ constexpr frmMain::Place kRowFields[frmMain::kCalculatorFields] = {
 
 }  // namespace
 
-frmMain::frmMain() : frmMain(numberFormatOf(QLocale())) {}
+frmMain::frmMain() : frmMain(quorvel::userNumberFormat()) {}
 
 toolkit::TextBox& frmMain::txtFields(int index) {
     load();
@@ -55,33 +55,30 @@ toolkit::Frame& frmMain::fraFields() {
 }
 
 // The next label of lblFields, in the frame.
-toolkit::Label& frmMain::newLabel(Place place, const QString& caption) {
+toolkit::Label& frmMain::newLabel(Place place, const std::string& caption) {
     auto& label = addIn<toolkit::Label>(*fraFields_);
     label.setTwipGeometry(place.left, place.top, place.width, place.height);
     label.setCaption(caption);
-    lblFields_.append(label);
+    lblFields_.append(label, lblFields_.count());
     return label;
 }
 
 // The next text box of txtFields, in the frame, with its design text and tag.
-toolkit::TextBox& frmMain::newField(int index, Place place, const QString& tag) {
+toolkit::TextBox& frmMain::newField(int index, Place place, const std::string& tag) {
+    // A box copies the events when it is made: they must be wired before the first one.
+    assert(fieldEvents_.validate && "the field events are wired before the fields are made");
     auto& field = addIn<toolkit::TextBox>(*fraFields_, index, fieldEvents_);
     field.setTwipGeometry(place.left, place.top, place.width, place.height);
     field.setText("Text1");
     field.setTag(tag);
-    txtFields_.append(field);
+    txtFields_.append(field, index);
     return field;
 }
 
 void frmMain::Form_Create() {
-    setCaption(QString("Quorvel Single Selection - Version %1")
-                   .arg(QLatin1String(quorvel::kShortVersion.data(),
-                                      static_cast<qsizetype>(quorvel::kShortVersion.size()))));
-    QIcon icon;
-    // Each size is decoded here, so only the few a title bar or task list draws.
-    for (int size : {QUORVEL_ICON_SIZES})
-        icon.addFile(QString(":/quorvel/icon-%1.png").arg(size), QSize(size, size));
-    setIcon(icon);
+    setCaption("Quorvel Single Selection - Version " + std::string(quorvel::kShortVersion));
+    // Only the few sizes a title bar or task list draws: each is decoded here.
+    setIcon("quorvel", {QUORVEL_ICON_SIZES});
     setBackColor(SystemColour::ButtonFace);
 
     createTabs();
@@ -110,9 +107,7 @@ void frmMain::createTabs() {
     tabMain_ = &add<toolkit::TabStrip>();
     tabMain_->setTwipGeometry(0, 0, 6550, 1440);
     for (const quorvel::ModeDescriptor& mode : quorvel::kModes)
-        tabMain_->addTab(
-            QString::fromUtf8(mode.tabCaption.data(), qsizetype(mode.tabCaption.size())),
-            QString::fromUtf8(mode.tabToolTip.data(), qsizetype(mode.tabToolTip.size())));
+        tabMain_->addTab(std::string(mode.tabCaption), std::string(mode.tabToolTip));
     tabMain_->click = [this] { tabMain_Click(); };
 }
 
@@ -155,26 +150,26 @@ void frmMain::fitScaleToFont() {
     for (const auto& control : controls()) fit.need(control->contentSize(), room(*control));
     // Captions the row labels take on in the modes, a nine-character value in each calculator
     // field and the widest rate in the commission fields.
-    const QString widestValue = display(quorvel::Money::fromCount(999'999'900));
-    const QString widestRate = display(quorvel::Money::fromCount(999'900));
+    const std::string widestValue = display(quorvel::Money::fromCount(999'999'900));
+    const std::string widestRate = display(quorvel::Money::fromCount(999'900));
     for (int i = 0; i < kFieldCount; ++i)
         txtFields_(i).setSampleText(i < kCalculatorFields ? widestValue : widestRate);
     // Accepted inputs keep every result below 10^8 in size: a stake is at most 10,000 x 1,000
     // / 1.005, under 10^7, and a liability, total or net at most twice that. A longer value is
     // drawn smaller rather than cut, down to the size this one needs.
-    const QString widestResult = display(quorvel::Money::fromCount(-999'999'999'999));
+    const std::string widestResult = display(quorvel::Money::fromCount(-999'999'999'999));
     for (int i = 0; i < kFieldCount; ++i)
         txtFields_(i).setWidestText(i < kCalculatorFields ? widestResult : widestRate);
     // The fields of a row share font, style and size: one of each row speaks for all.
     for (int i : {0, kBackRateField}) fit.need(txtFields_(i).contentSize(), room(txtFields_(i)));
     for (const quorvel::ModeDescriptor& mode : quorvel::kModes) {
         for (int i = 0; i < kCalculatorFields; ++i) {
-            const auto caption = QString::fromUtf8(mode.fields[std::size_t(i)].caption);
+            const std::string caption(mode.fields[std::size_t(i)].caption);
             fit.need(lblFields_(i).contentSizeFor(caption), room(lblFields_(i)));
         }
     }
     // The tabs stand above the frame.
-    fit.need(tabMain_->contentSize().height(), fraFields_->twipGeometry().top());
+    fit.need(tabMain_->contentSize().height, fraFields_->twipGeometry().top);
     setScale(fit.scale());
 }
 

@@ -29,18 +29,18 @@ void frmMain::tabMain_Click() {
         const quorvel::ModeLayout& layout = quorvel::modeLayout(quorvel::HedgeMode(intMode));
         for (int i = 0; i < kCalculatorFields; ++i) {
             const quorvel::FieldLayout& field = layout[std::size_t(i)];
-            ConfigureField(i, QString::fromUtf8(field.caption), field.role, "");
+            ConfigureField(i, std::string(field.caption), field.role, "");
         }
     }
     txtFields(0).setFocus();
 }
 
-void frmMain::ConfigureField(int index, const QString& caption, quorvel::FieldRole role,
-                             const QString& tooltip) {
+void frmMain::ConfigureField(int index, const std::string& caption, quorvel::FieldRole role,
+                             const std::string& tooltip) {
     lblFields(index).setCaption(caption);
     toolkit::TextBox& field = txtFields(index);
     field.setFontBold(role == quorvel::FieldRole::KeyResult);
-    field.setTag(QString::number(static_cast<int>(role)));
+    field.setTag(std::to_string(static_cast<int>(role)));
     field.setText(display(quorvel::Money()));
     field.setToolTipText(tooltip);
     if (quorvel::isEditable(role)) {
@@ -56,6 +56,6 @@ void frmMain::ConfigureField(int index, const QString& caption, quorvel::FieldRo
     }
 }
 
-QString frmMain::display(quorvel::Money value) const {
-    return QString::fromStdString(value.display(format_));
+std::string frmMain::display(quorvel::Money value) const {
+    return value.display(format_);
 }

@@ -1,6 +1,7 @@
 // Every hedge typed into the window as a trader would, in both commission models.
 #include "tests/ui/window_driver.h"
 #include "tests/worked_examples.h"
+#include "ui/toolkit/qt/qt_access.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ TEST_F(WindowTest, TheRoadOfATypicalEdit) {
     type("2.5");
     enter();
     EXPECT_EQ(results(), "12.00, 18.00, 28.00, 1.90");
-    EXPECT_EQ(QApplication::focusWidget(), form->chkSingleMarket().widget());
+    EXPECT_EQ(QApplication::focusWidget(), toolkit::widgetOf(form->chkSingleMarket()));
 }
 
 TEST_F(WindowTest, ToggleRecomputesUnderTheOtherModel) {

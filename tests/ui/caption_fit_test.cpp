@@ -8,6 +8,8 @@
 
 #include "core/mode_layout.h"
 #include "tests/ui/window_driver.h"
+#include "ui/toolkit/qt/qt_access.h"
+#include "ui/toolkit/text.h"
 
 namespace {
 
@@ -25,10 +27,11 @@ class CaptionFit : public WindowTest, public testing::WithParamInterface<double>
         QApplication::setFont(original);
     }
 
-    void expectLabelFits(int index, const QString& caption) {
-        QWidget* label = form->lblFields(index).widget();
+    void expectLabelFits(int index, const std::string& caption) {
+        QWidget* label = toolkit::widgetOf(form->lblFields(index));
         const QFontMetrics metrics(label->font());
-        EXPECT_LE(metrics.horizontalAdvance(toolkit::plainText(caption)), label->width())
+        EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(toolkit::plainText(caption))),
+                  label->width())
             << caption;
         EXPECT_LE(metrics.height(), label->height()) << caption;
     }
@@ -37,36 +40,36 @@ class CaptionFit : public WindowTest, public testing::WithParamInterface<double>
 };
 
 TEST_P(CaptionFit, EveryCaptionShowsWhole) {
-    EXPECT_EQ(form->window()->font().pointSizeF(), QApplication::font().pointSizeF());
+    EXPECT_EQ(toolkit::windowOf(*form)->font().pointSizeF(), QApplication::font().pointSizeF());
     for (auto mode : {quorvel::kBetBack, quorvel::kLayBack, quorvel::kTotalFunds})
         for (int i = 0; i < 7; ++i)
-            expectLabelFits(i,
-                            QString::fromUtf8(quorvel::modeLayout(mode)[std::size_t(i)].caption));
+            expectLabelFits(i, std::string(quorvel::modeLayout(mode)[std::size_t(i)].caption));
     for (int i = frmMain::kBackRateLabel; i < frmMain::kLabelCount; ++i)
         expectLabelFits(i, form->lblFields(i).caption());
 
-    QWidget* box = form->chkSingleMarket().widget();
+    QWidget* box = toolkit::widgetOf(form->chkSingleMarket());
     const int indicator = box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box);
     EXPECT_LE(indicator + box->fontMetrics().horizontalAdvance("Single Betting Market"),
               box->width());
     EXPECT_LE(box->fontMetrics().height(), box->height());
 
-    QTabBar* bar = form->tabMain().tabBar();
+    QTabBar* bar = toolkit::tabBarOf(form->tabMain());
     for (int i = 0; i < bar->count(); ++i)
-        EXPECT_LE(bar->fontMetrics().horizontalAdvance(toolkit::plainText(bar->tabText(i))),
+        EXPECT_LE(bar->fontMetrics().horizontalAdvance(
+                      QString::fromStdString(toolkit::plainText(bar->tabText(i).toStdString()))),
                   bar->tabRect(i).width())
             << i;
-    EXPECT_LE(bar->tabRect(2).right(), form->tabMain().widget()->width());
+    EXPECT_LE(bar->tabRect(2).right(), toolkit::widgetOf(form->tabMain())->width());
     // The tabs stand above the frame.
-    EXPECT_LE(bar->mapTo(form->window(), bar->tabRect(0).bottomLeft()).y(),
-              form->fraFields().widget()->y());
+    EXPECT_LE(bar->mapTo(toolkit::windowOf(*form), bar->tabRect(0).bottomLeft()).y(),
+              toolkit::widgetOf(form->fraFields())->y());
 }
 
 TEST_P(CaptionFit, ANineCharacterValueShowsWholeInEveryCalculatorField) {
     for (int i = 0; i < 7; ++i) {
         toolkit::TextBox& field = form->txtFields(i);
         field.setFontBold(true);
-        QWidget* edit = field.widget();
+        QWidget* edit = toolkit::widgetOf(field);
         const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
         const QFontMetrics metrics(edit->font());
         EXPECT_LE(metrics.horizontalAdvance("99,999.99") + 2 * frame + 4, edit->width()) << i;
@@ -99,14 +102,14 @@ TEST_P(CaptionFit, EveryDigitOfEveryResultShows) {
         {1, false, {"1000", "10000", "1.005"}}, {1, true, {"1000", "10000", "1.005"}},
         {2, false, {"1000", "10000", "1.005"}}, {2, true, {"1.005", "10000", "1000"}},
         {3, false, {"1000", "1.005", "10000"}}, {3, true, {"1.005", "1000", "10000"}}};
-    const double given = form->window()->font().pointSizeF();
+    const double given = toolkit::windowOf(*form)->font().pointSizeF();
     for (const Extreme& e : extremes) {
         clickTab(e.tab);
         if ((form->chkSingleMarket().value() == 1) != e.single) clickCheckBox();
         const int inputs[2][3] = {{0, 1, 2}, {0, 2, 5}};
         for (int i = 0; i < 3; ++i) setField(inputs[e.tab == 3][i], e.inputs[i]);
         for (int i = 0; i < kFieldCount; ++i) {
-            auto* edit = static_cast<QLineEdit*>(form->txtFields(i).widget());
+            auto* edit = static_cast<QLineEdit*>(toolkit::widgetOf(form->txtFields(i)));
             if (!edit->isVisible()) continue;
             EXPECT_TRUE(showsWhole(edit)) << e.inputs[0] << " field " << i << ": " << text(i);
             // A screen reader reads the whole value, whatever size it is drawn in.
@@ -120,7 +123,7 @@ TEST_P(CaptionFit, EveryDigitOfEveryResultShows) {
         }
     }
     // The widest text those ranges allow, with room to spare.
-    auto* net = static_cast<QLineEdit*>(form->txtFields(6).widget());
+    auto* net = static_cast<QLineEdit*>(toolkit::widgetOf(form->txtFields(6)));
     form->txtFields(6).setText("-99,999,999.99");
     EXPECT_TRUE(showsWhole(net));
     EXPECT_GE(net->font().pointSizeF(), 0.6 * given);
@@ -128,7 +131,7 @@ TEST_P(CaptionFit, EveryDigitOfEveryResultShows) {
 
 TEST_P(CaptionFit, KeepsTheProportionsOfTheLayout) {
     // One factor for the whole window: the outer size stays 6675 by 1845 twips.
-    const QSize outer = form->window()->frameGeometry().size();
+    const QSize outer = toolkit::windowOf(*form)->frameGeometry().size();
     EXPECT_NEAR(outer.width() / double(outer.height()), 6675.0 / 1845.0, 0.02);
     EXPECT_GE(form->scale().factor(), 1.0);
 }

@@ -1,5 +1,6 @@
 // The two layouts of the commission panel and the flow of the two rates.
 #include "tests/ui/window_driver.h"
+#include "ui/toolkit/qt/qt_access.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ TEST_F(CommissionPanel, TogglingTwiceKeepsBothRates) {
 }
 
 TEST_F(CommissionPanel, AClickAnywhereInTheBoxsRectangleTogglesIt) {
-    QWidget* box = form->chkSingleMarket().widget();
+    QWidget* box = toolkit::widgetOf(form->chkSingleMarket());
     click(box, QPoint(box->width() - 2, box->height() / 2));  // right of the caption
     EXPECT_EQ(form->chkSingleMarket().value(), 0);
 }

@@ -3,6 +3,7 @@
 #include <QCursor>
 
 #include "tests/ui/window_driver.h"
+#include "ui/toolkit/qt/qt_access.h"
 
 namespace {
 
@@ -120,23 +121,23 @@ TEST_F(FieldEditing, ReadOnlyFieldsAreNeverCheckedNorRestored) {
     escape();
     EXPECT_EQ(text(3), "12.00");
     enter();  // moves on without a check
-    EXPECT_EQ(QApplication::focusWidget(), form->chkSingleMarket().widget());
+    EXPECT_EQ(QApplication::focusWidget(), toolkit::widgetOf(form->chkSingleMarket()));
     EXPECT_EQ(text(4), "stale");  // nothing recomputed
 }
 
 TEST_F(FieldEditing, ThePointerShowsWhichFieldsAreReadOnly) {
-    moveMouseOver(form->txtFields(3).widget());
+    moveMouseOver(toolkit::widgetOf(form->txtFields(3)));
     EXPECT_EQ(form->txtFields(3).mousePointer(), toolkit::MousePointer::Arrow);
-    EXPECT_EQ(form->txtFields(3).widget()->cursor().shape(), Qt::ArrowCursor);
-    moveMouseOver(form->txtFields(0).widget());
+    EXPECT_EQ(toolkit::widgetOf(form->txtFields(3))->cursor().shape(), Qt::ArrowCursor);
+    moveMouseOver(toolkit::widgetOf(form->txtFields(0)));
     EXPECT_EQ(form->txtFields(0).mousePointer(), toolkit::MousePointer::Default);
-    EXPECT_EQ(form->txtFields(0).widget()->cursor().shape(), Qt::IBeamCursor);
+    EXPECT_EQ(toolkit::widgetOf(form->txtFields(0))->cursor().shape(), Qt::IBeamCursor);
     // A new mode gives field 1 another role; the pointer follows from the next movement on.
-    moveMouseOver(form->txtFields(1).widget());
-    EXPECT_EQ(form->txtFields(1).widget()->cursor().shape(), Qt::IBeamCursor);
+    moveMouseOver(toolkit::widgetOf(form->txtFields(1)));
+    EXPECT_EQ(toolkit::widgetOf(form->txtFields(1))->cursor().shape(), Qt::IBeamCursor);
     clickTab(3);
-    moveMouseOver(form->txtFields(1).widget());
-    EXPECT_EQ(form->txtFields(1).widget()->cursor().shape(), Qt::ArrowCursor);
+    moveMouseOver(toolkit::widgetOf(form->txtFields(1)));
+    EXPECT_EQ(toolkit::widgetOf(form->txtFields(1))->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(FieldEditing, AClickSelectsTheWholeText) {
@@ -168,7 +169,7 @@ TEST_F(FieldEditing, ARefusedValueHoldsUpEveryOtherControl) {
     EXPECT_EQ(focusedField(), 0);
     EXPECT_EQ(text(0), "abc");
     // A click on a label or the frame takes no focus and needs no check.
-    click(form->lblFields(5).widget());
+    click(toolkit::widgetOf(form->lblFields(5)));
     EXPECT_EQ(focusedField(), 0);
     escape();
     clickTab(2);

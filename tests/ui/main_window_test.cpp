@@ -10,14 +10,15 @@
 #include <QToolTip>
 
 #include "tests/ui/window_driver.h"
+#include "ui/toolkit/qt/qt_access.h"
 
 namespace {
 
 using MainWindow = WindowTest;
 
 TEST_F(MainWindow, HasItsTitleAndIcon) {
-    EXPECT_EQ(form->window()->windowTitle(), "Quorvel Single Selection - Version 0.9");
-    EXPECT_FALSE(form->window()->windowIcon().isNull());
+    EXPECT_EQ(toolkit::windowOf(*form)->windowTitle(), "Quorvel Single Selection - Version 0.9");
+    EXPECT_FALSE(toolkit::windowOf(*form)->windowIcon().isNull());
     const QImage icon(":/quorvel/icon-32.png");
     EXPECT_EQ(icon.size(), QSize(32, 32));
     EXPECT_FALSE(icon.hasAlphaChannel());
@@ -26,20 +27,20 @@ TEST_F(MainWindow, HasItsTitleAndIcon) {
 
 TEST_F(MainWindow, KeepsItsFixedOuterSize) {
     const QSize fixed(form->scale().px(6675), form->scale().px(1845));
-    EXPECT_EQ(form->window()->frameGeometry().size(), fixed);
+    EXPECT_EQ(toolkit::windowOf(*form)->frameGeometry().size(), fixed);
     EXPECT_EQ(form->width(), 6675);
     EXPECT_EQ(form->height(), 1845);
 
     // A drag of the border to any size is undone.
     for (QSize dragged : {QSize(900, 500), QSize(200, 80), QSize(fixed.width(), 400)}) {
-        form->window()->resize(dragged);
+        toolkit::windowOf(*form)->resize(dragged);
         QApplication::processEvents();
-        EXPECT_EQ(form->window()->frameGeometry().size(), fixed) << dragged.width();
+        EXPECT_EQ(toolkit::windowOf(*form)->frameGeometry().size(), fixed) << dragged.width();
     }
 }
 
 TEST_F(MainWindow, MinimizedKeepsItsSizeAndMaximizedStaysMaximized) {
-    QWidget* window = form->window();
+    QWidget* window = toolkit::windowOf(*form);
     const QSize fixed = window->frameGeometry().size();
     window->showMinimized();
     QApplication::processEvents();
@@ -64,12 +65,12 @@ TEST_F(MainWindow, TabVisitsEveryControlInTabIndexOrder) {
     for (int i = 0; i < frmMain::kCalculatorFields; ++i) form->txtFields(i).setTabStop(true);
     clickField(0);
     const std::vector<QWidget*> expected = {
-        form->txtFields(1).widget(),      form->txtFields(2).widget(),
-        form->txtFields(3).widget(),      form->txtFields(4).widget(),
-        form->txtFields(5).widget(),      form->txtFields(6).widget(),
-        form->chkSingleMarket().widget(), form->txtFields(kBackRate).widget(),
-        form->txtFields(kRate).widget(),  form->tabMain().tabBar(),
-        form->txtFields(0).widget()};
+        toolkit::widgetOf(form->txtFields(1)),      toolkit::widgetOf(form->txtFields(2)),
+        toolkit::widgetOf(form->txtFields(3)),      toolkit::widgetOf(form->txtFields(4)),
+        toolkit::widgetOf(form->txtFields(5)),      toolkit::widgetOf(form->txtFields(6)),
+        toolkit::widgetOf(form->chkSingleMarket()), toolkit::widgetOf(form->txtFields(kBackRate)),
+        toolkit::widgetOf(form->txtFields(kRate)),  toolkit::tabBarOf(form->tabMain()),
+        toolkit::widgetOf(form->txtFields(0))};
     for (QWidget* next : expected) {
         tab();
         EXPECT_EQ(QApplication::focusWidget(), next) << next->metaObject()->className();
@@ -90,9 +91,9 @@ TEST_P(TabCycle, SkipsResultFieldsAndHiddenOnes) {
         tab();
         QWidget* focus = QApplication::focusWidget();
         if (expected == -1)
-            EXPECT_EQ(focus, form->chkSingleMarket().widget());
+            EXPECT_EQ(focus, toolkit::widgetOf(form->chkSingleMarket()));
         else if (expected == -2)
-            EXPECT_EQ(focus, form->tabMain().tabBar());
+            EXPECT_EQ(focus, toolkit::tabBarOf(form->tabMain()));
         else
             EXPECT_EQ(focusedField(), expected);
     }
@@ -110,7 +111,7 @@ TEST_F(MainWindow, ShiftTabGoesBackwards) {
     backtab();
     EXPECT_EQ(focusedField(), 0);
     backtab();
-    EXPECT_EQ(QApplication::focusWidget(), form->tabMain().tabBar());
+    EXPECT_EQ(QApplication::focusWidget(), toolkit::tabBarOf(form->tabMain()));
 }
 
 TEST_F(MainWindow, AccessKeysLeadToTheirControls) {
@@ -127,7 +128,7 @@ TEST_F(MainWindow, AccessKeysLeadToTheirControls) {
 
     alt('m');  // the check box toggles on a short timer
     EXPECT_TRUE(QTest::qWaitFor([&] { return form->chkSingleMarket().value() == 0; }, 2000));
-    EXPECT_EQ(QApplication::focusWidget(), form->chkSingleMarket().widget());
+    EXPECT_EQ(QApplication::focusWidget(), toolkit::widgetOf(form->chkSingleMarket()));
     alt('k');
     EXPECT_EQ(focusedField(), kBackRate);
     alt('y');
@@ -162,7 +163,7 @@ TEST_F(MainWindow, TabsCarryTheirCaptionsAndTooltipsWithTheirBlanks) {
     EXPECT_EQ(tabs.tabToolTip(3), " back and lay one selection for a given total stake ");
 
     // Resting the pointer on the second tab shows its tooltip, blank first.
-    QTabBar* bar = tabs.tabBar();
+    QTabBar* bar = toolkit::tabBarOf(tabs);
     const QPoint at = bar->tabRect(1).center();
     QHelpEvent help(QEvent::ToolTip, at, bar->mapToGlobal(at));
     QApplication::sendEvent(bar, &help);
@@ -181,8 +182,8 @@ TEST_F(MainWindow, DrawsOneEtchedLineOnNeighbouringRows) {
                   toolkit::TwipScale(factor).lineRow(650) + 1)
             << factor;
 
-    const QImage pixels = frame.widget()->grab().toImage();
-    const int x = frame.widget()->width() / 2;
+    const QImage pixels = toolkit::widgetOf(frame)->grab().toImage();
+    const int x = toolkit::widgetOf(frame)->width() / 2;
     const QRgb shadow = toolkit::resolve(toolkit::SystemColour::DarkShadow3D).rgb();
     const QRgb light = toolkit::resolve(toolkit::SystemColour::Light3D).rgb();
     EXPECT_EQ(pixels.pixel(x, dark - 1), toolkit::resolve(toolkit::SystemColour::ButtonFace).rgb());
@@ -197,20 +198,21 @@ QString accessible(QObject* object, QAccessible::Text what) {
 }
 
 TEST_F(MainWindow, NamesEachFieldForScreenReaders) {
-    EXPECT_EQ(accessible(form->txtFields(0).widget(), QAccessible::Name), "Lay Price");
-    EXPECT_EQ(accessible(form->txtFields(0).widget(), QAccessible::Value), "0.00");
-    EXPECT_EQ(accessible(form->txtFields(3).widget(), QAccessible::Name), "Back Stake");
-    EXPECT_EQ(accessible(form->txtFields(kRate).widget(), QAccessible::Name),
+    EXPECT_EQ(accessible(toolkit::widgetOf(form->txtFields(0)), QAccessible::Name), "Lay Price");
+    EXPECT_EQ(accessible(toolkit::widgetOf(form->txtFields(0)), QAccessible::Value), "0.00");
+    EXPECT_EQ(accessible(toolkit::widgetOf(form->txtFields(3)), QAccessible::Name), "Back Stake");
+    EXPECT_EQ(accessible(toolkit::widgetOf(form->txtFields(kRate)), QAccessible::Name),
               "Current Rate Of Commission Charged (%)");
-    EXPECT_EQ(accessible(form->chkSingleMarket().widget(), QAccessible::Name),
+    EXPECT_EQ(accessible(toolkit::widgetOf(form->chkSingleMarket()), QAccessible::Name),
               "Single Betting Market");
     clickTab(3);
-    EXPECT_EQ(accessible(form->txtFields(5).widget(), QAccessible::Name), "Total Funds");
+    EXPECT_EQ(accessible(toolkit::widgetOf(form->txtFields(5)), QAccessible::Name), "Total Funds");
     clickCheckBox();
-    EXPECT_EQ(accessible(form->txtFields(kRate).widget(), QAccessible::Name), "Lay");
-    EXPECT_EQ(accessible(form->txtFields(kBackRate).widget(), QAccessible::Name),
+    EXPECT_EQ(accessible(toolkit::widgetOf(form->txtFields(kRate)), QAccessible::Name), "Lay");
+    EXPECT_EQ(accessible(toolkit::widgetOf(form->txtFields(kBackRate)), QAccessible::Name),
               "Current Commission (%) Back");
-    QAccessibleInterface* tabs = QAccessible::queryAccessibleInterface(form->tabMain().tabBar());
+    QAccessibleInterface* tabs =
+        QAccessible::queryAccessibleInterface(toolkit::tabBarOf(form->tabMain()));
     ASSERT_NE(tabs, nullptr);
     ASSERT_GE(tabs->childCount(), 3);
     EXPECT_EQ(tabs->child(1)->text(QAccessible::Name), "Lay Back");

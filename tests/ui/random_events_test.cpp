@@ -6,6 +6,7 @@
 #include "core/field_role.h"
 #include "core/hedge.h"
 #include "tests/ui/window_driver.h"
+#include "ui/toolkit/qt/qt_access.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ class RandomEvents : public WindowTest {
                     clickCheckBox();
                     return "click check box";
                 }
-                click(form->lblFields(pick(frmMain::kCalculatorFields)).widget());
+                click(toolkit::widgetOf(form->lblFields(pick(frmMain::kCalculatorFields))));
                 return "click label";
         }
     }
@@ -75,7 +76,7 @@ class RandomEvents : public WindowTest {
         for (int i = 0; i < kFieldCount; ++i) {
             toolkit::TextBox& field = form->txtFields(i);
             if (field.hasFocus() || !field.visible()) continue;
-            const std::string text = field.text().toStdString();
+            const std::string text = field.text();
             ASSERT_EQ(quorvel::Money::parse(text, format).display(format), text)
                 << what << ": field " << i;
         }

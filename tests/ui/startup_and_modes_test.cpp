@@ -4,6 +4,7 @@
 
 #include "core/mode_layout.h"
 #include "tests/ui/window_driver.h"
+#include "ui/toolkit/qt/qt_access.h"
 
 namespace {
 
@@ -73,13 +74,13 @@ TEST_P(ChoosingATab, ConfiguresEveryFieldByItsRole) {
         const auto& field = layout[std::size_t(i)];
         toolkit::TextBox& box = form->txtFields(i);
         const RoleStyle style = styleOf(field.role);
-        EXPECT_EQ(form->lblFields(i).caption(), QString::fromUtf8(field.caption));
-        EXPECT_EQ(box.tag(), QString::number(static_cast<int>(field.role))) << i;
+        EXPECT_EQ(form->lblFields(i).caption(), field.caption);
+        EXPECT_EQ(box.tag(), std::to_string(static_cast<int>(field.role))) << i;
         EXPECT_EQ(box.fontBold(), style.bold) << i;
         EXPECT_EQ(box.locked(), style.locked) << i;
         EXPECT_EQ(box.tabStop(), style.tabStop) << i;
         EXPECT_EQ(box.toolTipText(), "") << i;
-        const QPalette palette = box.widget()->palette();
+        const QPalette palette = toolkit::widgetOf(box)->palette();
         EXPECT_EQ(palette.color(QPalette::Base), toolkit::resolve(style.back)) << i;
         EXPECT_EQ(palette.color(QPalette::Text), toolkit::resolve(style.fore)) << i;
     }
@@ -111,10 +112,10 @@ TEST_P(ChoosingATab, ClearsEverythingAndRecomputesNothing) {
 INSTANTIATE_TEST_SUITE_P(Modes, ChoosingATab, testing::Values(1, 2, 3));
 
 TEST_F(StartUp, TheMouseWheelOverTheTabsChangesNothing) {
-    QTabBar* bar = form->tabMain().tabBar();
-    const QPoint at = bar->mapTo(form->window(), bar->tabRect(0).center());
-    QWheelEvent wheel(at, form->window()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QTabBar* bar = toolkit::tabBarOf(form->tabMain());
+    const QPoint at = bar->mapTo(toolkit::windowOf(*form), bar->tabRect(0).center());
+    QWheelEvent wheel(at, toolkit::windowOf(*form)->mapToGlobal(at), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(handle(), &wheel);
     QApplication::processEvents();
     EXPECT_EQ(form->mode(), 1);

@@ -12,6 +12,7 @@
 #include <ostream>
 
 #include "ui/frm_main.h"
+#include "ui/toolkit/qt/qt_access.h"
 
 // Readable failure messages for Qt strings.
 inline std::ostream& operator<<(std::ostream& out, const QString& text) {
@@ -38,18 +39,18 @@ class WindowTest : public testing::Test {
 
     void open(quorvel::NumberFormat format) {
         form = std::make_unique<frmMain>(std::move(format));
-        form->window()->activateWindow();
+        toolkit::windowOf(*form)->activateWindow();
         if (platformActivatesWindows()) {
-            ASSERT_TRUE(QTest::qWaitForWindowActive(form->window()));
+            ASSERT_TRUE(QTest::qWaitForWindowActive(toolkit::windowOf(*form)));
         } else {
             // As a user's click would have made it.
-            ASSERT_TRUE(QTest::qWaitForWindowExposed(form->window()));
-            QApplication::setActiveWindow(form->window());
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(toolkit::windowOf(*form)));
+            QApplication::setActiveWindow(toolkit::windowOf(*form));
         }
         QApplication::processEvents();
     }
 
-    QWindow* handle() const { return form->window()->windowHandle(); }
+    QWindow* handle() const { return toolkit::windowOf(*form)->windowHandle(); }
 
     void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(handle(), k, modifiers);
@@ -61,7 +62,8 @@ class WindowTest : public testing::Test {
     }
     void moveMouseOver(QWidget* widget) {
         QTest::mouseMove(handle(), QPoint(1, 1));  // a move to where it already is is no move
-        QTest::mouseMove(handle(), widget->mapTo(form->window(), widget->rect().center()));
+        QTest::mouseMove(handle(),
+                         widget->mapTo(toolkit::windowOf(*form), widget->rect().center()));
         QApplication::processEvents();
     }
     // Keys that arrive in one burst, all queued before the first is handled, as a remote
@@ -81,8 +83,8 @@ class WindowTest : public testing::Test {
         other.show();
         other.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-        form->window()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form->window()));
+        toolkit::windowOf(*form)->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(toolkit::windowOf(*form)));
     }
     void enter() { key(Qt::Key_Return); }
     void escape() { key(Qt::Key_Escape); }
@@ -106,15 +108,15 @@ class WindowTest : public testing::Test {
     void click(QWidget* widget, QPoint at = QPoint(-1, -1)) {
         if (at == QPoint(-1, -1)) at = widget->rect().center();
         QTest::mouseClick(handle(), Qt::LeftButton, Qt::NoModifier,
-                          widget->mapTo(form->window(), at));
+                          widget->mapTo(toolkit::windowOf(*form), at));
         QApplication::processEvents();
     }
-    void clickField(int index) { click(form->txtFields(index).widget()); }
+    void clickField(int index) { click(toolkit::widgetOf(form->txtFields(index))); }
     void clickTab(int index) {
-        QTabBar* bar = form->tabMain().tabBar();
+        QTabBar* bar = toolkit::tabBarOf(form->tabMain());
         click(bar, bar->tabRect(index - 1).center());
     }
-    void clickCheckBox() { click(form->chkSingleMarket().widget()); }
+    void clickCheckBox() { click(toolkit::widgetOf(form->chkSingleMarket())); }
 
     // The index of the field with the focus, or -1.
     int focusedField() {
@@ -122,7 +124,7 @@ class WindowTest : public testing::Test {
             if (form->txtFields(i).hasFocus()) return i;
         return -1;
     }
-    QString text(int index) { return form->txtFields(index).text(); }
+    QString text(int index) { return QString::fromStdString(form->txtFields(index).text()); }
     // Fields 3 to 6 (modes 1, 2) or 1, 3, 4, 6 (mode 3) as "a, b, c, d".
     QString results() {
         const int fields[2][4] = {{3, 4, 5, 6}, {1, 3, 4, 6}};

@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "ui/frm_main.h"
-#include "ui/locale_format.h"
+#include "ui/toolkit/qt/qt_access.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const QDir out(argc > 1 ? argv[1] : ".");
     frmMain form(quorvel::NumberFormat::pointComma());
-    QWidget* window = form.window();
+    QWidget* window = toolkit::windowOf(form);
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window)) {
         std::fputs("window did not become active\n", stderr);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QString>
 #include <functional>
+#include <string>
 
 #include "ui/toolkit/control.h"
 
@@ -11,15 +11,19 @@ namespace toolkit {
 // change of the value, by the user or by code, raises click before setValue returns.
 class CheckBox : public Control {
   public:
-    CheckBox(QWidget* parent, const QString& caption);
+    CheckBox(ControlParent parent, const std::string& caption);
 
     int value() const;
     void setValue(int value);
+    const std::string& caption() const { return caption_; }
 
     std::function<void()> click;
     void detachHandlers() override { click = nullptr; }
 
-    QSize contentSize() const override;
+    Size contentSize() const override;
+
+  private:
+    std::string caption_;
 };
 
 }  // namespace toolkit

@@ -1,30 +1,39 @@
 #pragma once
 
-#include <QRect>
-#include <QSize>
+#include <memory>
 
-class QWidget;
+#include "ui/toolkit/geometry.h"
 
 namespace toolkit {
 
+class Control;
+class Form;
 class TwipScale;
 
-// What every control of a form shares: a Qt widget placed by a rectangle in twips, measured
-// against its container's client area.
+// The back end's side of a control: a Qt widget, or a Win32 window handle. Each back end
+// defines it; the window and its handlers never look inside.
+struct NativeControl;
+
+// Where a new control goes: on the form itself, or into a container control of the form.
+struct ControlParent {
+    Form& form;
+    const Control* container = nullptr;
+};
+
+// What every control of a form shares: a place given as a rectangle in twips, measured against
+// its container's client area.
 class Control {
   public:
-    virtual ~Control() = default;
+    virtual ~Control();
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
-    QWidget* widget() const { return widget_; }
-
     void setTwipGeometry(int left, int top, int width, int height);
-    QRect twipGeometry() const { return twips_; }
+    Rect twipGeometry() const { return twips_; }
 
     // The pixels the control's content needs to show whole (its caption, a typical value).
     // An empty size means the control has no such need.
-    virtual QSize contentSize() const { return {}; }
+    virtual Size contentSize() const { return {}; }
     virtual void applyScale(const TwipScale& scale);
 
     bool visible() const;
@@ -36,15 +45,15 @@ class Control {
 
     // In front of the controls it overlaps in its container.
     void bringToFront();
-    // The widget that takes the focus for the control, for the form's tab order.
-    virtual QWidget* focusWidget() const { return widget_; }
+
+    NativeControl& native() const { return *native_; }
 
   protected:
-    explicit Control(QWidget* widget) : widget_(widget) {}
+    explicit Control(std::unique_ptr<NativeControl> native);
 
   private:
-    QWidget* widget_;
-    QRect twips_;
+    std::unique_ptr<NativeControl> native_;
+    Rect twips_;
 };
 
 }  // namespace toolkit

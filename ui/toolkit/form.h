@@ -1,22 +1,22 @@
 #pragma once
 
-#include <QHash>
-#include <QString>
-#include <QWidget>
+#include <initializer_list>
 #include <memory>
 #include <stdexcept>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/toolkit/control.h"
 #include "ui/toolkit/system_colour.h"
 #include "ui/toolkit/twips.h"
 
-class QIcon;
-
 namespace toolkit {
 
-class FocusGuard;
 class TextBox;
+
+// The back end's side of a form: its top-level window and what watches its input.
+struct NativeForm;
 
 // A size change the window refuses, as a maximized window refuses any.
 class RefusedChange : public std::runtime_error {
@@ -28,6 +28,10 @@ enum WindowState { kNormal = 0, kMinimized = 1, kMaximized = 2 };
 
 // A top-level window whose controls are placed in twips. Derived forms create their controls
 // in Form_Create, which runs the first time load() is called, followed by Form_Load.
+//
+// The form guards the focus: before the focus leaves a text box by any means (Tab, Shift+Tab,
+// a click on another control, an access key), the box's validate event runs, and a cancel
+// keeps the focus in the box and swallows the input that would have moved it.
 class Form {
   public:
     Form();
@@ -35,20 +39,19 @@ class Form {
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
-    QWidget* window() const { return window_; }
-
     // Modeless, without an owner.
     void Show();
 
-    void setCaption(const QString& caption);
-    void setIcon(const QIcon& icon);
+    void setCaption(const std::string& caption);
+    // The program's icon, by the name it is built in under, in the sizes it is built in.
+    void setIcon(std::string_view name, std::initializer_list<int> sizes);
     void setBackColor(SystemColour colour);
 
     int windowState() const;
     // Outer size in twips, frame and title bar included. Setting fails with RefusedChange while
     // the window is maximized or minimized.
-    int width() const { return toTwips(window_->frameGeometry().width(), setWidth_); }
-    int height() const { return toTwips(window_->frameGeometry().height(), setHeight_); }
+    int width() const;
+    int height() const;
     void setWidth(int twips);
     void setHeight(int twips);
 
@@ -58,9 +61,10 @@ class Form {
 
     // The controls, in the order they were added; the form owns them.
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
-    Control* controlOf(const QWidget* widget) const;
     // The text box that has the focus, if any.
     TextBox* activeTextBox() const;
+
+    NativeForm& native() const { return *native_; }
 
   protected:
     void load();
@@ -68,11 +72,11 @@ class Form {
     // A new control of type C on the form itself, or in a container control.
     template <typename C, typename... Args>
     C& add(Args&&... args) {
-        return addTo<C>(window_, std::forward<Args>(args)...);
+        return addTo<C>(ControlParent{*this, nullptr}, std::forward<Args>(args)...);
     }
     template <typename C, typename... Args>
     C& addIn(const Control& container, Args&&... args) {
-        return addTo<C>(container.widget(), std::forward<Args>(args)...);
+        return addTo<C>(ControlParent{*this, &container}, std::forward<Args>(args)...);
     }
 
     // The one numbering of the tab order, first to last.
@@ -85,11 +89,10 @@ class Form {
     virtual void Form_Resize() {}
 
   private:
-    friend class Window;
-    class Window;
+    friend struct NativeForm;
 
     template <typename C, typename... Args>
-    C& addTo(QWidget* parent, Args&&... args) {
+    C& addTo(ControlParent parent, Args&&... args) {
         auto control = std::make_unique<C>(parent, std::forward<Args>(args)...);
         C& ref = *control;
         registerControl(std::move(control));
@@ -104,10 +107,8 @@ class Form {
     }
     void raiseResize();
 
-    QWidget* window_;
-    std::unique_ptr<FocusGuard> guard_;
+    std::unique_ptr<NativeForm> native_;
     std::vector<std::unique_ptr<Control>> controls_;
-    QHash<const QWidget*, Control*> byWidget_;
     TwipScale scale_;
     int setWidth_ = 0;
     int setHeight_ = 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <vector>
+#include <deque>
 
 #include "ui/toolkit/control.h"
 #include "ui/toolkit/system_colour.h"
@@ -16,17 +16,17 @@ struct Line {
 // A plain container without caption or border that never takes the focus itself.
 class Frame : public Control {
   public:
-    explicit Frame(QWidget* parent);
+    explicit Frame(ControlParent parent);
 
     Line& addLine(int x1, int y1, int x2, int y2, SystemColour colour);
+    const std::deque<Line>& lines() const { return lines_; }
     // The device row a line is drawn on, for checks of the layout.
     int lineRow(const Line& line) const;
 
     void applyScale(const TwipScale& scale) override;
 
   private:
-    class Panel;
-    Panel* panel_;
+    std::deque<Line> lines_;  // a deque keeps the references addLine hands out
 };
 
 }  // namespace toolkit

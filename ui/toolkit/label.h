@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
 #include "ui/toolkit/control.h"
 
@@ -8,29 +8,26 @@ namespace toolkit {
 
 // A caption centred in its rectangle. An ampersand marks the access key, which moves the focus
 // to the buddy: the next control after the label in the tab order that can take the focus.
+// A label that shows names its buddy for screen readers.
 class Label : public Control {
   public:
-    explicit Label(QWidget* parent);
+    explicit Label(ControlParent parent);
 
-    QString caption() const { return caption_; }
-    void setCaption(const QString& caption);
+    std::string caption() const { return caption_; }
+    void setCaption(const std::string& caption);
     void setBuddy(Control* buddy);
     Control* buddy() const { return buddy_; }
 
-    // A label that shows names its buddy for screen readers.
     void setVisible(bool visible) override;
-    QSize contentSize() const override { return contentSizeFor(caption_); }
+    Size contentSize() const override { return contentSizeFor(caption_); }
     // The room the caption would need, for captions the label will show later.
-    QSize contentSizeFor(const QString& caption) const;
+    Size contentSizeFor(const std::string& caption) const;
 
   private:
     void nameBuddy() const;
 
-    QString caption_;
+    std::string caption_;
     Control* buddy_ = nullptr;
 };
-
-// A caption without its access-key ampersands, as it reads on the screen.
-QString plainText(const QString& caption);
 
 }  // namespace toolkit

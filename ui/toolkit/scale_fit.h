@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QSize>
 #include <algorithm>
 
+#include "ui/toolkit/geometry.h"
 #include "ui/toolkit/twips.h"
 
 namespace toolkit {
@@ -17,9 +17,9 @@ class ScaleFit {
         if (pixels > 0 && twips > 0)
             factor_ = std::max(factor_, (pixels + 1) * TwipScale::kNominalTwipsPerPixel / twips);
     }
-    void need(QSize pixels, QSize twips) {
-        need(pixels.width(), twips.width());
-        need(pixels.height(), twips.height());
+    void need(Size pixels, Size twips) {
+        need(pixels.width, twips.width);
+        need(pixels.height, twips.height);
     }
     TwipScale scale() const { return TwipScale(factor_); }
 

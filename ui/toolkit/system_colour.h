@@ -1,12 +1,9 @@
 #pragma once
 
-#include <QColor>
-#include <QPalette>
-
 namespace toolkit {
 
-// Windows system colours by index, resolved through the application palette so the window
-// follows the user's light or dark theme.
+// Windows system colours by index; each back end resolves them to its platform's own, so the
+// window follows the user's light or dark theme.
 enum class SystemColour {
     Window = 5,           // COLOR_WINDOW
     WindowText = 8,       // COLOR_WINDOWTEXT
@@ -17,8 +14,5 @@ enum class SystemColour {
     InfoText = 23,        // COLOR_INFOTEXT
     InfoBackground = 24,  // COLOR_INFOBK
 };
-
-QPalette::ColorRole paletteRole(SystemColour colour);
-QColor resolve(SystemColour colour);
 
 }  // namespace toolkit

@@ -1,11 +1,9 @@
 #pragma once
 
-#include <QString>
 #include <functional>
+#include <string>
 
 #include "ui/toolkit/control.h"
-
-class QTabBar;
 
 namespace toolkit {
 
@@ -13,27 +11,22 @@ namespace toolkit {
 // the page never changes. Indexes are 1-based.
 class TabStrip : public Control {
   public:
-    explicit TabStrip(QWidget* parent);
+    explicit TabStrip(ControlParent parent);
 
-    void addTab(const QString& caption, const QString& toolTip);
+    void addTab(const std::string& caption, const std::string& toolTip);
     int selectedItem() const;
     void setSelectedItem(int index);
     int tabCount() const;
-    QString tabCaption(int index) const;
-    QString tabToolTip(int index) const;
-    QTabBar* tabBar() const { return bar_; }
-    QWidget* focusWidget() const override;
+    std::string tabCaption(int index) const;
+    std::string tabToolTip(int index) const;
 
     // Raised when a tab is chosen, also the one already selected.
     std::function<void()> click;
     void detachHandlers() override { click = nullptr; }
 
     // The tab row's height and the width all its tabs need.
-    QSize contentSize() const override;
+    Size contentSize() const override;
     void applyScale(const TwipScale& scale) override;
-
-  private:
-    QTabBar* bar_;
 };
 
 }  // namespace toolkit

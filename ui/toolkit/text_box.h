@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QString>
 #include <functional>
+#include <string>
 
 #include "ui/toolkit/control.h"
 #include "ui/toolkit/system_colour.h"
-
-class QWidget;
 
 namespace toolkit {
 
@@ -22,28 +20,33 @@ struct TextBoxEvents {
 };
 
 // A single-line text box: centred text, editable unless locked, able to take the focus by
-// mouse even when locked.
+// mouse even when locked. Text is UTF-8; selections count characters. The box keeps its own
+// copy of the events, taken when it is created: wire them before the first box is made.
 class TextBox : public Control {
   public:
-    TextBox(QWidget* parent, int index, const TextBoxEvents& events);
+    TextBox(ControlParent parent, int index, const TextBoxEvents& events);
 
     int index() const { return index_; }
     void raiseValidate(bool& cancel) const;
+    // What the events of the box raise: the back end calls these for the user's input.
+    const TextBoxEvents& events() const { return events_; }
 
-    QString text() const;
-    void setText(const QString& text);
-    QString tag() const { return tag_; }
-    void setTag(const QString& tag) { tag_ = tag; }
+    std::string text() const;
+    void setText(const std::string& text);
+    std::string tag() const { return tag_; }
+    void setTag(const std::string& tag) { tag_ = tag; }
     bool locked() const;
     void setLocked(bool locked);
     bool tabStop() const;
     void setTabStop(bool tabStop);
     bool fontBold() const;
     void setFontBold(bool bold);
-    QString toolTipText() const;
-    void setToolTipText(const QString& text);
+    std::string toolTipText() const;
+    void setToolTipText(const std::string& text);
     void setBackColor(SystemColour colour);
     void setForeColor(SystemColour colour);
+    SystemColour backColor() const { return back_; }
+    SystemColour foreColor() const { return fore_; }
     int selStart() const;
     int selLength() const;
     void setSelStart(int start);
@@ -54,21 +57,22 @@ class TextBox : public Control {
     bool hasFocus() const;
 
     // The widest text the box must show whole at its given font, for contentSize().
-    void setSampleText(const QString& sample) { sample_ = sample; }
+    void setSampleText(const std::string& sample) { sample_ = sample; }
+    const std::string& sampleText() const { return sample_; }
     // The widest text the box must ever show whole. Text that does not fit is drawn in a
     // smaller size of the same font, just small enough, down to the size this text needs.
-    void setWidestText(const QString& widest);
-    QSize contentSize() const override;
+    void setWidestText(const std::string& widest);
+    Size contentSize() const override;
     void detachHandlers() override { events_ = {}; }
 
   private:
-    class Edit;
-    Edit* edit_;
     int index_;
     TextBoxEvents events_;
-    QString tag_;
+    std::string tag_;
     MousePointer pointer_ = MousePointer::Default;
-    QString sample_;
+    SystemColour back_ = SystemColour::Window;
+    SystemColour fore_ = SystemColour::WindowText;
+    std::string sample_;
 };
 
 }  // namespace toolkit

@@ -12,8 +12,8 @@ int TwipScale::twips(int pixels) const {
     return static_cast<int>(std::lround(pixels * kNominalTwipsPerPixel / factor_));
 }
 
-QRect TwipScale::rect(int left, int top, int width, int height) const {
-    return QRect(QPoint(px(left), px(top)), QPoint(px(left + width) - 1, px(top + height) - 1));
+Rect TwipScale::rect(int left, int top, int width, int height) const {
+    return {px(left), px(top), px(left + width) - px(left), px(top + height) - px(top)};
 }
 
 int TwipScale::lineRow(int twipCount) const {

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QRect>
+#include "ui/toolkit/geometry.h"
 
 namespace toolkit {
 
-// Converts the window's twips (1440 to the inch, nominally 15 to a pixel) to device-independent
-// pixels. One factor serves the whole window, so the layout keeps its proportions while it grows
-// to fit the user's font.
+// Converts the window's twips (1440 to the inch, nominally 15 to a pixel) to the back end's
+// pixels. One factor serves the whole window, so the layout keeps its proportions while it
+// grows to fit the user's font.
 class TwipScale {
   public:
     static constexpr double kNominalTwipsPerPixel = 15.0;
@@ -18,7 +18,7 @@ class TwipScale {
     int px(int twips) const;
     int twips(int pixels) const;
     // Edges are converted, not sizes, so neighbouring controls stay neighbours.
-    QRect rect(int left, int top, int width, int height) const;
+    Rect rect(int left, int top, int width, int height) const;
     // The pixel row of a one-pixel line: whole nominal pixels scale, the part of a nominal pixel
     // stays a device pixel, so lines a few twips apart land on neighbouring rows at any factor.
     int lineRow(int twips) const;

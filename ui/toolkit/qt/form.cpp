@@ -9,8 +9,10 @@
 #include <QWindow>
 #include <cstdlib>
 
-#include "ui/toolkit/focus_guard.h"
-#include "ui/toolkit/native_size.h"
+#include "ui/toolkit/qt/focus_guard.h"
+#include "ui/toolkit/qt/native.h"
+#include "ui/toolkit/qt/native_size.h"
+#include "ui/toolkit/qt/qt_access.h"
 #include "ui/toolkit/text_box.h"
 
 namespace toolkit {
@@ -19,9 +21,13 @@ namespace {
 constexpr const char* kFormWindow = "toolkit.formWindow";
 }
 
-class Form::Window : public QWidget {
+namespace {
+
+class Window : public QWidget {
   public:
-    explicit Window(Form& form) : QWidget(nullptr), form_(form) {
+    QSize lastOuter;  // the outer size at the last resize the form heard of
+
+    explicit Window(NativeForm& form) : QWidget(nullptr), form_(form) {
         settle_.setSingleShot(true);
         settle_.setInterval(kSettleMs);
         QObject::connect(&settle_, &QTimer::timeout, this, [this] { matchTheWindowSystem(); });
@@ -43,7 +49,7 @@ class Form::Window : public QWidget {
                 // A window manager may add its frame after the window is shown, and on Wayland
                 // the toolkit draws its own frame once the window is first painted: the outer
                 // size changes without a resize of the client area.
-                if (frameGeometry().size() != lastOuter_) form_.raiseResize();
+                if (frameGeometry().size() != lastOuter) form_.raiseResize();
                 break;
             default:
                 break;
@@ -52,8 +58,6 @@ class Form::Window : public QWidget {
     }
 
   private:
-    friend class Form;
-
     static constexpr int kSettleMs = 250;
     static constexpr int kMaxRetries = 40;
 
@@ -77,13 +81,10 @@ class Form::Window : public QWidget {
         if (++retries_ < kMaxRetries) settle_.start();
     }
 
-    Form& form_;
-    QSize lastOuter_;
+    NativeForm& form_;
     QTimer settle_;
     int retries_ = 0;
 };
-
-namespace {
 
 // A screen reader announces the form as a window, not as a filler inside one.
 QAccessibleInterface* accessibleForm(const QString& key, QObject* object) {
@@ -93,12 +94,28 @@ QAccessibleInterface* accessibleForm(const QString& key, QObject* object) {
 
 }  // namespace
 
-Form::Form() : window_(new Window(*this)), guard_(std::make_unique<FocusGuard>(*this)) {
-    window_->setAttribute(Qt::WA_DeleteOnClose, false);
-    window_->setProperty(kFormWindow, true);
+NativeForm::NativeForm(Form& f)
+    : form(f), window(new Window(*this)), guard(std::make_unique<FocusGuard>(f)) {
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->setProperty(kFormWindow, true);
     QAccessible::installFactory(accessibleForm);
-    qApp->installEventFilter(guard_.get());
+    qApp->installEventFilter(guard.get());
 }
+
+NativeForm::~NativeForm() = default;
+
+Control* NativeForm::controlOf(const QWidget* widget) const {
+    for (; widget != nullptr; widget = widget->parentWidget()) {
+        if (Control* control = byWidget.value(widget)) return control;
+    }
+    return nullptr;
+}
+
+void NativeForm::registerControl(Control& control) {
+    byWidget.insert(control.native().widget, &control);
+}
+
+Form::Form() : native_(std::make_unique<NativeForm>(*this)) {}
 
 Form::~Form() {
     // The derived form, whose handlers the controls call, is gone already: no event the
@@ -108,13 +125,13 @@ Form::~Form() {
 }
 
 void Form::unload() {
-    if (window_ == nullptr) return;
-    qApp->removeEventFilter(guard_.get());
+    if (native_->window == nullptr) return;
+    qApp->removeEventFilter(native_->guard.get());
     // Widgets first: tearing them down may still raise events, which need the controls.
-    delete window_;
-    window_ = nullptr;
+    delete native_->window;
+    native_->window = nullptr;
     controls_.clear();
-    byWidget_.clear();
+    native_->byWidget.clear();
 }
 
 void Form::load() {
@@ -126,23 +143,36 @@ void Form::load() {
 
 void Form::Show() {
     load();
-    window_->show();
+    native_->window->show();
 }
 
-void Form::setCaption(const QString& caption) {
-    window_->setWindowTitle(caption);
+void Form::setCaption(const std::string& caption) {
+    native_->window->setWindowTitle(qt(caption));
 }
-void Form::setIcon(const QIcon& icon) {
-    window_->setWindowIcon(icon);
+
+void Form::setIcon(std::string_view name, std::initializer_list<int> sizes) {
+    QIcon icon;
+    // Each size is decoded here, so only the few a title bar or task list draws.
+    for (int size : sizes)
+        icon.addFile(QString(":/%1/icon-%2.png").arg(qt(std::string(name))).arg(size),
+                     QSize(size, size));
+    native_->window->setWindowIcon(icon);
 }
 
 void Form::setBackColor(SystemColour colour) {
-    window_->setBackgroundRole(paletteRole(colour));
-    window_->setAutoFillBackground(true);
+    native_->window->setBackgroundRole(paletteRole(colour));
+    native_->window->setAutoFillBackground(true);
+}
+
+int Form::width() const {
+    return toTwips(native_->window->frameGeometry().width(), setWidth_);
+}
+int Form::height() const {
+    return toTwips(native_->window->frameGeometry().height(), setHeight_);
 }
 
 int Form::windowState() const {
-    const Qt::WindowStates state = window_->windowState();
+    const Qt::WindowStates state = native_->window->windowState();
     if (state & Qt::WindowMinimized) return kMinimized;
     if (state & (Qt::WindowMaximized | Qt::WindowFullScreen)) return kMaximized;
     return kNormal;
@@ -151,26 +181,29 @@ int Form::windowState() const {
 void Form::setWidth(int twips) {
     if (windowState() != kNormal) throw RefusedChange("the window's state fixes its size");
     setWidth_ = twips;
-    const int frame = window_->frameGeometry().width() - window_->width();
+    const int frame = native_->window->frameGeometry().width() - native_->window->width();
     const int client = scale_.px(twips) - frame;
-    if (client != window_->width()) window_->resize(client, window_->height());
+    if (client != native_->window->width())
+        native_->window->resize(client, native_->window->height());
 }
 
 void Form::setHeight(int twips) {
     if (windowState() != kNormal) throw RefusedChange("the window's state fixes its size");
     setHeight_ = twips;
-    const int frame = window_->frameGeometry().height() - window_->height();
+    const int frame = native_->window->frameGeometry().height() - native_->window->height();
     const int client = scale_.px(twips) - frame;
-    if (client != window_->height()) window_->resize(window_->width(), client);
+    if (client != native_->window->height())
+        native_->window->resize(native_->window->width(), client);
 }
 
 void Form::setTabOrder(const std::vector<const Control*>& order) {
     for (std::size_t i = 0; i + 1 < order.size(); ++i)
-        QWidget::setTabOrder(order[i]->focusWidget(), order[i + 1]->focusWidget());
+        QWidget::setTabOrder(order[i]->native().focusWidget(),
+                             order[i + 1]->native().focusWidget());
 }
 
 void Form::setClientSize(int twipsWidth, int twipsHeight) {
-    window_->resize(scale_.px(twipsWidth), scale_.px(twipsHeight));
+    native_->window->resize(scale_.px(twipsWidth), scale_.px(twipsHeight));
 }
 
 void Form::setScale(const TwipScale& scale) {
@@ -178,25 +211,26 @@ void Form::setScale(const TwipScale& scale) {
     for (const auto& control : controls_) control->applyScale(scale_);
 }
 
-Control* Form::controlOf(const QWidget* widget) const {
-    for (; widget != nullptr; widget = widget->parentWidget()) {
-        if (Control* control = byWidget_.value(widget)) return control;
-    }
-    return nullptr;
-}
-
 TextBox* Form::activeTextBox() const {
-    return dynamic_cast<TextBox*>(byWidget_.value(QApplication::focusWidget()));
+    return dynamic_cast<TextBox*>(native_->byWidget.value(QApplication::focusWidget()));
 }
 
 void Form::registerControl(std::unique_ptr<Control> control) {
-    byWidget_.insert(control->widget(), control.get());
+    native_->registerControl(*control);
     controls_.push_back(std::move(control));
 }
 
 void Form::raiseResize() {
-    static_cast<Window*>(window_)->lastOuter_ = window_->frameGeometry().size();
+    static_cast<Window*>(native_->window)->lastOuter = native_->window->frameGeometry().size();
     if (loaded_) Form_Resize();
+}
+
+QWidget* windowOf(const Form& form) {
+    return form.native().window;
+}
+
+Control* controlOf(const Form& form, const QWidget* widget) {
+    return form.native().controlOf(widget);
 }
 
 }  // namespace toolkit

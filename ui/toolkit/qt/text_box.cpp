@@ -11,6 +11,7 @@
 #include <QStyleOptionFrame>
 
 #include "ui/toolkit/keyboard.h"
+#include "ui/toolkit/qt/native.h"
 
 namespace toolkit {
 
@@ -55,20 +56,14 @@ int shiftState(Qt::KeyboardModifiers modifiers) {
            ((modifiers & Qt::AltModifier) ? 4 : 0);
 }
 
-}  // namespace
-
-class TextBox::Edit : public QLineEdit {
+class Edit : public QLineEdit {
   public:
-    Edit(QWidget* parent, TextBox& owner, const TextBoxEvents& events)
-        : QLineEdit(parent), owner_(owner), events_(events) {
+    Edit(QWidget* parent, TextBox& owner) : QLineEdit(parent), owner_(owner) {
         setAlignment(Qt::AlignCenter);
         setMouseTracking(true);
         setFocusPolicy(Qt::StrongFocus);
         connect(this, &QLineEdit::textChanged, this, [this] { fitText(); });
     }
-
-    SystemColour back = SystemColour::Window;
-    SystemColour fore = SystemColour::WindowText;
 
     // The font the box was given; what it draws with may be a smaller size of it.
     const QFont& givenFont() const { return given_; }
@@ -128,8 +123,8 @@ class TextBox::Edit : public QLineEdit {
 
     void applyColours() {
         QPalette p = palette();
-        p.setColor(QPalette::Base, resolve(back));
-        p.setColor(QPalette::Text, resolve(fore));
+        p.setColor(QPalette::Base, resolve(owner_.backColor()));
+        p.setColor(QPalette::Text, resolve(owner_.foreColor()));
         setPalette(p);
     }
 
@@ -141,7 +136,7 @@ class TextBox::Edit : public QLineEdit {
         if (event->reason() == Qt::ActiveWindowFocusReason ||
             event->reason() == Qt::PopupFocusReason)
             return;
-        if (events_.gotFocus) events_.gotFocus(owner_.index());
+        if (owner_.events().gotFocus) owner_.events().gotFocus(owner_.index());
         // A click that brought the focus would put the caret where it landed; keep what the
         // focus handling selected instead.
         reselectAfterPress_ = event->reason() == Qt::MouseFocusReason;
@@ -163,8 +158,8 @@ class TextBox::Edit : public QLineEdit {
             return;
         }
         int code = keyAscii(event);
-        if (code >= 0 && events_.keyPress) {
-            events_.keyPress(owner_.index(), code);
+        if (code >= 0 && owner_.events().keyPress) {
+            owner_.events().keyPress(owner_.index(), code);
             if (code == 0) {
                 event->accept();
                 return;
@@ -175,15 +170,15 @@ class TextBox::Edit : public QLineEdit {
 
     void keyReleaseEvent(QKeyEvent* event) override {
         QLineEdit::keyReleaseEvent(event);
-        if (events_.keyUp && !event->isAutoRepeat())
-            events_.keyUp(owner_.index(), keyCode(event), shiftState(event->modifiers()));
+        if (owner_.events().keyUp && !event->isAutoRepeat())
+            owner_.events().keyUp(owner_.index(), keyCode(event), shiftState(event->modifiers()));
     }
 
     void mouseMoveEvent(QMouseEvent* event) override {
-        if (events_.mouseMove) {
+        if (owner_.events().mouseMove) {
             const QPoint at = event->position().toPoint();
-            events_.mouseMove(owner_.index(), static_cast<int>(event->buttons()),
-                              shiftState(event->modifiers()), at.x(), at.y());
+            owner_.events().mouseMove(owner_.index(), static_cast<int>(event->buttons()),
+                                      shiftState(event->modifiers()), at.x(), at.y());
         }
         QLineEdit::mouseMoveEvent(event);
     }
@@ -204,15 +199,21 @@ class TextBox::Edit : public QLineEdit {
     QFont given_ = font();
     QString widest_;
     TextBox& owner_;
-    const TextBoxEvents& events_;
     bool reselectAfterPress_ = false;
     std::pair<int, qsizetype> focusSelection_{-1, 0};
 };
 
-TextBox::TextBox(QWidget* parent, int index, const TextBoxEvents& events)
-    : Control(new Edit(parent, *this, events_)), index_(index), events_(events) {
-    edit_ = static_cast<Edit*>(widget());
-    edit_->applyColours();
+Edit& edit(const TextBox& box) {
+    return *static_cast<Edit*>(box.native().widget);
+}
+
+}  // namespace
+
+TextBox::TextBox(ControlParent parent, int index, const TextBoxEvents& events)
+    : Control(std::make_unique<NativeControl>(new Edit(parentWidget(parent), *this))),
+      index_(index),
+      events_(events) {
+    edit(*this).applyColours();
 }
 
 void TextBox::raiseValidate(bool& cancel) const {
@@ -220,105 +221,120 @@ void TextBox::raiseValidate(bool& cancel) const {
     if (events_.validate) events_.validate(index_, cancel);
 }
 
-QString TextBox::text() const {
-    return edit_->text();
+std::string TextBox::text() const {
+    return utf8(edit(*this).text());
 }
-void TextBox::setText(const QString& text) {
-    edit_->setText(text);
+void TextBox::setText(const std::string& text) {
+    edit(*this).setText(qt(text));
 }
 bool TextBox::locked() const {
-    return edit_->isReadOnly();
+    const Edit& e = edit(*this);
+    return e.isReadOnly();
 }
 void TextBox::setLocked(bool locked) {
-    edit_->setReadOnly(locked);
+    Edit& e = edit(*this);
+    e.setReadOnly(locked);
 }
 bool TextBox::tabStop() const {
-    return edit_->focusPolicy() == Qt::StrongFocus;
+    const Edit& e = edit(*this);
+    return e.focusPolicy() == Qt::StrongFocus;
 }
 
 void TextBox::setTabStop(bool tabStop) {
+    Edit& e = edit(*this);
     // Off the Tab chain, but a click still gives it the focus.
-    edit_->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    e.setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 bool TextBox::fontBold() const {
-    return edit_->givenFont().bold();
+    const Edit& e = edit(*this);
+    return e.givenFont().bold();
 }
 
 void TextBox::setFontBold(bool bold) {
-    QFont font = edit_->givenFont();
+    Edit& e = edit(*this);
+    QFont font = e.givenFont();
     font.setBold(bold);
-    edit_->setGivenFont(font);
+    e.setGivenFont(font);
 }
 
-void TextBox::setWidestText(const QString& widest) {
-    edit_->setWidestText(widest);
+void TextBox::setWidestText(const std::string& widest) {
+    edit(*this).setWidestText(qt(widest));
 }
 
-QString TextBox::toolTipText() const {
-    return edit_->toolTip();
+std::string TextBox::toolTipText() const {
+    return utf8(edit(*this).toolTip());
 }
-void TextBox::setToolTipText(const QString& text) {
-    edit_->setToolTip(text);
+void TextBox::setToolTipText(const std::string& text) {
+    edit(*this).setToolTip(qt(text));
 }
 
 void TextBox::setBackColor(SystemColour colour) {
-    edit_->back = colour;
-    edit_->applyColours();
+    back_ = colour;
+    edit(*this).applyColours();
 }
 
 void TextBox::setForeColor(SystemColour colour) {
-    edit_->fore = colour;
-    edit_->applyColours();
+    fore_ = colour;
+    edit(*this).applyColours();
 }
 
 int TextBox::selStart() const {
-    return edit_->hasSelectedText() ? edit_->selectionStart() : edit_->cursorPosition();
+    const Edit& e = edit(*this);
+    return e.hasSelectedText() ? e.selectionStart() : e.cursorPosition();
 }
 
 int TextBox::selLength() const {
-    return static_cast<int>(edit_->selectedText().size());
+    const Edit& e = edit(*this);
+    return static_cast<int>(e.selectedText().size());
 }
 
 void TextBox::setSelStart(int start) {
-    edit_->deselect();
-    edit_->setCursorPosition(start);
+    Edit& e = edit(*this);
+    e.deselect();
+    e.setCursorPosition(start);
 }
 
 void TextBox::setSelLength(int length) {
-    edit_->setSelection(selStart(), length);
+    Edit& e = edit(*this);
+    e.setSelection(selStart(), length);
 }
 
 void TextBox::setMousePointer(MousePointer pointer) {
+    Edit& e = edit(*this);
     pointer_ = pointer;
     // A text box's own default is the text beam.
-    edit_->setCursor(pointer == MousePointer::Arrow ? Qt::ArrowCursor : Qt::IBeamCursor);
+    e.setCursor(pointer == MousePointer::Arrow ? Qt::ArrowCursor : Qt::IBeamCursor);
 }
 
 void TextBox::setFocus() {
+    Edit& e = edit(*this);
     // Moving the focus into a box runs its focus handling, also when it had the focus already
     // (a tab click leaves the focus where it was).
-    if (!edit_->hasFocus())
-        edit_->setFocus(Qt::OtherFocusReason);
+    if (!e.hasFocus())
+        e.setFocus(Qt::OtherFocusReason);
     else if (events_.gotFocus)
         events_.gotFocus(index_);
     // A window that is not active yet gives the box the focus only when it is activated, and
     // that is no entry into the box: the focus handling runs now instead.
-    if (!edit_->hasFocus() && events_.gotFocus) events_.gotFocus(index_);
+    if (!e.hasFocus() && events_.gotFocus) events_.gotFocus(index_);
 }
 bool TextBox::hasFocus() const {
-    return edit_->hasFocus();
+    const Edit& e = edit(*this);
+    return e.hasFocus();
 }
 
-QSize TextBox::contentSize() const {
-    if (sample_.isEmpty()) return {};
-    QFont bold = edit_->givenFont();
+Size TextBox::contentSize() const {
+    if (sample_.empty()) return {};
+    const Edit& e = edit(*this);
+    QFont bold = e.givenFont();
     bold.setBold(true);
     // Around the text, what the box itself takes: the style's frame and the room textRoom()
     // keeps free; and the height QLineEdit asks for its font.
-    const int around = edit_->width() - edit_->textRoom();
-    const auto text = static_cast<int>(std::ceil(QFontMetricsF(bold).horizontalAdvance(sample_)));
-    return {text + around, edit_->sizeHint().height()};
+    const int around = e.width() - e.textRoom();
+    const auto text =
+        static_cast<int>(std::ceil(QFontMetricsF(bold).horizontalAdvance(qt(sample_))));
+    return {text + around, e.sizeHint().height()};
 }
 
 }  // namespace toolkit

@@ -1,4 +1,4 @@
-#include "ui/toolkit/tab_accessibility.h"
+#include "ui/toolkit/qt/tab_accessibility.h"
 
 #include <QAccessibleWidget>
 #include <QPointer>
@@ -6,7 +6,8 @@
 #include <QWidget>
 #include <map>
 
-#include "ui/toolkit/label.h"
+#include "ui/toolkit/qt/native.h"
+#include "ui/toolkit/text.h"
 
 namespace toolkit {
 
@@ -32,7 +33,7 @@ class Tab : public QAccessibleInterface, public QAccessibleActionInterface {
     QAccessible::Role role() const override { return QAccessible::PageTab; }
     QString text(QAccessible::Text t) const override {
         if (!isValid()) return {};
-        if (t == QAccessible::Name) return plainText(bar_->tabText(index_));
+        if (t == QAccessible::Name) return qt(plainText(utf8(bar_->tabText(index_))));
         if (t == QAccessible::Description) return bar_->tabToolTip(index_).trimmed();
         return {};
     }

@@ -2,21 +2,23 @@
 
 #include <QPainter>
 #include <QWidget>
-#include <deque>
 
+#include "ui/toolkit/qt/native.h"
 #include "ui/toolkit/twips.h"
 
 namespace toolkit {
 
-class Frame::Panel : public QWidget {
+namespace {
+
+class Panel : public QWidget {
   public:
-    explicit Panel(QWidget* parent) : QWidget(parent) {
+    Panel(QWidget* parent, const std::deque<Line>& l) : QWidget(parent), lines(l) {
         setAutoFillBackground(true);
         setBackgroundRole(QPalette::Window);
         setFocusPolicy(Qt::NoFocus);
     }
 
-    std::deque<Line> lines;  // a deque keeps the references addLine hands out
+    const std::deque<Line>& lines;
     TwipScale scale;
 
     QLine pixels(const Line& line) const {
@@ -36,22 +38,27 @@ class Frame::Panel : public QWidget {
     }
 };
 
-Frame::Frame(QWidget* parent) : Control(new Panel(parent)) {
-    panel_ = static_cast<Panel*>(widget());
+Panel& panel(const Frame& frame) {
+    return *static_cast<Panel*>(frame.native().widget);
 }
 
+}  // namespace
+
+Frame::Frame(ControlParent parent)
+    : Control(std::make_unique<NativeControl>(new Panel(parentWidget(parent), lines_))) {}
+
 Line& Frame::addLine(int x1, int y1, int x2, int y2, SystemColour colour) {
-    return panel_->lines.emplace_back(Line{x1, y1, x2, y2, colour});
+    return lines_.emplace_back(Line{x1, y1, x2, y2, colour});
 }
 
 int Frame::lineRow(const Line& line) const {
-    return panel_->pixels(line).y1();
+    return panel(*this).pixels(line).y1();
 }
 
 void Frame::applyScale(const TwipScale& scale) {
     Control::applyScale(scale);
-    panel_->scale = scale;
-    panel_->update();
+    panel(*this).scale = scale;
+    panel(*this).update();
 }
 
 }  // namespace toolkit

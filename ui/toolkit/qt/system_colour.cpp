@@ -1,4 +1,4 @@
-#include "ui/toolkit/system_colour.h"
+#include "ui/toolkit/qt/native.h"
 
 #include <QGuiApplication>
 

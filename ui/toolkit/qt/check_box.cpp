@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QStyle>
 
+#include "ui/toolkit/qt/native.h"
+
 namespace toolkit {
 
 namespace {
@@ -19,8 +21,10 @@ class Box : public QCheckBox {
 
 }  // namespace
 
-CheckBox::CheckBox(QWidget* parent, const QString& caption) : Control(new Box(caption, parent)) {
-    auto* box = static_cast<QCheckBox*>(widget());
+CheckBox::CheckBox(ControlParent parent, const std::string& caption)
+    : Control(std::make_unique<NativeControl>(new Box(qt(caption), parentWidget(parent)))),
+      caption_(caption) {
+    auto* box = static_cast<QCheckBox*>(native().widget);
     box->setFocusPolicy(Qt::StrongFocus);
     box->setForegroundRole(QPalette::WindowText);
     // toggled is emitted synchronously inside setChecked, so code that ticks the box runs the
@@ -31,16 +35,16 @@ CheckBox::CheckBox(QWidget* parent, const QString& caption) : Control(new Box(ca
 }
 
 int CheckBox::value() const {
-    return static_cast<QCheckBox*>(widget())->isChecked() ? 1 : 0;
+    return static_cast<QCheckBox*>(native().widget)->isChecked() ? 1 : 0;
 }
 void CheckBox::setValue(int value) {
-    static_cast<QCheckBox*>(widget())->setChecked(value == 1);
+    static_cast<QCheckBox*>(native().widget)->setChecked(value == 1);
 }
 
-QSize CheckBox::contentSize() const {
+Size CheckBox::contentSize() const {
     // The box and its caption side by side; the height is the taller of the two, without the
     // padding sizeHint() adds for layouts.
-    const QWidget* box = widget();
+    const QWidget* box = native().widget;
     const int indicator = box->style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, box);
     return {box->sizeHint().width(), qMax(indicator, box->fontMetrics().height())};
 }

@@ -1,4 +1,4 @@
-#include "ui/toolkit/native_size.h"
+#include "ui/toolkit/qt/native_size.h"
 
 #include <xcb/xcb.h>
 

@@ -7,7 +7,8 @@
 #include <QTabBar>
 #include <QWheelEvent>
 
-#include "ui/toolkit/tab_accessibility.h"
+#include "ui/toolkit/qt/native.h"
+#include "ui/toolkit/qt/tab_accessibility.h"
 #include "ui/toolkit/twips.h"
 
 namespace toolkit {
@@ -57,62 +58,71 @@ class Pane : public QWidget {
     }
 };
 
+// The pane is the control; its bar takes the focus.
+struct NativeTabs : NativeControl {
+    explicit NativeTabs(Pane* pane) : NativeControl(pane), bar(new Bar(pane)) { pane->bar = bar; }
+    QWidget* focusWidget() const override { return bar; }
+    Bar* bar;
+};
+
+Bar* barOf(const TabStrip& strip) {
+    return static_cast<NativeTabs&>(strip.native()).bar;
+}
+
 }  // namespace
 
-TabStrip::TabStrip(QWidget* parent) : Control(new Pane(parent)) {
-    auto* pane = static_cast<Pane*>(widget());
-    bar_ = new Bar(pane);
-    pane->bar = bar_;
-    bar_->setDrawBase(false);
-    bar_->setExpanding(false);
-    bar_->setUsesScrollButtons(false);
-    bar_->setFocusPolicy(Qt::TabFocus);
-    describeTabsForScreenReaders(bar_);
-    QObject::connect(bar_, &QTabBar::currentChanged, bar_, [this] {
+TabStrip::TabStrip(ControlParent parent)
+    : Control(std::make_unique<NativeTabs>(new Pane(parentWidget(parent)))) {
+    Bar* bar = barOf(*this);
+    bar->setDrawBase(false);
+    bar->setExpanding(false);
+    bar->setUsesScrollButtons(false);
+    bar->setFocusPolicy(Qt::TabFocus);
+    describeTabsForScreenReaders(bar);
+    QObject::connect(bar, &QTabBar::currentChanged, bar, [this] {
         if (click) click();
     });
-    QObject::connect(bar_, &QTabBar::tabBarClicked, bar_, [this](int index) {
-        if (index == bar_->currentIndex() && click) click();
+    QObject::connect(bar, &QTabBar::tabBarClicked, bar, [this, bar](int index) {
+        if (index == bar->currentIndex() && click) click();
     });
     // Its access key does what a click on the selected tab does.
-    static_cast<Bar*>(bar_)->reselected = [this] {
+    bar->reselected = [this] {
         if (click) click();
     };
 }
 
-void TabStrip::addTab(const QString& caption, const QString& toolTip) {
-    const QSignalBlocker quiet(bar_);  // adding the first tab selects it; that is no choice
-    const int index = bar_->addTab(caption);
-    bar_->setTabToolTip(index, toolTip);
-}
-
-QWidget* TabStrip::focusWidget() const {
-    return bar_;
+void TabStrip::addTab(const std::string& caption, const std::string& toolTip) {
+    Bar* bar = barOf(*this);
+    const QSignalBlocker quiet(bar);  // adding the first tab selects it; that is no choice
+    const int index = bar->addTab(qt(caption));
+    bar->setTabToolTip(index, qt(toolTip));
 }
 
 int TabStrip::selectedItem() const {
-    return bar_->currentIndex() + 1;
+    return barOf(*this)->currentIndex() + 1;
 }
 void TabStrip::setSelectedItem(int index) {
-    bar_->setCurrentIndex(index - 1);
+    barOf(*this)->setCurrentIndex(index - 1);
 }
 int TabStrip::tabCount() const {
-    return bar_->count();
+    return barOf(*this)->count();
 }
-QString TabStrip::tabCaption(int index) const {
-    return bar_->tabText(index - 1);
+std::string TabStrip::tabCaption(int index) const {
+    return utf8(barOf(*this)->tabText(index - 1));
 }
-QString TabStrip::tabToolTip(int index) const {
-    return bar_->tabToolTip(index - 1);
+std::string TabStrip::tabToolTip(int index) const {
+    return utf8(barOf(*this)->tabToolTip(index - 1));
 }
 
-QSize TabStrip::contentSize() const {
-    return bar_->sizeHint();  // all tabs side by side: the bar never scrolls
+Size TabStrip::contentSize() const {
+    const QSize all = barOf(*this)->sizeHint();  // all tabs side by side: the bar never scrolls
+    return {all.width(), all.height()};
 }
 
 void TabStrip::applyScale(const TwipScale& scale) {
     Control::applyScale(scale);
-    bar_->setGeometry(0, 0, widget()->width(), bar_->sizeHint().height());
+    Bar* bar = barOf(*this);
+    bar->setGeometry(0, 0, native().widget->width(), bar->sizeHint().height());
 }
 
 }  // namespace toolkit

@@ -1,4 +1,4 @@
-#include "ui/toolkit/focus_guard.h"
+#include "ui/toolkit/qt/focus_guard.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -9,6 +9,7 @@
 #include "ui/toolkit/check_box.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/label.h"
+#include "ui/toolkit/qt/native.h"
 #include "ui/toolkit/tab_strip.h"
 #include "ui/toolkit/text_box.h"
 
@@ -20,7 +21,7 @@ bool FocusGuard::eventFilter(QObject* receiver, QEvent* event) {
         case QEvent::MouseButtonDblClick:
             return onMousePress(receiver, event);
         case QEvent::MouseButtonRelease:
-            if (swallowRelease_ && receiver == form_.window()->windowHandle()) {
+            if (swallowRelease_ && receiver == form_.native().window->windowHandle()) {
                 swallowRelease_ = false;
                 return true;
             }
@@ -43,10 +44,10 @@ bool FocusGuard::mayLeaveFor(const Control* target) const {
 }
 
 bool FocusGuard::onMousePress(QObject* receiver, QEvent* event) {
-    if (receiver != form_.window()->windowHandle()) return false;
+    if (receiver != form_.native().window->windowHandle()) return false;
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    QWidget* hit = form_.window()->childAt(mouse->position().toPoint());
-    const Control* target = form_.controlOf(hit);
+    QWidget* hit = form_.native().window->childAt(mouse->position().toPoint());
+    const Control* target = form_.native().controlOf(hit);
     // Only what takes the focus or acts on a click: boxes, the check box, the tabs. Labels,
     // the frame and the page under the tabs do neither.
     const bool acts = dynamic_cast<const TextBox*>(target) != nullptr ||
@@ -63,14 +64,15 @@ bool FocusGuard::onTabKey(QObject* receiver, QEvent* event) const {
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
     const auto* widget = qobject_cast<QWidget*>(receiver);
     const TextBox* leaving = form_.activeTextBox();
-    if (widget == nullptr || leaving == nullptr || form_.controlOf(widget) != leaving) return false;
+    if (widget == nullptr || leaving == nullptr || form_.native().controlOf(widget) != leaving)
+        return false;
     return !mayLeaveFor(nullptr);
 }
 
 bool FocusGuard::onShortcut(QObject* receiver) const {
     const auto* widget = qobject_cast<QWidget*>(receiver);
-    if (widget == nullptr || widget->window() != form_.window()) return false;
-    const Control* target = form_.controlOf(widget);
+    if (widget == nullptr || widget->window() != form_.native().window) return false;
+    const Control* target = form_.native().controlOf(widget);
     if (const auto* label = dynamic_cast<const Label*>(target)) target = label->buddy();
     return target != nullptr && !mayLeaveFor(target);
 }
