@@ -29,6 +29,8 @@ extern "C" void onStopSignal(int signal) {
 
 }  // namespace
 
+void prepareStandardStreams() {}
+
 bool isRegularFile(int fd) {
     struct stat status {};
     return ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);

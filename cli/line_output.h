@@ -29,6 +29,11 @@ class LineOutput {
 // error. A line typed or piped in is thus answered before the program waits for the next.
 long readSome(int fd, char* buffer, unsigned size);
 
+// Standard output and error as bytes: on Windows in binary mode, so that the output is the
+// same LF-ended UTF-8 as on Linux and pipes cleanly, and a console shows UTF-8. Nothing to do
+// on Linux.
+void prepareStandardStreams();
+
 // True when fd is a regular file; a batch between two of them writes in large blocks.
 bool isRegularFile(int fd);
 

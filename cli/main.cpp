@@ -10,6 +10,7 @@
 
 #include "cli/batch.h"
 #include "cli/json_output.h"
+#include "cli/line_output.h"
 #include "cli/locale_format.h"
 #include "cli/options.h"
 #include "cli/position_command.h"
@@ -213,6 +214,7 @@ int position(const quorvel::cli::Options& options, const quorvel::NumberFormat& 
 
 int main(int argc, char** argv) {
     using namespace quorvel::cli;
+    prepareStandardStreams();
     try {
         const Options options = parseOptions(std::vector<std::string>(argv + 1, argv + argc));
         if (options.help) return writeOutput(helpText());

@@ -23,6 +23,13 @@ struct Outcome {
     std::string err;
 };
 
+// The program under test: the one built here, or another build of it that QUORVEL_CALC_UNDER_TEST
+// names (the Windows one, through a script that runs it under wine).
+const char* calc() {
+    const char* other = std::getenv("QUORVEL_CALC_UNDER_TEST");
+    return other != nullptr ? other : QUORVEL_CALC;
+}
+
 std::string quoted(const std::string& text) {
     std::string q = "'";
     for (char c : text) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
@@ -40,7 +47,7 @@ std::string slurp(const std::filesystem::path& path) {
 // stdoutTo names, or is closed with "&-".
 Outcome run(const std::vector<std::string>& args, const std::string& input = "",
             const std::string& environment = "LC_ALL=C", const std::string& stdoutTo = "",
-            const std::string& program = QUORVEL_CALC) {
+            const std::string& program = calc()) {
     const auto dir =
         std::filesystem::temp_directory_path() / ("quorvel-cli-test-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
@@ -270,7 +277,7 @@ struct CoProcess {
             ::dup2(toIt[0], 0);
             ::dup2(fromIt[1], 1);
             for (int fd : {toIt[0], toIt[1], fromIt[0], fromIt[1]}) ::close(fd);
-            ::execl(QUORVEL_CALC, QUORVEL_CALC, "--batch", static_cast<char*>(nullptr));
+            ::execl(calc(), calc(), "--batch", static_cast<char*>(nullptr));
             std::_Exit(127);
         }
         ::close(toIt[0]);
@@ -320,7 +327,7 @@ TEST(QuorvelCalc, BatchStoppedBySigtermLeavesOnlyWholeLines) {
         ::close(toIt[0]);
         ::close(toIt[1]);
         ::dup2(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600), 1);
-        ::execl(QUORVEL_CALC, QUORVEL_CALC, "--batch", static_cast<char*>(nullptr));
+        ::execl(calc(), calc(), "--batch", static_cast<char*>(nullptr));
         std::_Exit(127);
     }
     ::close(toIt[0]);

@@ -1,0 +1,40 @@
+#include "ui/toolkit/application.h"
+
+#include <objbase.h>
+
+#include "ui/toolkit/win32/native.h"
+
+namespace toolkit {
+
+struct Application::Native {};
+
+Application::Application(int& /*argc*/, char** /*argv*/, const ApplicationInfo& /*info*/)
+    : native_(std::make_unique<Native>()) {
+    // The manifest asks for per-monitor DPI awareness; where it could not (an older loader),
+    // ask here, before the first window.
+    using SetContext = BOOL(WINAPI*)(HANDLE);
+    if (auto set = reinterpret_cast<SetContext>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext"))))
+        set(reinterpret_cast<HANDLE>(-4));  // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
+    INITCOMMONCONTROLSEX controls{sizeof controls,
+                                  ICC_TAB_CLASSES | ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // for the accessibility annotations
+}
+
+Application::~Application() {
+    CoUninitialize();
+}
+
+int Application::exec() {
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (NativeForm* form = activeForm(); form != nullptr && form->preTranslate(message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace toolkit

@@ -1,0 +1,34 @@
+#include "ui/toolkit/control.h"
+
+#include "ui/toolkit/twips.h"
+#include "ui/toolkit/win32/native.h"
+
+namespace toolkit {
+
+Control::Control(std::unique_ptr<NativeControl> native) : native_(std::move(native)) {}
+Control::~Control() = default;
+
+void Control::setTwipGeometry(int left, int top, int width, int height) {
+    twips_ = {left, top, width, height};
+}
+
+void Control::applyScale(const TwipScale& scale) {
+    const Rect r = scale.rect(twips_.left, twips_.top, twips_.width, twips_.height);
+    SetWindowPos(native_->hwnd, nullptr, r.left, r.top, r.width, r.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Visibility as the program set it, whether or not the window is on the screen yet.
+bool Control::visible() const {
+    return (GetWindowLongW(native_->hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void Control::setVisible(bool visible) {
+    ShowWindow(native_->hwnd, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void Control::bringToFront() {
+    SetWindowPos(native_->hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+}  // namespace toolkit

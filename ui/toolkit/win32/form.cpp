@@ -1,0 +1,313 @@
+#include "ui/toolkit/form.h"
+#include "ui/toolkit/text_box.h"
+#include "ui/toolkit/win32/native.h"
+
+namespace toolkit {
+
+namespace {
+
+constexpr wchar_t kFormClass[] = L"QuorvelForm";
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+NativeForm* current = nullptr;
+
+// Windows 10's per-monitor functions, where the system has them (wine and older Windows may
+// not): looked up rather than linked, so the program starts everywhere.
+template <typename F>
+F systemFunction(const char* name) {
+    return reinterpret_cast<F>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+}
+
+UINT dpiOf(HWND hwnd) {
+    static const auto forWindow = systemFunction<UINT(WINAPI*)(HWND)>("GetDpiForWindow");
+    if (forWindow != nullptr && hwnd != nullptr) return forWindow(hwnd);
+    HDC screen = GetDC(nullptr);
+    const UINT dpi = static_cast<UINT>(GetDeviceCaps(screen, LOGPIXELSY));
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+LRESULT CALLBACK formProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* form = reinterpret_cast<NativeForm*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (message == WM_NCCREATE) {
+        form = static_cast<NativeForm*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+        form->hwnd = hwnd;
+    }
+    if (form == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
+    LRESULT result = 0;
+    if (form->onChildMessage(message, wParam, lParam, result)) return result;
+    switch (message) {
+        case WM_SIZE:
+            form->raiseResize();
+            return 0;
+        case WM_ACTIVATE:
+            // Coming back to the window gives the focus back where it was, and that is no
+            // entry into the field: what the user was typing and its selection stay.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                form->savedFocus = GetFocus();
+            } else if (form->savedFocus != nullptr && IsWindow(form->savedFocus)) {
+                form->restoringFocus = true;
+                SetFocus(form->savedFocus);
+                form->restoringFocus = false;
+            }
+            return 0;
+        case WM_DPICHANGED:
+            form->rescaleForDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_CLOSE:
+            DestroyWindow(hwnd);
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+}
+
+void registerFormClass() {
+    static bool registered = false;
+    if (registered) return;
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = formProc;
+    windowClass.hInstance = instance();
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    windowClass.hbrBackground = brushOf(SystemColour::ButtonFace);
+    windowClass.lpszClassName = kFormClass;
+    RegisterClassExW(&windowClass);
+    registered = true;
+}
+
+}  // namespace
+
+NativeForm* activeForm() {
+    return current;
+}
+void setActiveForm(NativeForm* form) {
+    current = form;
+}
+
+// Fonts
+
+Fonts::~Fonts() {
+    clear();
+}
+
+void Fonts::clear() {
+    for (auto& [key, font] : made_) DeleteObject(font);
+    made_.clear();
+}
+
+void Fonts::setDpi(UINT dpi) {
+    clear();
+    dpi_ = dpi;
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    static const auto forDpi =
+        systemFunction<BOOL(WINAPI*)(UINT, UINT, PVOID, UINT)>("SystemParametersInfoForDpi");
+    if (forDpi != nullptr) {
+        forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, dpi);
+    } else {
+        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+        const auto systemDpi = static_cast<int>(dpiOf(nullptr));
+        metrics.lfMessageFont.lfHeight =
+            MulDiv(metrics.lfMessageFont.lfHeight, static_cast<int>(dpi), systemDpi);
+    }
+    base_ = metrics.lfMessageFont;  // the font dialogs and message boxes use: Segoe UI 9 pt
+}
+
+HFONT Fonts::get(bool bold, LONG height) {
+    if (height == 0) height = base_.lfHeight;
+    const auto key = std::make_pair(bold, height);
+    if (auto found = made_.find(key); found != made_.end()) return found->second;
+    LOGFONTW font = base_;
+    font.lfHeight = height;
+    font.lfWidth = 0;
+    font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    HFONT made = CreateFontIndirectW(&font);
+    made_[key] = made;
+    return made;
+}
+
+// NativeForm
+
+NativeForm::NativeForm(Form& f) : form(f) {
+    registerFormClass();
+    CreateWindowExW(0, kFormClass, L"", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 400, 200, nullptr,
+                    nullptr, instance(), this);
+    fonts.setDpi(dpiOf(hwnd));
+    tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr, instance(), nullptr);
+    setActiveForm(this);
+}
+
+NativeForm::~NativeForm() {
+    if (activeForm() == this) setActiveForm(nullptr);
+}
+
+Control* NativeForm::controlOf(HWND window) const {
+    for (; window != nullptr && window != hwnd; window = GetParent(window)) {
+        if (auto found = byWindow.find(window); found != byWindow.end()) return found->second;
+    }
+    return nullptr;
+}
+
+void NativeForm::registerControl(Control& control) {
+    byWindow[control.native().hwnd] = &control;
+}
+
+HWND NativeForm::parentOf(const ControlParent& parent) const {
+    return parent.container != nullptr ? parent.container->native().hwnd : hwnd;
+}
+
+HWND parentWindow(const ControlParent& parent) {
+    return parent.form.native().parentOf(parent);
+}
+
+NativeForm& nativeFormOf(const ControlParent& parent) {
+    return parent.form.native();
+}
+
+void NativeForm::rescaleForDpi(UINT dpi, const RECT* suggested) {
+    const double ratio = static_cast<double>(dpi) / fonts.dpi();
+    fonts.setDpi(dpi);
+    for (const auto& control : form.controls()) control->native().applyFont();
+    form.setScale(TwipScale(form.scale().factor() * ratio));
+    if (suggested != nullptr)
+        SetWindowPos(hwnd, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    raiseResize();
+}
+
+// Form
+
+Form::Form() : native_(std::make_unique<NativeForm>(*this)) {}
+
+Form::~Form() {
+    // The derived form, whose handlers the controls call, is gone already: no message the
+    // teardown raises may reach them.
+    for (const auto& control : controls_) control->detachHandlers();
+    unload();
+}
+
+void Form::unload() {
+    if (native_->hwnd == nullptr) return;
+    HWND window = native_->hwnd;
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    native_->hwnd = nullptr;
+    DestroyWindow(window);
+    controls_.clear();
+    native_->byWindow.clear();
+}
+
+void Form::load() {
+    if (loaded_) return;
+    loaded_ = true;
+    Form_Create();
+    Form_Load();
+}
+
+void Form::Show() {
+    load();
+    ShowWindow(native_->hwnd, SW_SHOW);
+    UpdateWindow(native_->hwnd);
+}
+
+void Form::setCaption(const std::string& caption) {
+    SetWindowTextW(native_->hwnd, wide(caption).c_str());
+}
+
+void Form::setIcon(std::string_view name, std::initializer_list<int> /*sizes*/) {
+    // The .ico resource holds every size; Windows picks the ones title bar and taskbar draw.
+    std::wstring resource = wide(name);
+    for (wchar_t& c : resource) c = static_cast<wchar_t>(towupper(c));
+    const int big = GetSystemMetrics(SM_CXICON), small = GetSystemMetrics(SM_CXSMICON);
+    auto load = [&](int size) {
+        return reinterpret_cast<LPARAM>(
+            LoadImageW(instance(), resource.c_str(), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    };
+    SendMessageW(native_->hwnd, WM_SETICON, ICON_BIG, load(big));
+    SendMessageW(native_->hwnd, WM_SETICON, ICON_SMALL, load(small));
+}
+
+void Form::setBackColor(SystemColour colour) {
+    SetClassLongPtrW(native_->hwnd, GCLP_HBRBACKGROUND,
+                     reinterpret_cast<LONG_PTR>(brushOf(colour)));
+}
+
+int Form::windowState() const {
+    if (IsIconic(native_->hwnd)) return kMinimized;
+    if (IsZoomed(native_->hwnd)) return kMaximized;
+    return kNormal;
+}
+
+namespace {
+RECT outerRect(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    return r;
+}
+}  // namespace
+
+int Form::width() const {
+    const RECT r = outerRect(native_->hwnd);
+    return toTwips(r.right - r.left, setWidth_);
+}
+int Form::height() const {
+    const RECT r = outerRect(native_->hwnd);
+    return toTwips(r.bottom - r.top, setHeight_);
+}
+
+void Form::setWidth(int twips) {
+    if (windowState() != kNormal) throw RefusedChange("the window's state fixes its size");
+    setWidth_ = twips;
+    const RECT r = outerRect(native_->hwnd);
+    if (scale_.px(twips) != r.right - r.left)
+        SetWindowPos(native_->hwnd, nullptr, 0, 0, scale_.px(twips), r.bottom - r.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::setHeight(int twips) {
+    if (windowState() != kNormal) throw RefusedChange("the window's state fixes its size");
+    setHeight_ = twips;
+    const RECT r = outerRect(native_->hwnd);
+    if (scale_.px(twips) != r.bottom - r.top)
+        SetWindowPos(native_->hwnd, nullptr, 0, 0, r.right - r.left, scale_.px(twips),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::setTabOrder(const std::vector<const Control*>& order) {
+    native_->tabOrder = order;
+}
+
+void Form::setClientSize(int twipsWidth, int twipsHeight) {
+    RECT r{0, 0, scale_.px(twipsWidth), scale_.px(twipsHeight)};
+    AdjustWindowRectEx(&r, kStyle, FALSE, 0);
+    SetWindowPos(native_->hwnd, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::setScale(const TwipScale& scale) {
+    scale_ = scale;
+    for (const auto& control : controls_) control->applyScale(scale_);
+}
+
+TextBox* Form::activeTextBox() const {
+    return dynamic_cast<TextBox*>(native_->controlOf(GetFocus()));
+}
+
+void Form::registerControl(std::unique_ptr<Control> control) {
+    native_->registerControl(*control);
+    controls_.push_back(std::move(control));
+}
+
+void Form::raiseResize() {
+    if (loaded_) Form_Resize();
+}
+
+}  // namespace toolkit

@@ -1,0 +1,13 @@
+#include "ui/toolkit/keyboard.h"
+
+#include "ui/toolkit/win32/native.h"
+
+namespace toolkit {
+
+void pressTab() {
+    // As a typed Tab, at once: keys still waiting in the queue are routed to the window that
+    // has the focus when they are taken from it, which is then the next field.
+    if (NativeForm* form = activeForm()) form->tab(false);
+}
+
+}  // namespace toolkit

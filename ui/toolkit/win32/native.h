@@ -1,0 +1,106 @@
+#pragma once
+
+// The Win32 side of the contract: each control is a native child window (EDIT, STATIC, BUTTON,
+// SysTabControl32, or the frame's own class), each form a top-level window. Only this back
+// end sees these types.
+#include <windows.h>
+// after windows.h, which it needs
+#include <commctrl.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/toolkit/control.h"
+#include "ui/toolkit/form.h"
+#include "ui/toolkit/system_colour.h"
+
+namespace toolkit {
+
+class TextBox;
+
+struct NativeControl {
+    explicit NativeControl(HWND h) : hwnd(h) {}
+    virtual ~NativeControl() = default;
+    // The font the control was given changed (a new DPI, bold): apply it.
+    virtual void applyFont() {}
+
+    HWND hwnd;
+};
+
+// The fonts a form's controls draw with: the system's UI font at the window's DPI, in a
+// regular and a bold weight, and smaller sizes of either for text that does not fit.
+class Fonts {
+  public:
+    ~Fonts();
+    void setDpi(UINT dpi);
+    UINT dpi() const { return dpi_; }
+    // height 0: the UI font's own height.
+    HFONT get(bool bold, LONG height = 0);
+    LONG baseHeight() const { return base_.lfHeight; }
+
+  private:
+    void clear();
+    UINT dpi_ = 96;
+    LOGFONTW base_{};
+    std::map<std::pair<bool, LONG>, HFONT> made_;
+};
+
+struct NativeForm {
+    explicit NativeForm(Form& form);
+    ~NativeForm();
+
+    // The control a window of the form belongs to (itself or a child of it), if any.
+    Control* controlOf(HWND hwnd) const;
+    void registerControl(Control& control);
+    HWND parentOf(const ControlParent& parent) const;
+
+    // What the window procedures of the form and its frames share: notifications and colours
+    // of their child controls. True, with result set, when handled.
+    bool onChildMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    // The focus guard: the text box that has the focus may refuse to let it go.
+    bool mayLeaveFor(const Control* target) const;
+    // Tab and Shift+Tab, from a key or from pressTab: validate, then move along the tab order.
+    void tab(bool backwards);
+    // What the message loop asks before it dispatches: true when the message is handled.
+    bool preTranslate(MSG& message);
+
+    void raiseResize() { form.raiseResize(); }
+    void rescaleForDpi(UINT dpi, const RECT* suggested);
+
+    Form& form;
+    HWND hwnd = nullptr;
+    HWND tooltip = nullptr;
+    Fonts fonts;
+    std::vector<const Control*> tabOrder;
+    std::map<HWND, Control*> byWindow;
+    HWND savedFocus = nullptr;    // where the focus was when the window was deactivated
+    bool restoringFocus = false;  // giving it back: no entry into the field
+    bool swallowRelease = false;  // a refused click's button-up goes nowhere either
+};
+
+// The window a new control goes into.
+HWND parentWindow(const ControlParent& parent);
+// The form's Win32 side, for a control being made.
+NativeForm& nativeFormOf(const ControlParent& parent);
+
+// Text across the contract is UTF-8; Win32 holds UTF-16.
+std::wstring wide(std::string_view utf8);
+std::string utf8(std::wstring_view wide);
+std::wstring windowText(HWND hwnd);
+
+// The system colour by its Windows index.
+COLORREF colourOf(SystemColour colour);
+HBRUSH brushOf(SystemColour colour);
+
+// The instance the program's windows and resources belong to.
+HINSTANCE instance();
+
+// The one form whose input the message loop guards (the program has one window).
+NativeForm* activeForm();
+void setActiveForm(NativeForm* form);
+
+}  // namespace toolkit

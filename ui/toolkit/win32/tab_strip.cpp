@@ -1,0 +1,106 @@
+#include "ui/toolkit/tab_strip.h"
+
+#include "ui/toolkit/twips.h"
+#include "ui/toolkit/win32/native.h"
+
+namespace toolkit {
+
+namespace {
+
+struct NativeTabs : NativeControl {
+    NativeTabs(HWND h, NativeForm& f) : NativeControl(h), form(f) {}
+    void applyFont() override {
+        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(form.fonts.get(false)), TRUE);
+    }
+    NativeForm& form;
+    std::vector<std::wstring> captions;
+    std::vector<std::wstring> tips;
+};
+
+NativeTabs& tabs(const TabStrip& strip) {
+    return static_cast<NativeTabs&>(strip.native());
+}
+
+int selected(HWND hwnd) {
+    return static_cast<int>(SendMessageW(hwnd, TCM_GETCURSEL, 0, 0));
+}
+
+// A click on the tab already selected chooses it again, which the control itself does not
+// report: the click is raised here. A click on another tab is reported as a change.
+LRESULT CALLBACK tabsProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                          DWORD_PTR data) {
+    auto* strip = reinterpret_cast<TabStrip*>(data);
+    if (message == WM_LBUTTONDOWN) {
+        const int before = selected(hwnd);
+        const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+        TCHITTESTINFO hit{};
+        hit.pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        const auto index =
+            static_cast<int>(SendMessageW(hwnd, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+        if (index >= 0 && index == before && selected(hwnd) == before && strip->click)
+            strip->click();
+        return result;
+    }
+    if (message == WM_MOUSEWHEEL) return 0;  // a turn of the wheel must not switch modes
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, tabsProc, 1);
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+TabStrip::TabStrip(ControlParent parent)
+    : Control(std::make_unique<NativeTabs>(
+          CreateWindowExW(0, WC_TABCONTROLW, L"",
+                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_TOOLTIPS, 0, 0,
+                          0, 0, parentWindow(parent), nullptr, instance(), nullptr),
+          nativeFormOf(parent))) {
+    native().applyFont();
+    SetWindowSubclass(native().hwnd, tabsProc, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void TabStrip::addTab(const std::string& caption, const std::string& toolTip) {
+    NativeTabs& n = tabs(*this);
+    n.captions.push_back(wide(caption));
+    n.tips.push_back(wide(toolTip));
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = n.captions.back().data();
+    // Adding the first tab selects it; that is no choice, and no click.
+    SendMessageW(n.hwnd, TCM_INSERTITEMW, n.captions.size() - 1, reinterpret_cast<LPARAM>(&item));
+}
+
+int TabStrip::selectedItem() const {
+    return selected(native().hwnd) + 1;
+}
+
+void TabStrip::setSelectedItem(int index) {
+    if (index == selectedItem()) return;
+    SendMessageW(native().hwnd, TCM_SETCURSEL, static_cast<WPARAM>(index - 1), 0);
+    if (click) click();
+}
+
+int TabStrip::tabCount() const {
+    return static_cast<int>(tabs(*this).captions.size());
+}
+std::string TabStrip::tabCaption(int index) const {
+    return utf8(tabs(*this).captions.at(static_cast<std::size_t>(index - 1)));
+}
+std::string TabStrip::tabToolTip(int index) const {
+    return utf8(tabs(*this).tips.at(static_cast<std::size_t>(index - 1)));
+}
+
+Size TabStrip::contentSize() const {
+    // All tabs side by side on one row: the strip never scrolls.
+    RECT last{};
+    const auto count = static_cast<WPARAM>(tabCount());
+    if (count == 0 ||
+        !SendMessageW(native().hwnd, TCM_GETITEMRECT, count - 1, reinterpret_cast<LPARAM>(&last)))
+        return {};
+    return {last.right + 4, last.bottom + 2};
+}
+
+void TabStrip::applyScale(const TwipScale& scale) {
+    Control::applyScale(scale);
+}
+
+}  // namespace toolkit

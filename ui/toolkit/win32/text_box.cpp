@@ -1,0 +1,284 @@
+#include "ui/toolkit/text_box.h"
+
+#include <cmath>
+
+#include "ui/toolkit/win32/native.h"
+
+namespace toolkit {
+
+namespace {
+
+int shiftState() {
+    return (GetKeyState(VK_SHIFT) < 0 ? 1 : 0) | (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
+           (GetKeyState(VK_MENU) < 0 ? 4 : 0);
+}
+
+int width(HDC dc, HFONT font, const std::wstring& text) {
+    SelectObject(dc, font);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
+struct NativeTextBox : NativeControl {
+    NativeTextBox(HWND h, TextBox& o, NativeForm& f) : NativeControl(h), owner(o), form(f) {}
+
+    void applyFont() override { fitText(); }
+
+    // Room for text without scrolling: the client area less the box's margins, and a pixel
+    // for the caret at either end.
+    int textRoom() const {
+        RECT client{};
+        GetClientRect(hwnd, &client);
+        const auto margins = static_cast<DWORD>(SendMessageW(hwnd, EM_GETMARGINS, 0, 0));
+        return client.right - LOWORD(margins) - HIWORD(margins) - 2;
+    }
+
+    // A size of the box's font at which its text takes at most the room: the given size when
+    // it fits, else just small enough; never smaller than the widest text the box is made
+    // for needs, so that a longer typed text scrolls instead.
+    void fitText() {
+        const std::wstring text = windowText(hwnd);
+        HFONT given = form.fonts.get(bold);
+        HDC dc = GetDC(hwnd);
+        const int room = textRoom();
+        HFONT fitted = given;
+        const int advance = width(dc, given, text);
+        if (room > 0 && advance > room) {
+            const std::wstring target =
+                !widest.empty() && advance > width(dc, given, widest) ? widest : text;
+            const LONG base = form.fonts.baseHeight();  // negative: the character height
+            auto height = static_cast<LONG>(base * room / std::max(1, width(dc, given, target)));
+            while (height < -1 && width(dc, form.fonts.get(bold, height), target) > room) ++height;
+            fitted = form.fonts.get(bold, height);
+        }
+        ReleaseDC(hwnd, dc);
+        if (reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)) != fitted)
+            SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fitted), TRUE);
+    }
+
+    TextBox& owner;
+    NativeForm& form;
+    bool bold = false;
+    bool tabStop = true;
+    std::wstring widest;
+    std::wstring tip;
+    DWORD focusStart = 0, focusEnd = 0;
+    bool reselectAfterPress = false;
+};
+
+NativeTextBox& box(const TextBox& owner) {
+    return static_cast<NativeTextBox&>(owner.native());
+}
+
+LRESULT CALLBACK editProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                          DWORD_PTR data) {
+    auto& native = *reinterpret_cast<NativeTextBox*>(data);
+    const TextBoxEvents& events = native.owner.events();
+    const int index = native.owner.index();
+    switch (message) {
+        case WM_CHAR: {
+            if (wParam == '\t') return 0;  // the focus guard moves the focus
+            // Ctrl and Alt with a key are commands, not typing.
+            if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0 || !events.keyPress) break;
+            int code = static_cast<int>(wParam);
+            events.keyPress(index, code);
+            if (code == 0) return 0;
+            wParam = static_cast<WPARAM>(code);
+            break;
+        }
+        case WM_KEYUP:
+            if (events.keyUp) events.keyUp(index, static_cast<int>(wParam), shiftState());
+            break;
+        case WM_MOUSEMOVE:
+            if (events.mouseMove)
+                events.mouseMove(index, static_cast<int>(wParam & (MK_LBUTTON | MK_RBUTTON)),
+                                 shiftState(), static_cast<short>(LOWORD(lParam)),
+                                 static_cast<short>(HIWORD(lParam)));
+            break;
+        case WM_SETCURSOR:
+            if (LOWORD(lParam) == HTCLIENT) {
+                const bool arrow = native.owner.mousePointer() == MousePointer::Arrow;
+                SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(arrow ? 32512 : 32513)));
+                return TRUE;
+            }
+            break;
+        case WM_SETFOCUS: {
+            const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+            // The window coming back to the front is not entering the field.
+            if (native.form.restoringFocus) return result;
+            if (events.gotFocus) events.gotFocus(index);
+            // A click that brought the focus would put the caret where it landed; keep what
+            // the focus handling selected instead.
+            native.reselectAfterPress = GetKeyState(VK_LBUTTON) < 0;
+            SendMessageW(hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&native.focusStart),
+                         reinterpret_cast<LPARAM>(&native.focusEnd));
+            return result;
+        }
+        case WM_LBUTTONDOWN: {
+            const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+            if (native.reselectAfterPress)
+                SendMessageW(hwnd, EM_SETSEL, native.focusStart, native.focusEnd);
+            native.reselectAfterPress = false;
+            return result;
+        }
+        case WM_SIZE: {
+            const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+            native.fitText();
+            return result;
+        }
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(hwnd, editProc, 1);
+            break;
+        default:
+            break;
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+TextBox::TextBox(ControlParent parent, int index, const TextBoxEvents& events)
+    : Control(std::make_unique<NativeTextBox>(
+          CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL, 0, 0, 0,
+                          0, parentWindow(parent), nullptr, instance(), nullptr),
+          *this, nativeFormOf(parent))),
+      index_(index),
+      events_(events) {
+    NativeTextBox& native = box(*this);
+    SetWindowSubclass(native.hwnd, editProc, 1, reinterpret_cast<DWORD_PTR>(&native));
+    SendMessageW(native.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(native.form.fonts.get(false)),
+                 FALSE);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = parentWindow(parent);
+    tool.uId = reinterpret_cast<UINT_PTR>(native.hwnd);
+    tool.lpszText = native.tip.data();
+    SendMessageW(native.form.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TextBox::raiseValidate(bool& cancel) const {
+    cancel = false;
+    if (events_.validate) events_.validate(index_, cancel);
+}
+
+std::string TextBox::text() const {
+    return utf8(windowText(native().hwnd));
+}
+
+void TextBox::setText(const std::string& text) {
+    SetWindowTextW(native().hwnd, wide(text).c_str());
+    box(*this).fitText();
+}
+
+bool TextBox::locked() const {
+    return (GetWindowLongW(native().hwnd, GWL_STYLE) & ES_READONLY) != 0;
+}
+void TextBox::setLocked(bool locked) {
+    SendMessageW(native().hwnd, EM_SETREADONLY, locked ? TRUE : FALSE, 0);
+}
+
+bool TextBox::tabStop() const {
+    return box(*this).tabStop;
+}
+void TextBox::setTabStop(bool tabStop) {
+    // Off the Tab chain, but a click still gives it the focus.
+    box(*this).tabStop = tabStop;
+}
+
+bool TextBox::fontBold() const {
+    return box(*this).bold;
+}
+void TextBox::setFontBold(bool bold) {
+    box(*this).bold = bold;
+    box(*this).fitText();
+}
+
+void TextBox::setWidestText(const std::string& widest) {
+    box(*this).widest = wide(widest);
+    box(*this).fitText();
+}
+
+std::string TextBox::toolTipText() const {
+    return utf8(box(*this).tip);
+}
+void TextBox::setToolTipText(const std::string& text) {
+    NativeTextBox& native = box(*this);
+    native.tip = wide(text);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = GetParent(native.hwnd);
+    tool.uId = reinterpret_cast<UINT_PTR>(native.hwnd);
+    tool.lpszText = native.tip.data();
+    SendMessageW(native.form.tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TextBox::setBackColor(SystemColour colour) {
+    back_ = colour;
+    InvalidateRect(native().hwnd, nullptr, TRUE);
+}
+void TextBox::setForeColor(SystemColour colour) {
+    fore_ = colour;
+    InvalidateRect(native().hwnd, nullptr, TRUE);
+}
+
+int TextBox::selStart() const {
+    DWORD start = 0, end = 0;
+    SendMessageW(native().hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return static_cast<int>(start);
+}
+int TextBox::selLength() const {
+    DWORD start = 0, end = 0;
+    SendMessageW(native().hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return static_cast<int>(end - start);
+}
+void TextBox::setSelStart(int start) {
+    SendMessageW(native().hwnd, EM_SETSEL, static_cast<WPARAM>(start), start);
+}
+void TextBox::setSelLength(int length) {
+    const int start = selStart();
+    SendMessageW(native().hwnd, EM_SETSEL, static_cast<WPARAM>(start), start + length);
+}
+
+void TextBox::setMousePointer(MousePointer pointer) {
+    pointer_ = pointer;  // WM_SETCURSOR reads it
+}
+
+void TextBox::setFocus() {
+    // Moving the focus into a box runs its focus handling, also when it had the focus already
+    // (a tab click leaves the focus where it was), and also when the window cannot take the
+    // focus yet.
+    HWND hwnd = native().hwnd;
+    if (GetFocus() == hwnd) {
+        if (events_.gotFocus) events_.gotFocus(index_);
+        return;
+    }
+    SetFocus(hwnd);
+    if (GetFocus() != hwnd && events_.gotFocus) events_.gotFocus(index_);
+}
+
+bool TextBox::hasFocus() const {
+    return GetFocus() == native().hwnd;
+}
+
+Size TextBox::contentSize() const {
+    if (sample_.empty()) return {};
+    NativeTextBox& native = box(*this);
+    HDC dc = GetDC(native.hwnd);
+    HFONT bold = native.form.fonts.get(true);
+    const int text = width(dc, bold, wide(sample_));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    ReleaseDC(native.hwnd, dc);
+    // Around the text: the sunken edge, the box's margins and the caret's pixels.
+    const auto margins = static_cast<DWORD>(SendMessageW(native.hwnd, EM_GETMARGINS, 0, 0));
+    const int edge = 2 * GetSystemMetrics(SM_CXEDGE);
+    return {text + edge + LOWORD(margins) + HIWORD(margins) + 2,
+            metrics.tmHeight + 2 * GetSystemMetrics(SM_CYEDGE) + 2};
+}
+
+}  // namespace toolkit
