@@ -104,19 +104,18 @@ void Fonts::clear() {
 void Fonts::setDpi(UINT dpi) {
     clear();
     dpi_ = dpi;
+    // The font dialogs and message boxes use (Segoe UI 9 pt), as the system gives it at the
+    // system's DPI, brought to the window's. (SystemParametersInfoForDpi would do both at
+    // once, but wine 8 scales it from a DPI it has not always read yet.)
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
-    static const auto forDpi =
-        systemFunction<BOOL(WINAPI*)(UINT, UINT, PVOID, UINT)>("SystemParametersInfoForDpi");
-    if (forDpi != nullptr) {
-        forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, dpi);
-    } else {
-        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-        const auto systemDpi = static_cast<int>(dpiOf(nullptr));
-        metrics.lfMessageFont.lfHeight =
-            MulDiv(metrics.lfMessageFont.lfHeight, static_cast<int>(dpi), systemDpi);
-    }
-    base_ = metrics.lfMessageFont;  // the font dialogs and message boxes use: Segoe UI 9 pt
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    HDC screen = GetDC(nullptr);
+    const int systemDpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    metrics.lfMessageFont.lfHeight =
+        MulDiv(metrics.lfMessageFont.lfHeight, static_cast<int>(dpi), systemDpi);
+    base_ = metrics.lfMessageFont;
 }
 
 HFONT Fonts::get(bool bold, LONG height) {

@@ -1,0 +1,147 @@
+// Reads the Quorvel window from outside, as a screen reader or a test robot on Windows would:
+// the window's title and outer size, and for each field its text, selection, whether it
+// scrolls, whether it is read-only and has the focus, its MSAA name and its place on the
+// screen; the same places for the check box and the tabs. One line each, for the smoke test
+// that drives the window with real input under wine.
+#include <windows.h>
+// after windows.h, which they need
+#include <commctrl.h>
+#include <oleacc.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string utf8(const std::wstring& text) {
+    if (text.empty()) return {};
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size,
+                        nullptr, nullptr);
+    return out;
+}
+
+std::wstring textOf(HWND hwnd) {
+    wchar_t buffer[512] = {};
+    SendMessageW(hwnd, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer));
+    return buffer;
+}
+
+std::wstring classOf(HWND hwnd) {
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    return name;
+}
+
+std::string accessibleName(HWND hwnd) {
+    IAccessible* accessible = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                          reinterpret_cast<void**>(&accessible))) ||
+        accessible == nullptr)
+        return "?";
+    VARIANT self;
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    std::string result = "?";
+    if (SUCCEEDED(accessible->get_accName(self, &name)) && name != nullptr) {
+        result = utf8(name);
+        SysFreeString(name);
+    }
+    accessible->Release();
+    return result;
+}
+
+std::vector<HWND> children;
+
+BOOL CALLBACK collect(HWND hwnd, LPARAM) {
+    children.push_back(hwnd);
+    return TRUE;
+}
+
+void printPlace(const char* what, HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    std::printf("%s %ld %ld %ld %ld\n", what, r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+}  // namespace
+
+int main() {
+    CoInitialize(nullptr);
+    HWND form = FindWindowW(L"QuorvelForm", nullptr);
+    if (form == nullptr) {
+        std::printf("no window\n");
+        return 1;
+    }
+    std::printf("title %s\n", utf8(textOf(form)).c_str());
+    printPlace("window", form);
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(GetWindowThreadProcessId(form, nullptr), &thread);
+    EnumChildWindows(form, collect, 0);
+
+    // The fields by their place: the calculator row left to right, then the rates.
+    std::vector<HWND> fields;
+    for (HWND child : children)
+        if (classOf(child) == L"Edit") fields.push_back(child);
+    std::sort(fields.begin(), fields.end(), [](HWND a, HWND b) {
+        RECT ra{}, rb{};
+        GetWindowRect(a, &ra);
+        GetWindowRect(b, &rb);
+        return ra.top != rb.top ? ra.top < rb.top : ra.left < rb.left;
+    });
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        HWND f = fields[i];
+        DWORD start = 0, end = 0;
+        SendMessageW(f, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        // A single-line edit reports the first character it shows: not 0 means it scrolled.
+        const auto first = SendMessageW(f, EM_GETFIRSTVISIBLELINE, 0, 0);
+        const bool readOnly = (GetWindowLongW(f, GWL_STYLE) & ES_READONLY) != 0;
+        std::printf("field %zu visible=%d focus=%d readonly=%d sel=%lu,%lu first=%lld name=%s\n", i,
+                    IsWindowVisible(f) ? 1 : 0, thread.hwndFocus == f ? 1 : 0, readOnly ? 1 : 0,
+                    start, end, static_cast<long long>(first), accessibleName(f).c_str());
+        std::printf("text %zu %s\n", i, utf8(textOf(f)).c_str());
+        printPlace(("place " + std::to_string(i)).c_str(), f);
+    }
+    for (HWND child : children) {
+        if (classOf(child) == L"Button") {
+            std::printf("check %d focus=%d\n",
+                        SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0,
+                        thread.hwndFocus == child ? 1 : 0);
+            printPlace("place check", child);
+        }
+        if (classOf(child) == WC_TABCONTROLW) {
+            std::printf("tab %lld\n",
+                        static_cast<long long>(SendMessageW(child, TCM_GETCURSEL, 0, 0)) + 1);
+            RECT window{};
+            GetWindowRect(child, &window);
+            // The item rectangles are written in the window's own process: lend it memory.
+            DWORD id = 0;
+            GetWindowThreadProcessId(child, &id);
+            HANDLE process =
+                OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+            void* remote =
+                VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+            for (int i = 0; i < 3; ++i) {
+                RECT item{};
+                SendMessageW(child, TCM_GETITEMRECT, static_cast<WPARAM>(i),
+                             reinterpret_cast<LPARAM>(remote));
+                ReadProcessMemory(process, remote, &item, sizeof item, nullptr);
+                std::printf("place tab%d %ld %ld %ld %ld\n", i + 1, window.left + item.left,
+                            window.top + item.top, item.right - item.left, item.bottom - item.top);
+            }
+            VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+            CloseHandle(process);
+        }
+        if (classOf(child) == L"Static" && IsWindowVisible(child))
+            std::printf("label %s\n", utf8(textOf(child)).c_str());
+    }
+    CoUninitialize();
+    return 0;
+}

@@ -1,0 +1,199 @@
+#!/usr/bin/env python3
+"""The Windows window's smoke set, under wine on an X server: real keys and clicks through
+xdotool, the window's state read back by win32_probe.exe (the fields' texts, selections and
+focus, as Win32 reports them to any other program).
+
+windows_smoke.py QUORVEL.EXE PROBE.EXE [--screenshot FILE] [--only-startup]
+Needs DISPLAY, WINEPREFIX and a window manager on the display."""
+import argparse
+import re
+import subprocess
+import sys
+import time
+
+failures = []
+
+
+def check(condition, what):
+    print(("ok    " if condition else "FAIL  ") + what)
+    if not condition:
+        failures.append(what)
+
+
+class Window:
+    def __init__(self, exe, probe):
+        self.probe = probe
+        self.process = subprocess.Popen(["wine", exe], stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+        self.state = self.wait(lambda s: s.get("focus") == 0, "the window with field 0 focused")
+        self.xid = self.x_window()
+
+    def read(self):
+        out = subprocess.run(["wine", self.probe], capture_output=True, text=True,
+                             timeout=60).stdout
+        state = {"fields": {}, "labels": [], "places": {}}
+        for line in out.splitlines():
+            words = line.split(" ")
+            if words[0] == "title":
+                state["title"] = line[len("title "):]
+            elif words[0] == "window":
+                state["size"] = (int(words[3]), int(words[4]))
+            elif words[0] == "field":
+                index = int(words[1])
+                info = dict(w.split("=", 1) for w in words[2:] if "=" in w)
+                state["fields"][index] = info
+                if info.get("focus") == "1":
+                    state["focus"] = index
+            elif words[0] == "text":
+                state["fields"].setdefault(int(words[1]), {})["text"] = line.split(" ", 2)[2] \
+                    if len(words) > 2 else ""
+            elif words[0] == "place":
+                state["places"][words[1]] = tuple(int(w) for w in words[2:6])
+            elif words[0] == "check":
+                state["check"] = int(words[1])
+                if "focus=1" in line:
+                    state["focus"] = "check"
+            elif words[0] == "tab":
+                state["tab"] = int(words[1])
+            elif words[0] == "label":
+                state["labels"].append(line[len("label "):])
+        return state
+
+    def wait(self, condition, what, seconds=30):
+        deadline = time.time() + seconds
+        state = {}
+        while time.time() < deadline:
+            try:
+                state = self.read()
+                if state.get("fields") and condition(state):
+                    return state
+            except subprocess.TimeoutExpired:
+                pass
+            time.sleep(0.3)
+        check(False, "waited for " + what + "; last state: " + repr(state)[:600])
+        return state
+
+    def x_window(self):
+        out = subprocess.run(["xdotool", "search", "--name", "Quorvel Single Selection"],
+                             capture_output=True, text=True).stdout.split()
+        return out[-1] if out else None
+
+    def keys(self, *keys):
+        subprocess.run(["xdotool", "windowactivate", "--sync", self.xid], check=False)
+        subprocess.run(["xdotool", "key", "--delay", "40"] + list(keys), check=True)
+
+    def click(self, place):
+        left, top, width, height = self.state["places"][place]
+        subprocess.run(["xdotool", "mousemove", str(left + width // 2), str(top + height // 2),
+                        "click", "1"], check=True)
+
+    def settle(self, condition, what):
+        self.state = self.wait(condition, what)
+        return self.state
+
+    def close(self):
+        self.process.terminate()
+        try:
+            self.process.wait(10)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+
+
+def typed(text):
+    """xdotool key names for a text typed, then Enter: '2.5' is 2 period 5 Return."""
+    names = {".": "period", ",": "comma", "-": "minus"}
+    return [names.get(c, c) for c in text] + ["Return"]
+
+
+def results(state, fields):
+    return [state["fields"][i]["text"] for i in fields]
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("exe")
+    parser.add_argument("probe")
+    parser.add_argument("--screenshot")
+    parser.add_argument("--only-startup", action="store_true")
+    options = parser.parse_args()
+
+    window = Window(options.exe, options.probe)
+    try:
+        s = window.state
+        check(s.get("title") == "Quorvel Single Selection - Version 0.9", "title")
+        check(s["fields"][0]["text"] == "0.00" and s["fields"][0]["sel"] == "0,4",
+              "start-up: field 0 shows 0.00, all of it selected")
+        check(s["fields"][8]["text"] == "5.00" and s["fields"][7]["visible"] == "0",
+              "start-up: one rate, 5.00")
+        check(s.get("check") == 1 and s.get("tab") == 1, "start-up: one market, first tab")
+        check(all(s["fields"][i]["first"] == "0" for i in range(9)),
+              "every field shows its text from the first character")
+        size = s["size"]
+        print("window", size)
+        if options.screenshot:
+            subprocess.run(["import", "-window", "root", options.screenshot], check=False)
+        if options.only_startup:
+            return
+
+        # Mode 1: lay price, lay stake, back price; Enter moves on after each.
+        window.keys(*typed("2.5"), *typed("10"), *typed("3"))
+        s = window.settle(lambda s: s["fields"][6]["text"] == "1.58", "the bet-back results")
+        check(results(s, [3, 4, 5, 6]) == ["8.33", "15.00", "23.33", "1.58"],
+              "bet back: 8.33, 15.00, 23.33, 1.58")
+
+        # Mode 2 by its access key; the keys typed ahead land in order.
+        window.keys("alt+a")
+        s = window.settle(lambda s: s.get("tab") == 2 and s.get("focus") == 0, "lay back")
+        window.keys(*typed("3"), *typed("10"), *typed("2.5"))
+        s = window.settle(lambda s: s["fields"][6]["text"] == "1.90", "the lay-back results")
+        check(results(s, [3, 4, 5, 6]) == ["12.00", "18.00", "28.00", "1.90"],
+              "lay back: 12.00, 18.00, 28.00, 1.90")
+
+        # A refused price keeps the focus and its text, against Enter and a click elsewhere.
+        window.click("0")
+        s = window.settle(lambda s: s.get("focus") == 0 and s["fields"][0]["sel"] == "0,4",
+                          "field 0 entered by a click, its text selected")
+        window.keys(*typed("1"))
+        window.click("1")
+        s = window.settle(lambda s: s["fields"][0]["text"] == "1", "the refused text")
+        time.sleep(0.5)
+        s = window.settle(lambda s: True, "the state")
+        check(s.get("focus") == 0 and s["fields"][0]["text"] == "1",
+              "a price of 1 is refused: the focus and the text stay")
+        # Escape puts back what the field held on entry, all of it selected.
+        window.keys("Escape")
+        s = window.settle(lambda s: s["fields"][0]["text"] == "3.00", "Escape")
+        check(s["fields"][0]["sel"] == "0,4" and s.get("focus") == 0,
+              "Escape restores 3.00, selected")
+
+        # Separate markets: the back rate appears, and the results are recomputed.
+        window.click("check")
+        s = window.settle(lambda s: s.get("check") == 0, "the check box cleared")
+        check(s["fields"][7]["visible"] == "1" and s["fields"][7]["text"] == "5.00",
+              "two rates: the back rate shows 5.00")
+        check(results(s, [3, 4, 5, 6]) == ["11.84", "17.76", "27.76", "1.24"],
+              "separate markets: 11.84, 17.76, 27.76, 1.24")
+
+        # Mode 3 by a click on its tab.
+        window.click("tab3")
+        s = window.settle(lambda s: s.get("tab") == 3 and s.get("focus") == 0, "total funds")
+        window.keys(*typed("3"), *typed("2.5"), *typed("90"))
+        s = window.settle(lambda s: s["fields"][6]["text"] == "4.04", "the total-funds results")
+        check(results(s, [1, 3, 4, 6]) == ["32.43", "38.38", "57.57", "4.04"],
+              "total funds: 32.43, 38.38, 57.57, 4.04")
+
+        # The size is fixed: a size the window manager forces is put back.
+        subprocess.run(["xdotool", "windowsize", window.xid, "900", "400"], check=False)
+        time.sleep(1)
+        s = window.settle(lambda s: s["size"] == size, "the fixed size again")
+        check(s["size"] == size, "fixed size %s after a resize to 900x400" % (size,))
+    finally:
+        window.close()
+    if failures:
+        print("windows_smoke: %d failed" % len(failures))
+        sys.exit(1)
+
+
+if __name__ == "__main__":
+    main()
+    print("windows_smoke: passed")
