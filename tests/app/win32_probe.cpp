@@ -103,9 +103,24 @@ int main() {
         // A single-line edit reports the first character it shows: not 0 means it scrolled.
         const auto first = SendMessageW(f, EM_GETFIRSTVISIBLELINE, 0, 0);
         const bool readOnly = (GetWindowLongW(f, GWL_STYLE) & ES_READONLY) != 0;
-        std::printf("field %zu visible=%d focus=%d readonly=%d sel=%lu,%lu first=%lld name=%s\n", i,
-                    IsWindowVisible(f) ? 1 : 0, thread.hwndFocus == f ? 1 : 0, readOnly ? 1 : 0,
-                    start, end, static_cast<long long>(first), accessibleName(f).c_str());
+        // Every character inside the client area: the first from its left edge on, the last
+        // (its left plus the width of the one before it) before the right edge.
+        const auto length = static_cast<int>(SendMessageW(f, WM_GETTEXTLENGTH, 0, 0));
+        auto xOf = [f](int at) {
+            return static_cast<short>(
+                LOWORD(SendMessageW(f, EM_POSFROMCHAR, static_cast<WPARAM>(at), 0)));
+        };
+        RECT client{};
+        GetClientRect(f, &client);
+        bool fits = true;
+        if (length >= 2) {
+            const int last = xOf(length - 1);
+            fits = xOf(0) >= 0 && last + (last - xOf(length - 2)) <= client.right;
+        }
+        std::printf(
+            "field %zu visible=%d focus=%d readonly=%d sel=%lu,%lu first=%lld fits=%d name=%s\n", i,
+            IsWindowVisible(f) ? 1 : 0, thread.hwndFocus == f ? 1 : 0, readOnly ? 1 : 0, start, end,
+            static_cast<long long>(first), fits ? 1 : 0, accessibleName(f).c_str());
         std::printf("text %zu %s\n", i, utf8(textOf(f)).c_str());
         printPlace(("place " + std::to_string(i)).c_str(), f);
     }

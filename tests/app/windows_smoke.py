@@ -15,7 +15,7 @@ failures = []
 
 
 def check(condition, what):
-    print(("ok    " if condition else "FAIL  ") + what)
+    print(("ok    " if condition else "FAIL  ") + what, flush=True)
     if not condition:
         failures.append(what)
 
@@ -25,7 +25,8 @@ class Window:
         self.probe = probe
         self.process = subprocess.Popen(["wine", exe], stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
-        self.state = self.wait(lambda s: s.get("focus") == 0, "the window with field 0 focused")
+        self.state = self.wait(lambda s: s.get("focus") == 0, "the window with field 0 focused",
+                               seconds=90)
         self.xid = self.x_window()
 
     def read(self):
@@ -78,14 +79,20 @@ class Window:
                              capture_output=True, text=True).stdout.split()
         return out[-1] if out else None
 
+    def activate(self):
+        subprocess.run(["xdotool", "windowactivate", self.xid], check=False, timeout=10)
+        time.sleep(0.3)
+
     def keys(self, *keys):
-        subprocess.run(["xdotool", "windowactivate", "--sync", self.xid], check=False)
-        subprocess.run(["xdotool", "key", "--delay", "40"] + list(keys), check=True)
+        self.activate()
+        if keys:
+            subprocess.run(["xdotool", "key", "--delay", "40"] + list(keys), check=True,
+                           timeout=60)
 
     def click(self, place):
         left, top, width, height = self.state["places"][place]
         subprocess.run(["xdotool", "mousemove", str(left + width // 2), str(top + height // 2),
-                        "click", "1"], check=True)
+                        "click", "1"], check=True, timeout=10)
 
     def settle(self, condition, what):
         self.state = self.wait(condition, what)
@@ -120,16 +127,19 @@ def main():
     window = Window(options.exe, options.probe)
     try:
         s = window.state
+        if not s.get("fields"):
+            return
         check(s.get("title") == "Quorvel Single Selection - Version 0.9", "title")
         check(s["fields"][0]["text"] == "0.00" and s["fields"][0]["sel"] == "0,4",
               "start-up: field 0 shows 0.00, all of it selected")
         check(s["fields"][8]["text"] == "5.00" and s["fields"][7]["visible"] == "0",
               "start-up: one rate, 5.00")
         check(s.get("check") == 1 and s.get("tab") == 1, "start-up: one market, first tab")
-        check(all(s["fields"][i]["first"] == "0" for i in range(9)),
-              "every field shows its text from the first character")
+        check(all(s["fields"][i]["first"] == "0" and s["fields"][i]["fits"] == "1"
+                  for i in range(9) if s["fields"][i]["visible"] == "1"),
+              "every field shows all of its text")
         size = s["size"]
-        print("window", size)
+        print("window", size, flush=True)
         if options.screenshot:
             subprocess.run(["import", "-window", "root", options.screenshot], check=False)
         if options.only_startup:
@@ -148,6 +158,27 @@ def main():
         s = window.settle(lambda s: s["fields"][6]["text"] == "1.90", "the lay-back results")
         check(results(s, [3, 4, 5, 6]) == ["12.00", "18.00", "28.00", "1.90"],
               "lay back: 12.00, 18.00, 28.00, 1.90")
+
+        # Reactivating the window is no entry: what was typed and the caret stay.
+        window.keys("Escape")
+        window.click("0")
+        window.keys("7")
+        s = window.settle(lambda s: s["fields"][0]["text"] == "7", "7 typed over field 0")
+        other = subprocess.Popen(["xmessage", "-geometry", "+700+500", "another window"],
+                                 stderr=subprocess.DEVNULL)
+        time.sleep(1.5)
+        found = subprocess.run(["xdotool", "search", "--name", "xmessage"], capture_output=True,
+                               text=True, timeout=10).stdout.split()
+        if found:
+            subprocess.run(["xdotool", "windowactivate", found[-1]], check=False, timeout=10)
+        time.sleep(1)
+        window.activate()  # back to the calculator
+        time.sleep(1)
+        s = window.settle(lambda s: True, "the window again")
+        check(s["fields"][0]["text"] == "7" and s["fields"][0]["sel"] == "1,1",
+              "back in the window: 7 and the caret after it, as left")
+        other.terminate()
+        window.keys("Escape", "Return")
 
         # A refused price keeps the focus and its text, against Enter and a click elsewhere.
         window.click("0")
@@ -181,6 +212,14 @@ def main():
         s = window.settle(lambda s: s["fields"][6]["text"] == "4.04", "the total-funds results")
         check(results(s, [1, 3, 4, 6]) == ["32.43", "38.38", "57.57", "4.04"],
               "total funds: 32.43, 38.38, 57.57, 4.04")
+
+        # A result too wide for its field is drawn smaller: every digit shows.
+        window.keys("alt+a")
+        s = window.settle(lambda s: s.get("tab") == 2 and s.get("focus") == 0, "lay back again")
+        window.keys(*typed("1000"), *typed("10000"), *typed("1.01"))
+        s = window.settle(lambda s: s["fields"][3]["text"] == "9,896,354.17", "a wide result")
+        check(all(s["fields"][i]["fits"] == "1" for i in (3, 4, 5, 6)),
+              "9,896,354.17 and its neighbours show every digit")
 
         # The size is fixed: a size the window manager forces is put back.
         subprocess.run(["xdotool", "windowsize", window.xid, "900", "400"], check=False)
