@@ -72,12 +72,10 @@ bool LineOutput::write(std::string_view lines) {
     }
     if (!ok && done > 0 && regularFile_) {
         // A full disk took part of a line: take it back, keeping the whole lines before it.
-        const std::size_t lastNewline = lines.substr(0, done).rfind('\n');
-        const std::size_t keep = lastNewline == std::string_view::npos ? 0 : lastNewline + 1;
         const int error = errno;
         const off_t end = ::lseek(fd_, 0, SEEK_CUR);
-        if (end >= 0 && ::ftruncate(fd_, end - static_cast<off_t>(done - keep)) == 0)
-            ::lseek(fd_, end - static_cast<off_t>(done - keep), SEEK_SET);
+        const off_t cut = end - static_cast<off_t>(tornTail(lines, done));
+        if (end >= 0 && ::ftruncate(fd_, cut) == 0) ::lseek(fd_, cut, SEEK_SET);
         errno = error;
     }
     writing = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace quorvel::cli {
@@ -24,6 +25,13 @@ class LineOutput {
     int fd_;
     bool regularFile_;
 };
+
+// Of lines, of which written bytes went out, how many end in a part of a line: what a full
+// disk's short write leaves after the last whole line, to be taken back.
+constexpr std::size_t tornTail(std::string_view lines, std::size_t written) noexcept {
+    const std::size_t lastNewline = lines.substr(0, written).rfind('\n');
+    return written - (lastNewline == std::string_view::npos ? 0 : lastNewline + 1);
+}
 
 // Reads what is there, up to size bytes, waiting only when nothing is: 0 at the end, -1 on an
 // error. A line typed or piped in is thus answered before the program waits for the next.

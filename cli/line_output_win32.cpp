@@ -63,14 +63,10 @@ bool LineOutput::write(std::string_view lines) {
     }
     if (!ok && done > 0 && regularFile_) {
         // A full disk took part of a line: take it back, keeping the whole lines before it.
-        const std::size_t lastNewline = lines.substr(0, done).rfind('\n');
-        const std::size_t keep = lastNewline == std::string_view::npos ? 0 : lastNewline + 1;
         const int error = errno;
         const long long end = _lseeki64(fd_, 0, SEEK_CUR);
-        if (end >= 0) {
-            const long long cut = end - static_cast<long long>(done - keep);
-            if (_chsize_s(fd_, cut) == 0) _lseeki64(fd_, cut, SEEK_SET);
-        }
+        const long long cut = end - static_cast<long long>(tornTail(lines, done));
+        if (end >= 0 && _chsize_s(fd_, cut) == 0) _lseeki64(fd_, cut, SEEK_SET);
         errno = error;
     }
     LeaveCriticalSection(&writing);

@@ -14,10 +14,6 @@ namespace toolkit {
 Control::Control(std::unique_ptr<NativeControl> native) : native_(std::move(native)) {}
 Control::~Control() = default;
 
-void Control::setTwipGeometry(int left, int top, int width, int height) {
-    twips_ = {left, top, width, height};
-}
-
 void Control::applyScale(const TwipScale& scale) {
     const Rect r = scale.rect(twips_.left, twips_.top, twips_.width, twips_.height);
     native_->widget->setGeometry(r.left, r.top, r.width, r.height);

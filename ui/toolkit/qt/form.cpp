@@ -134,13 +134,6 @@ void Form::unload() {
     native_->byWidget.clear();
 }
 
-void Form::load() {
-    if (loaded_) return;
-    loaded_ = true;
-    Form_Create();
-    Form_Load();
-}
-
 void Form::Show() {
     load();
     native_->window->show();
@@ -204,11 +197,6 @@ void Form::setTabOrder(const std::vector<const Control*>& order) {
 
 void Form::setClientSize(int twipsWidth, int twipsHeight) {
     native_->window->resize(scale_.px(twipsWidth), scale_.px(twipsHeight));
-}
-
-void Form::setScale(const TwipScale& scale) {
-    scale_ = scale;
-    for (const auto& control : controls_) control->applyScale(scale_);
 }
 
 TextBox* Form::activeTextBox() const {

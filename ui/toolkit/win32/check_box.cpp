@@ -5,22 +5,10 @@
 
 namespace toolkit {
 
-namespace {
-
-struct NativeCheckBox : NativeControl {
-    NativeCheckBox(HWND h, NativeForm& f) : NativeControl(h), form(f) {}
-    void applyFont() override {
-        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(form.fonts.get(false)), TRUE);
-    }
-    NativeForm& form;
-};
-
-}  // namespace
-
 // A click anywhere in the control's rectangle toggles it: a BUTTON's whole window is its hit
 // area. BN_CLICKED reaches click through the parent (onChildMessage).
 CheckBox::CheckBox(ControlParent parent, const std::string& caption)
-    : Control(std::make_unique<NativeCheckBox>(
+    : Control(std::make_unique<NativeCaptioned>(
           CreateWindowExW(0, L"BUTTON", wide(caption).c_str(),
                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 0, 0, 0, 0,
                           parentWindow(parent), nullptr, instance(), nullptr),
@@ -41,7 +29,7 @@ void CheckBox::setValue(int value) {
 }
 
 Size CheckBox::contentSize() const {
-    auto& form = static_cast<NativeCheckBox&>(native()).form;
+    auto& form = static_cast<NativeCaptioned&>(native()).form;
     HDC dc = GetDC(native().hwnd);
     SelectObject(dc, form.fonts.get(false));
     const std::wstring text = wide(plainText(caption_));

@@ -131,6 +131,10 @@ HFONT Fonts::get(bool bold, LONG height) {
     return made;
 }
 
+void NativeCaptioned::applyFont() {
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(form.fonts.get(false)), TRUE);
+}
+
 // NativeForm
 
 NativeForm::NativeForm(Form& f) : form(f) {
@@ -202,13 +206,6 @@ void Form::unload() {
     DestroyWindow(window);
     controls_.clear();
     native_->byWindow.clear();
-}
-
-void Form::load() {
-    if (loaded_) return;
-    loaded_ = true;
-    Form_Create();
-    Form_Load();
 }
 
 void Form::Show() {
@@ -289,11 +286,6 @@ void Form::setClientSize(int twipsWidth, int twipsHeight) {
     AdjustWindowRectEx(&r, kStyle, FALSE, 0);
     SetWindowPos(native_->hwnd, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void Form::setScale(const TwipScale& scale) {
-    scale_ = scale;
-    for (const auto& control : controls_) control->applyScale(scale_);
 }
 
 TextBox* Form::activeTextBox() const {

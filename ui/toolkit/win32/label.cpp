@@ -24,18 +24,10 @@ void annotateName(HWND hwnd, const std::wstring& name) {
     services->Release();
 }
 
-struct NativeLabel : NativeControl {
-    NativeLabel(HWND h, NativeForm& f) : NativeControl(h), form(f) {}
-    void applyFont() override {
-        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(form.fonts.get(false)), TRUE);
-    }
-    NativeForm& form;
-};
-
 }  // namespace
 
 Label::Label(ControlParent parent)
-    : Control(std::make_unique<NativeLabel>(
+    : Control(std::make_unique<NativeCaptioned>(
           CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTER, 0, 0, 0, 0,
                           parentWindow(parent), nullptr, instance(), nullptr),
           nativeFormOf(parent))) {
@@ -69,7 +61,7 @@ void Label::nameBuddy() const {
 }
 
 Size Label::contentSizeFor(const std::string& caption) const {
-    auto& form = static_cast<NativeLabel&>(native()).form;
+    auto& form = static_cast<NativeCaptioned&>(native()).form;
     HDC dc = GetDC(native().hwnd);
     SelectObject(dc, form.fonts.get(false));
     const std::wstring text = wide(caption);

@@ -48,6 +48,15 @@ class Fonts {
     std::map<std::pair<bool, LONG>, HFONT> made_;
 };
 
+struct NativeForm;
+
+// A control that draws its caption in the form's regular UI font.
+struct NativeCaptioned : NativeControl {
+    NativeCaptioned(HWND h, NativeForm& f) : NativeControl(h), form(f) {}
+    void applyFont() override;
+    NativeForm& form;
+};
+
 struct NativeForm {
     explicit NativeForm(Form& form);
     ~NativeForm();

@@ -7,12 +7,8 @@ namespace toolkit {
 
 namespace {
 
-struct NativeTabs : NativeControl {
-    NativeTabs(HWND h, NativeForm& f) : NativeControl(h), form(f) {}
-    void applyFont() override {
-        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(form.fonts.get(false)), TRUE);
-    }
-    NativeForm& form;
+struct NativeTabs : NativeCaptioned {
+    using NativeCaptioned::NativeCaptioned;
     std::vector<std::wstring> captions;
     std::vector<std::wstring> tips;
 };
