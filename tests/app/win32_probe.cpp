@@ -157,6 +157,14 @@ int main() {
         if (classOf(child) == L"Static" && IsWindowVisible(child))
             std::printf("label %s\n", utf8(textOf(child)).c_str());
     }
+    // A tooltip on show: the tooltip windows of the program that are visible, with their text.
+    EnumWindows(
+        [](HWND hwnd, LPARAM) -> BOOL {
+            if (IsWindowVisible(hwnd) && classOf(hwnd) == TOOLTIPS_CLASSW)
+                std::printf("tooltip [%s]\n", utf8(textOf(hwnd)).c_str());
+            return TRUE;
+        },
+        0);
     CoUninitialize();
     return 0;
 }

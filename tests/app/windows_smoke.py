@@ -58,6 +58,8 @@ class Window:
                 state["tab"] = int(words[1])
             elif words[0] == "label":
                 state["labels"].append(line[len("label "):])
+            elif words[0] == "tooltip":
+                state["tooltip"] = line[len("tooltip ["):-1]
         return state
 
     def wait(self, condition, what, seconds=30):
@@ -145,6 +147,24 @@ def main():
         if options.only_startup:
             return
 
+        # A tab's tooltip, blanks and all.
+        left, top, width, height = s["places"]["tab1"]
+        for x in range(left + 4, left + width // 2, 4):  # a tooltip waits for the mouse to rest
+            subprocess.run(["xdotool", "mousemove", str(x), str(top + height // 2)], check=True,
+                           timeout=10)
+            time.sleep(0.05)
+        s = window.settle(lambda s: "tooltip" in s, "a tooltip over the first tab")
+        check(s.get("tooltip") == " bet back a previously layed bet on the same selection ",
+              "the first tab's tooltip")
+        subprocess.run(["xdotool", "mousemove", "1500", "1000"], check=False, timeout=10)
+
+        # Shift+Tab goes back along the tab order.
+        window.keys("Tab")
+        window.settle(lambda s: s.get("focus") == 1, "Tab to field 1")
+        window.keys("shift+Tab")
+        s = window.settle(lambda s: s.get("focus") == 0, "Shift+Tab back to field 0")
+        check(s.get("focus") == 0, "Tab and Shift+Tab move along the tab order")
+
         # Mode 1: lay price, lay stake, back price; Enter moves on after each.
         window.keys(*typed("2.5"), *typed("10"), *typed("3"))
         s = window.settle(lambda s: s["fields"][6]["text"] == "1.58", "the bet-back results")
@@ -220,6 +240,12 @@ def main():
         s = window.settle(lambda s: s["fields"][3]["text"] == "9,896,354.17", "a wide result")
         check(all(s["fields"][i]["fits"] == "1" for i in (3, 4, 5, 6)),
               "9,896,354.17 and its neighbours show every digit")
+
+        # The check box's access key ticks it and recomputes in one market.
+        window.keys("alt+m")
+        s = window.settle(lambda s: s.get("check") == 1, "Alt+M ticking the check box")
+        check(s.get("focus") == "check" and s["fields"][3]["text"] == "9,900,990.10",
+              "Alt+M: one market again, 9,900,990.10")
 
         # The size is fixed: a size the window manager forces is put back.
         subprocess.run(["xdotool", "windowsize", window.xid, "900", "400"], check=False)

@@ -152,15 +152,6 @@ bool NativeForm::onChildMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
                     if (tabs->click) tabs->click();
                     return true;
                 }
-                const auto tips =
-                    reinterpret_cast<HWND>(SendMessageW(strip, TCM_GETTOOLTIPS, 0, 0));
-                if (header->hwndFrom == tips && header->code == TTN_GETDISPINFOW) {
-                    auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
-                    static std::wstring tip;
-                    tip = wide(tabs->tabToolTip(static_cast<int>(header->idFrom) + 1));
-                    info->lpszText = tip.data();
-                    return true;
-                }
             }
             return false;
         }

@@ -17,6 +17,15 @@ NativeTabs& tabs(const TabStrip& strip) {
     return static_cast<NativeTabs&>(strip.native());
 }
 
+TTTOOLINFOW toolOf(const NativeTabs& n, WPARAM index) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = n.hwnd;
+    tool.uId = index;
+    SendMessageW(n.hwnd, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&tool.rect));
+    return tool;
+}
+
 int selected(HWND hwnd) {
     return static_cast<int>(SendMessageW(hwnd, TCM_GETCURSEL, 0, 0));
 }
@@ -62,7 +71,13 @@ void TabStrip::addTab(const std::string& caption, const std::string& toolTip) {
     item.mask = TCIF_TEXT;
     item.pszText = n.captions.back().data();
     // Adding the first tab selects it; that is no choice, and no click.
-    SendMessageW(n.hwnd, TCM_INSERTITEMW, n.captions.size() - 1, reinterpret_cast<LPARAM>(&item));
+    const WPARAM index = n.captions.size() - 1;
+    SendMessageW(n.hwnd, TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item));
+    // The form's tooltip, with one tool over each tab's rectangle, placed in applyScale.
+    TTTOOLINFOW tool = toolOf(n, index);
+    tool.uFlags = TTF_SUBCLASS;
+    tool.lpszText = n.tips.back().data();
+    SendMessageW(n.form.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 int TabStrip::selectedItem() const {
@@ -97,6 +112,11 @@ Size TabStrip::contentSize() const {
 
 void TabStrip::applyScale(const TwipScale& scale) {
     Control::applyScale(scale);
+    const NativeTabs& n = tabs(*this);
+    for (WPARAM i = 0; i < n.captions.size(); ++i) {
+        TTTOOLINFOW tool = toolOf(n, i);
+        SendMessageW(n.form.tooltip, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
 }
 
 }  // namespace toolkit
