@@ -25,7 +25,7 @@ Money readPrice(const std::string& name, const std::string& text, const NumberFo
 Bet readBet(const std::string& text, const NumberFormat& format) {
     const std::string name = "bet \"" + text + "\"";
     const ParsedBet parsed = parseBet(text, format);
-    if (parsed.stakeText.empty() && parsed.priceText.empty() && !parsed.bet)
+    if (!parsed.bet && parsed.error == BetTextError::Shape)
         throw RefusedArgument{name +
                               ": expected back:STAKE@PRICE, lay:STAKE@PRICE or "
                               "free:STAKE@PRICE"};

@@ -13,7 +13,7 @@ namespace {
 constexpr Money kOne = Money::fromWhole(1);
 
 // The formulas are written once, for M = Money (failures throw) and M = CheckedMoney (failures
-// are noted); R is the matching floating type.
+// are noted); M's toDouble() gives the matching floating type, double or CheckedReal.
 
 // F(x): a floating intermediate brought back to money.
 Money F(double x) {

@@ -228,27 +228,22 @@ void TextBox::setText(const std::string& text) {
     edit(*this).setText(qt(text));
 }
 bool TextBox::locked() const {
-    const Edit& e = edit(*this);
-    return e.isReadOnly();
+    return edit(*this).isReadOnly();
 }
 void TextBox::setLocked(bool locked) {
-    Edit& e = edit(*this);
-    e.setReadOnly(locked);
+    edit(*this).setReadOnly(locked);
 }
 bool TextBox::tabStop() const {
-    const Edit& e = edit(*this);
-    return e.focusPolicy() == Qt::StrongFocus;
+    return edit(*this).focusPolicy() == Qt::StrongFocus;
 }
 
 void TextBox::setTabStop(bool tabStop) {
-    Edit& e = edit(*this);
     // Off the Tab chain, but a click still gives it the focus.
-    e.setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    edit(*this).setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 bool TextBox::fontBold() const {
-    const Edit& e = edit(*this);
-    return e.givenFont().bold();
+    return edit(*this).givenFont().bold();
 }
 
 void TextBox::setFontBold(bool bold) {
@@ -285,8 +280,7 @@ int TextBox::selStart() const {
 }
 
 int TextBox::selLength() const {
-    const Edit& e = edit(*this);
-    return static_cast<int>(e.selectedText().size());
+    return static_cast<int>(edit(*this).selectedText().size());
 }
 
 void TextBox::setSelStart(int start) {
@@ -296,15 +290,13 @@ void TextBox::setSelStart(int start) {
 }
 
 void TextBox::setSelLength(int length) {
-    Edit& e = edit(*this);
-    e.setSelection(selStart(), length);
+    edit(*this).setSelection(selStart(), length);
 }
 
 void TextBox::setMousePointer(MousePointer pointer) {
-    Edit& e = edit(*this);
     pointer_ = pointer;
     // A text box's own default is the text beam.
-    e.setCursor(pointer == MousePointer::Arrow ? Qt::ArrowCursor : Qt::IBeamCursor);
+    edit(*this).setCursor(pointer == MousePointer::Arrow ? Qt::ArrowCursor : Qt::IBeamCursor);
 }
 
 void TextBox::setFocus() {
@@ -320,8 +312,7 @@ void TextBox::setFocus() {
     if (!e.hasFocus() && events_.gotFocus) events_.gotFocus(index_);
 }
 bool TextBox::hasFocus() const {
-    const Edit& e = edit(*this);
-    return e.hasFocus();
+    return edit(*this).hasFocus();
 }
 
 Size TextBox::contentSize() const {

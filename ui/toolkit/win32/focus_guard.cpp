@@ -3,6 +3,8 @@
 // another field, the check box or the tabs, and an access key. The message loop asks here
 // before it dispatches, which is the last point at which the move can still be refused.
 
+#include <algorithm>
+
 #include "ui/toolkit/check_box.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/tab_strip.h"
@@ -39,14 +41,15 @@ bool NativeForm::mayLeaveFor(const Control* target) const {
 
 void NativeForm::tab(bool backwards) {
     if (!mayLeaveFor(nullptr) || tabOrder.empty()) return;
+    // From the control with the focus (from before the first one when none has it) to the next
+    // that takes Tab, round the order.
     const Control* current = controlOf(GetFocus());
     const auto count = static_cast<int>(tabOrder.size());
-    int at = -1;
-    for (int i = 0; i < count; ++i)
-        if (tabOrder[static_cast<std::size_t>(i)] == current) at = i;
+    const auto found = std::find(tabOrder.begin(), tabOrder.end(), current);
+    const int at = found != tabOrder.end() ? static_cast<int>(found - tabOrder.begin())
+                                           : (backwards ? 0 : count - 1);
     for (int step = 1; step <= count; ++step) {
-        const int next =
-            ((at < 0 ? (backwards ? 0 : -1) : at) + (backwards ? -step : step) + 2 * count) % count;
+        const int next = (at + (backwards ? count - step : step)) % count;
         const Control* candidate = tabOrder[static_cast<std::size_t>(next)];
         if (takesTab(*candidate)) {
             SetFocus(candidate->native().hwnd);
