@@ -71,9 +71,10 @@ void BM_ComputePosition(benchmark::State& state) {
     const std::vector<Money> prices = quorvel::standardLadder().prices();
     for (std::int64_t i = 0; i < state.range(0); ++i) {
         const auto index = static_cast<std::size_t>(i * 7 % 120);
-        request.bets.push_back({i % 3 == 0 ? quorvel::BetSide::Lay : quorvel::BetSide::Back,
-                                prices[index], Money::fromCount((i % 500 + 1) * 1000),
-                                i % 50 == 7});
+        const auto kind = i % 50 == 7 ? quorvel::BetKind::Free
+                          : i % 3 == 0 ? quorvel::BetKind::Lay
+                                       : quorvel::BetKind::Back;
+        request.bets.push_back({kind, prices[index], Money::fromCount((i % 500 + 1) * 1000)});
     }
     request.price = Money::parse("2.5", kFormat);
     for (auto _ : state) benchmark::DoNotOptimize(quorvel::ComputePosition(request));

@@ -1,5 +1,7 @@
 #include "cli/json_output.h"
 
+#include <algorithm>
+
 #include <nlohmann/json.hpp>
 
 #include "cli/position_command.h"
@@ -87,38 +89,56 @@ void appendJson(const BatchAnswer& answer, std::string& out) {
 
 namespace {
 
+Json sideObject(const SideTotals& totals) {
+    Json object{{"stake", shown(totals.stake)}};
+    if (!totals.stake.isZero()) object["average_price"] = shown(totals.averagePrice);
+    return object;
+}
+
 Json positionObject(const PositionRequest& request, const PositionReport& report) {
     Json bets = Json::array();
     for (const Bet& bet : request.bets)
-        bets.push_back({{"side", bet.free                   ? "free"
-                                 : bet.side == BetSide::Lay ? "lay"
-                                                            : "back"},
+        bets.push_back({{"side", std::string(bet.info().name)},
                         {"stake", used(bet.stake)},
-                        {"price", used(bet.price)}});
-    auto side = [](const SideTotals& totals) {
-        Json object{{"stake", shown(totals.stake)}};
-        if (!totals.stake.isZero()) object["average_price"] = shown(totals.averagePrice);
-        return object;
-    };
+                        {"price", used(bet.price)},
+                        {"venue", bet.info().venue == Venue::Exchange ? "exchange" : "bookmaker"},
+                        {"kind", std::string(stakeKindName(bet.info().stake))}});
     Json json{
         {"bets", bets},
         {"rate", used(request.rate)},
-        {"backs", side(report.backs)},
-        {"lays", side(report.lays)},
+        {"backs", sideObject(report.of(BetKind::Back))},
+        {"lays", sideObject(report.of(BetKind::Lay))},
         {"before", {{"wins", shown(report.before.wins)}, {"loses", shown(report.before.loses)}}},
         {"hedge", nullptr}};
+    if (report.hasBookmakerBets()) {
+        Json bookmaker = Json::object();
+        for (const BetKindInfo& info : kBetKinds)
+            if (info.venue == Venue::Bookmaker && !report.of(info.kind).stake.isZero())
+                bookmaker[std::string(info.name)] = sideObject(report.of(info.kind));
+        json["bookmaker"] = bookmaker;
+    }
     if (report.hedge) {
         json["hedge"] = {{"side", report.hedge->side == BetSide::Lay ? "lay" : "back"},
                          {"price", shown(report.hedge->price)},
-                         {"stake", shown(report.hedge->stake)}};
-        if (report.belowMinimum) json["hedge"]["below_min_stake"] = shown(*request.minStake);
+                         {"stake", shown(report.hedge->stake)},
+                         {"liability", shown(report.hedge->liability())}};
+        if (report.belowMinimum) {
+            json["hedge"]["below_min_stake"] = shown(*request.minStake);
+            if (request.minPayout) json["hedge"]["below_min_payout"] = shown(*request.minPayout);
+        }
+    } else if (report.noHedge) {
+        json["reason"] = std::string(reasonKey(*report.noHedge));
     }
     json["after"] = {{"wins", shown(report.after.wins)},
                      {"loses", shown(report.after.loses)},
                      {"commission_wins", shown(report.commission.wins)},
                      {"commission_loses", shown(report.commission.loses)},
                      {"net_wins", shown(report.net.wins)},
-                     {"net_loses", shown(report.net.loses)}};
+                     {"net_loses", shown(report.net.loses)},
+                     {"bookmaker_wins", shown(report.bookmaker.wins)},
+                     {"bookmaker_loses", shown(report.bookmaker.loses)},
+                     {"exchange_wins", shown(report.exchange.wins)},
+                     {"exchange_loses", shown(report.exchange.loses)}};
     return json;
 }
 
@@ -130,8 +150,17 @@ std::optional<std::string> stringAt(const Json& request, const char* key) {
     return request[key].get<std::string>();
 }
 
+constexpr const char* kPositionKeys[] = {"position", "price",     "hedge",
+                                         "rate",     "min_stake", "min_payout"};
+
 Json answerPositionRequest(const Json& request) {
+    for (const auto& [key, value] : request.items())
+        if (std::find_if(std::begin(kPositionKeys), std::end(kPositionKeys), [&](const char* k) {
+                return key == k;
+            }) == std::end(kPositionKeys))
+            throw RefusedArgument{"\"" + key + "\" is not a key of a position request"};
     PositionArguments arguments;
+    arguments.spelling = Spelling::JsonKeys;
     const Json& bets = request["position"];
     if (!bets.is_array()) throw RefusedArgument{"position: expected an array of bets"};
     for (const Json& bet : bets) {
@@ -143,6 +172,7 @@ Json answerPositionRequest(const Json& request) {
     arguments.hedge = stringAt(request, "hedge");
     arguments.rate = stringAt(request, "rate");
     arguments.minStake = stringAt(request, "min_stake");
+    arguments.minPayout = stringAt(request, "min_payout");
     const PositionRequest position = readPosition(arguments, plain());
     return positionObject(position, ComputePosition(position));
 }
@@ -156,7 +186,9 @@ std::string positionJson(const PositionRequest& request, const PositionReport& r
 void appendJsonRequestAnswer(std::string_view line, std::string& out) {
     const Json request = Json::parse(line, nullptr, false);
     if (request.is_discarded() || !request.is_object() || !request.contains("position")) {
-        out += Json{{"error", "input"}}.dump();
+        out += Json{{"error", "input"},
+                    {"message", "expected a JSON object with \"position\", an array of bets"}}
+                   .dump();
         return;
     }
     try {
@@ -164,7 +196,9 @@ void appendJsonRequestAnswer(std::string_view line, std::string& out) {
     } catch (const RefusedArgument& refused) {
         out += Json{{"error", "input"}, {"message", refused.message}}.dump();
     } catch (const MoneyError& error) {
-        out += Json{{"error", toString(error.kind())}}.dump();
+        out += Json{{"error", toString(error.kind())},
+                    {"message", "the calculation failed: " + std::string(toString(error.kind()))}}
+                   .dump();
     }
 }
 

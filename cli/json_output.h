@@ -19,16 +19,18 @@ std::string asJson(const Calculation& calculation);
 // or null for an empty or '#' line.
 void appendJson(const BatchAnswer& answer, std::string& out);
 
-// A position and its report as one JSON object on one line: "bets", "rate", "backs", "lays",
-// "before" {wins, loses}, "hedge" {side, price, stake, and below_min_stake when it is not
-// placed} or null, and "after" {wins, loses, commission_wins, commission_loses, net_wins,
-// net_loses}. Values are strings, as in asJson.
+// A position and its report as one JSON object on one line: "bets" (each with side, stake,
+// price, venue and kind), "rate", "backs" and "lays" (the exchange's), "bookmaker" (its kinds,
+// when there are any), "before" {wins, loses}, "hedge" {side, price, stake, liability, and
+// below_min_stake, below_min_payout when it is not placed} or null with a "reason", and "after"
+// {wins, loses, commission_wins, commission_loses, net_wins, net_loses, bookmaker_wins,
+// bookmaker_loses, exchange_wins, exchange_loses}. Values are strings, as in asJson.
 std::string positionJson(const PositionRequest& request, const PositionReport& report);
 
 // A batch line that is a JSON object, without a newline: a request with "position" (an array
-// of bets as strings) and optionally "price", "hedge", "rate" and "min_stake" (strings, '.'
-// for decimals) is answered as positionJson answers it; a refused one gets {"error": "input",
-// "message": ...}, and any other line {"error": "input"}.
+// of bets as strings) and optionally "price", "hedge", "rate", "min_stake" and "min_payout"
+// (strings, '.' for decimals) is answered as positionJson answers it; any other line, a key
+// besides these or a refused value gets {"error": KIND, "message": ...}.
 void appendJsonRequestAnswer(std::string_view line, std::string& out);
 
 }  // namespace quorvel::cli

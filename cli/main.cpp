@@ -29,7 +29,7 @@ constexpr std::string_view kHelp =
     R"(Usage: quorvel-calc MODE IN1 IN2 IN3 [--separate] [--back-rate R] [--lay-rate R]
                     [--outcomes] [--json]
        quorvel-calc position BET... [--price P] [--hedge equal|N%|wins-zero|loses-zero]
-                    [--rate R] [--min-stake S] [--json]
+                    [--rate R] [--min-stake S] [--min-payout P] [--json]
        quorvel-calc --batch [--json] < bets.tsv
 
 Works out the stake of the opposite bet that makes a bet's result the same whichever way the
@@ -60,22 +60,31 @@ Options:
                            and the reverse
   --help, --version
 
-A position is the bets matched on one selection: each BET is back:STAKE@PRICE,
-lay:STAKE@PRICE or free:STAKE@PRICE (a free back bet, whose stake is not returned), with
-stakes above 0 up to 10000 and prices on the exchange's ladder (1.01 to 1000 in its steps;
-a price off it is refused with the nearest ones). It shows each side's stake and average
-price, and what the position wins or loses each way, exactly; with --price, also the hedge
-at that price, to the cent, and the outcomes after it (which may differ by a cent).
+A position is the bets matched on one selection, each BET written KIND:STAKE@PRICE:
+@BETKINDS@
+Stakes are above 0 up to 10000, in whole cents. Exchange prices are on the exchange's ladder
+(1.01 to 1000 in its steps; a price off it is refused with the nearest ones); bookmaker
+prices are any price above 1.00 up to 1000 with up to two decimals. Lays are taken at the
+exchange only. The exchange takes commission on the positive net of the exchange bets alone
+(the hedge included) in each outcome; bookmakers take none. It shows each kind's stake and
+average price, and what the position wins or loses each way, exactly, with the bookmaker's
+and the exchange's parts when there are bookmaker bets; with --price, also the hedge at that
+price, to the cent, and the outcomes after it. A free bet of 10 at 5.00 laid at 5.20: lay
+7.77, netting 7.37 if it wins and 7.38 after 5 % commission if it loses.
   --price P                the current price to hedge at, on the ladder
-  --hedge T                what the hedge aims at: equal (the default: the same result
-                           either way), N% of that stake, wins-zero or loses-zero (nothing
-                           lost if the selection wins, or if it loses)
-  --rate R                 commission on the market's positive net, taken once (default 5)
+  --hedge T                what the hedge aims at: equal (the default: the same net either
+                           way), N% of that stake, wins-zero or loses-zero (nothing lost if
+                           the selection wins, or if it loses)
+  --rate R                 the exchange's commission rate, 0 to 10 (default 5)
   --min-stake S            the smallest stake the exchange takes: a smaller hedge is shown
                            as such and not placed (default: none)
-With --json, one object: bets, rate, backs and lays {stake, average_price}, before {wins,
-loses}, hedge {side, price, stake, and below_min_stake when not placed} or null, and after
-{wins, loses, commission_wins, commission_loses, net_wins, net_loses}.
+  --min-payout P           with --min-stake: a smaller hedge is placed all the same when
+                           stake x price reaches P, as exchanges allow
+With --json, one object: bets {side, stake, price, venue, kind}, rate, backs and lays
+{stake, average_price}, bookmaker (its kinds), before {wins, loses}, hedge {side, price,
+stake, liability, and below_min_stake when not placed} or null with a reason, and after
+{wins, loses, commission_wins, commission_loses, net_wins, net_loses, bookmaker_wins,
+bookmaker_loses, exchange_wins, exchange_loses}.
 
 Batch lines are tab-separated: mode (1 to 3), model (single or separate), back rate, lay
 rate, and the mode's three inputs. Each line gets one output line: the results as FIELD=TEXT
@@ -86,8 +95,8 @@ overflow", "error: division", or "error: input" for a malformed line or one long
 at the start is skipped; the 64 KiB do not count the line's LF or CRLF. Batch checks no
 ranges: it computes what it is given. With --json, each line gets {"results": {...}},
 {"error": "KIND"}, or null for an empty or '#' line; and a line that is a JSON object with
-"position" (the bets as strings) and "price", "hedge", "rate", "min_stake" (strings, '.'
-decimals) gets the position's object, or {"error": "input", "message": "..."}.
+"position" (the bets as strings) and "price", "hedge", "rate", "min_stake", "min_payout"
+(strings, '.' decimals) gets the position's object, or {"error": "input", "message": "..."}.
 
 As a co-process: unless standard input and output are both regular files, each complete line
 is answered and its answer written out before more input is awaited, so a program that
@@ -123,10 +132,20 @@ std::string modeLines() {
     return quorvel::cli::alignedTable(rows, quorvel::cli::Align::Left);
 }
 
-// The help, with the modes and the accepted ranges as the calculation holds them.
+// One line a bet kind: how it is written and what it is.
+std::string betKindLines() {
+    std::vector<std::vector<std::string>> rows;
+    for (const quorvel::BetKindInfo& info : quorvel::kBetKinds)
+        rows.push_back({"  " + std::string(info.name) + ":STAKE@PRICE", std::string(info.meaning)});
+    return quorvel::cli::alignedTable(rows, quorvel::cli::Align::Left);
+}
+
+// The help, with the modes, the bet kinds and the accepted ranges as the calculation holds
+// them.
 std::string helpText() {
     std::string text(kHelp);
     text.replace(text.find("@MODES@"), 7, modeLines());
+    text.replace(text.find("@BETKINDS@\n"), 11, betKindLines());
     for (const auto& [mark, role] : {std::pair{"@PRICES@", quorvel::FieldRole::Price},
                                      std::pair{"@AMOUNTS@", quorvel::FieldRole::Amount},
                                      std::pair{"@RATES@", quorvel::FieldRole::Commission}})
@@ -181,7 +200,7 @@ int writeOutput(std::string_view text) {
 }
 
 bool hasPositionOption(const quorvel::cli::Options& options) {
-    return options.price || options.hedge || options.rate || options.minStake;
+    return options.price || options.hedge || options.rate || options.minStake || options.minPayout;
 }
 
 int batch(const quorvel::cli::Options& options, const quorvel::NumberFormat& format) {
@@ -197,13 +216,16 @@ int batch(const quorvel::cli::Options& options, const quorvel::NumberFormat& for
 
 int position(const quorvel::cli::Options& options, const quorvel::NumberFormat& format) {
     using namespace quorvel::cli;
-    if (options.separate || options.backRate || options.layRate || options.outcomes)
-        return refuse("a position takes one rate, --rate, on the market's net winnings");
+    if (options.outcomes)
+        return refuse("--outcomes goes with one calculation; a position always shows its outcomes");
+    if (options.separate || options.backRate || options.layRate)
+        return refuse("a position takes one rate, --rate, on the exchange's net winnings");
     const PositionArguments arguments{{options.positional.begin() + 1, options.positional.end()},
                                       options.price,
                                       options.hedge,
                                       options.rate,
-                                      options.minStake};
+                                      options.minStake,
+                                      options.minPayout};
     const quorvel::PositionRequest request = readPosition(arguments, format);
     const quorvel::PositionReport report = quorvel::ComputePosition(request);
     return writeOutput(options.json ? positionJson(request, report)
@@ -226,7 +248,7 @@ int main(int argc, char** argv) {
         if (!options.positional.empty() && options.positional[0] == "position")
             return position(options, format);
         if (hasPositionOption(options))
-            return refuse("--price, --hedge, --rate and --min-stake go with position");
+            return refuse("--price, --hedge, --rate, --min-stake and --min-payout go with position");
         if (options.positional.size() != 4)
             return refuse("expected MODE and three inputs (see --help)");
         if (options.layRate && !options.separate)

@@ -37,6 +37,7 @@ constexpr OptionTarget kOptions[] = {
     {"--hedge", nullptr, &Options::hedge},
     {"--rate", nullptr, &Options::rate},
     {"--min-stake", nullptr, &Options::minStake},
+    {"--min-payout", nullptr, &Options::minPayout},
 };
 
 const OptionTarget& optionNamed(std::string_view name) {
@@ -67,6 +68,9 @@ Options parseOptions(const std::vector<std::string>& arguments) {
             name = name.substr(0, equals);
         }
         const OptionTarget& option = optionNamed(name);
+        // A second value would silently win over the first.
+        if (option.flag != nullptr ? options.*option.flag : options.*option.value != std::nullopt)
+            throw std::runtime_error(std::string(name) + " is given twice");
         if (option.flag != nullptr) {
             if (inlineValue) throw std::runtime_error(std::string(name) + " takes no value");
             options.*option.flag = true;

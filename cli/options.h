@@ -22,10 +22,12 @@ struct Options {
     std::optional<std::string> hedge;
     std::optional<std::string> rate;
     std::optional<std::string> minStake;
+    std::optional<std::string> minPayout;
     std::vector<std::string> positional;  // MODE IN1 IN2 IN3, or position BET...
 };
 
-// Throws std::runtime_error with a one-line message on an unknown option or a missing value.
+// Throws std::runtime_error with a one-line message on an unknown or repeated option or a
+// missing value.
 // "--name value" and "--name=value" both work; "--" ends the options.
 Options parseOptions(const std::vector<std::string>& arguments);
 

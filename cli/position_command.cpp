@@ -1,19 +1,51 @@
 #include "cli/position_command.h"
 
 #include "cli/single_calculation.h"
-#include "core/field_role.h"
 #include "core/price_ladder.h"
 
 namespace quorvel::cli {
 
 namespace {
 
-// A price the exchange takes: on its ladder; otherwise the message names the nearest prices.
-Money readPrice(const std::string& name, const std::string& text, const NumberFormat& format) {
-    const Money price = readValue(name, text, FieldRole::Price, format);
+enum class Setting { Price, Hedge, Rate, MinStake, MinPayout };
+
+std::string nameOf(Setting setting, Spelling spelling) {
+    const bool keys = spelling == Spelling::JsonKeys;
+    switch (setting) {
+        case Setting::Price:
+            return keys ? "price" : "--price";
+        case Setting::Hedge:
+            return keys ? "hedge" : "--hedge";
+        case Setting::Rate:
+            return keys ? "rate" : "--rate";
+        case Setting::MinStake:
+            return keys ? "min_stake" : "--min-stake";
+        case Setting::MinPayout:
+            return keys ? "min_payout" : "--min-payout";
+    }
+    return "";
+}
+
+// A number the user typed that must be whole cents, as exchanges and bookmakers take money.
+Money readCents(const std::string& name, const std::string& text, Money lowest, bool aboveLowest,
+                Money highest, const std::string& accepted, const NumberFormat& format) {
+    const std::optional<Money> value = readNumber(name, text, format);
+    if (!value || *value < lowest || (aboveLowest && *value == lowest) || *value > highest ||
+        value->count() % kCent.count() != 0)
+        throw notAccepted(name, text, accepted);
+    return *value;
+}
+
+// A price the exchange takes: on its ladder; otherwise the message names the nearest prices,
+// at either end too.
+Money readLadderPrice(const std::string& name, const std::string& text,
+                      const NumberFormat& format) {
+    const std::optional<Money> price = readNumber(name, text, format);
     const PriceLadder& ladder = standardLadder();
-    if (ladder.contains(price)) return price;
-    const PriceLadder::Neighbours n = ladder.neighbours(price);
+    if (price && ladder.contains(*price)) return *price;
+    const PriceLadder::Neighbours n =
+        price ? ladder.neighbours(*price)
+              : PriceLadder::Neighbours{ladder.highest(), std::nullopt};  // beyond any price
     std::string nearest;
     if (n.below) nearest = n.below->display(format);
     if (n.below && n.above) nearest += " and ";
@@ -22,24 +54,45 @@ Money readPrice(const std::string& name, const std::string& text, const NumberFo
                           (n.below && n.above ? "nearest: " : "nearest price: ") + nearest};
 }
 
+Money readBookmakerPrice(const std::string& name, const std::string& text,
+                         const NumberFormat& format) {
+    return readCents(name, text, Money::fromWhole(1), true, kHighestPrice,
+                     "a bookmaker's price above 1.00, up to 1000, with up to two decimals",
+                     format);
+}
+
+// "back, lay, book, free or free-sr"
+std::string kindNames() {
+    std::string names;
+    for (const BetKindInfo& info : kBetKinds) {
+        if (!names.empty()) names += &info == &kBetKinds.back() ? " or " : ", ";
+        names += info.name;
+    }
+    return names;
+}
+
 Bet readBet(const std::string& text, const NumberFormat& format) {
     const std::string name = "bet \"" + text + "\"";
     const ParsedBet parsed = parseBet(text, format);
-    if (!parsed.bet && parsed.error == BetTextError::Shape)
-        throw RefusedArgument{name +
-                              ": expected back:STAKE@PRICE, lay:STAKE@PRICE or "
-                              "free:STAKE@PRICE"};
-    Bet bet = parsed.bet.value_or(Bet{});
-    bet.stake =
-        readValue(name + " stake", std::string(parsed.stakeText), FieldRole::Amount, format);
-    if (bet.stake.isZero())
-        throw RefusedArgument{name + " stake: \"" + std::string(parsed.stakeText) +
-                              "\" is not accepted; a matched stake is above 0"};
-    bet.price = readPrice(name + " price", std::string(parsed.priceText), format);
+    if (!parsed.bet && parsed.error == BetTextError::Shape) {
+        if (parsed.kindText != "lay" && parsed.kindText.find("lay") != std::string_view::npos)
+            throw RefusedArgument{name +
+                                  ": a bookmaker takes no lays; a lay is lay:STAKE@PRICE, at "
+                                  "the exchange"};
+        throw RefusedArgument{name + ": expected KIND:STAKE@PRICE, KIND being " + kindNames()};
+    }
+    Bet bet = parsed.bet.value_or(Bet{betKindNamed(parsed.kindText).value(), {}, {}});
+    bet.stake = readCents(name + " stake", std::string(parsed.stakeText), Money(), true,
+                          kHighestAmount, "a stake above 0, up to 10000, in whole cents", format);
+    const std::string price(parsed.priceText);
+    bet.price = bet.info().venue == Venue::Exchange
+                    ? readLadderPrice(name + " price", price, format)
+                    : readBookmakerPrice(name + " price", price, format);
     return bet;
 }
 
-void readHedge(const std::string& text, PositionRequest& request, const NumberFormat& format) {
+void readHedge(const std::string& name, const std::string& text, PositionRequest& request,
+               const NumberFormat& format) {
     if (text == "equal") {
         request.target = HedgeTarget::Equal;
     } else if (text == "wins-zero") {
@@ -48,78 +101,162 @@ void readHedge(const std::string& text, PositionRequest& request, const NumberFo
         request.target = HedgeTarget::LosesZero;
     } else if (text.size() > 1 && text.back() == '%') {
         request.target = HedgeTarget::Percent;
-        const std::string number = text.substr(0, text.size() - 1);
-        const std::string refusal = "--hedge: \"" + text +
-                                    "\" is not accepted; accepted: a "
-                                    "percentage above 0, up to 100";
+        const RefusedArgument refusal =
+            notAccepted(name, text, "a percentage above 0, up to 100");
         try {
-            request.percent = Money::parse(number, format);
+            request.percent = Money::parse(text.substr(0, text.size() - 1), format);
         } catch (const MoneyError&) {
-            throw RefusedArgument{refusal};
+            throw refusal;
         }
         if (request.percent.compare(0.0) <= 0 || request.percent > Money::fromWhole(100))
-            throw RefusedArgument{refusal};
+            throw refusal;
     } else {
-        throw RefusedArgument{"--hedge: \"" + text +
+        throw RefusedArgument{name + ": \"" + text +
                               "\" is not equal, N%, wins-zero or loses-zero"};
     }
+}
+
+// The percentage as written: 50, 12.5.
+std::string percentText(Money percent, const NumberFormat& format) {
+    std::string text = percent.display(format);
+    const std::string zeros = format.decimalSeparator() + "00";
+    if (text.ends_with(zeros)) text.resize(text.size() - zeros.size());
+    return text;
+}
+
+std::string aimText(const PositionRequest& request, const NumberFormat& format) {
+    switch (request.target) {
+        case HedgeTarget::Equal:
+            return "the green-up";
+        case HedgeTarget::Percent:
+            return percentText(request.percent, format) + " % of the green-up";
+        case HedgeTarget::WinsZero:
+            return "nothing lost if it wins";
+        case HedgeTarget::LosesZero:
+            return "nothing lost if it loses";
+    }
+    return "";
+}
+
+std::string noHedgeText(NoHedgeReason reason, Money price, const NumberFormat& format) {
+    switch (reason) {
+        case NoHedgeReason::Even:
+            return "the position is even at " + price.display(format);
+        case NoHedgeReason::Reached:
+            return "the outcome aimed at already loses nothing";
+        case NoHedgeReason::RoundsToNothing:
+            return "the stake at " + price.display(format) + " rounds to nothing";
+        case NoHedgeReason::NotNarrowing:
+            return "to the cent, a hedge at " + price.display(format) +
+                   " would not bring the nets closer";
+    }
+    return "";
+}
+
+std::string hedgeLine(const PositionRequest& request, const PositionReport& report,
+                      const NumberFormat& format) {
+    if (!report.hedge) return "No hedge: " + noHedgeText(*report.noHedge, *request.price, format);
+    const HedgeBet& hedge = *report.hedge;
+    std::string text = std::string(hedge.side == BetSide::Lay ? "Lay " : "Back ") +
+                       hedge.stake.display(format) + " at " + hedge.price.display(format) + ", " +
+                       aimText(request, format);
+    if (hedge.side == BetSide::Lay)
+        text += " (liability " + hedge.liability().display(format) + ")";
+    if (report.belowMinimum) {
+        text += ": below the minimum stake " + request.minStake->display(format);
+        if (request.minPayout) text += " and payout " + request.minPayout->display(format);
+        text += ", not placed";
+    }
+    return text;
+}
+
+std::string outcomeTable(const PositionRequest& request, const PositionReport& report,
+                         const NumberFormat& format) {
+    const bool parts = report.hasBookmakerBets();
+    auto row = [&](const char* name, auto pick) {
+        std::vector<std::string> cells{name, pick(report.before).display(format)};
+        if (parts) {
+            cells.push_back(pick(report.bookmaker).display(format));
+            cells.push_back(pick(report.exchange).display(format));
+        }
+        if (request.price) cells.push_back(pick(report.after).display(format));
+        cells.push_back(pick(report.commission).display(format));
+        cells.push_back(pick(report.net).display(format));
+        return cells;
+    };
+    std::vector<std::string> heading{"Selection", request.price ? "Before" : "P/L"};
+    if (parts) heading.insert(heading.end(), {"Bookmaker", "Exchange"});
+    if (request.price) heading.push_back("After");
+    heading.insert(heading.end(), {"Commission", "Net"});
+    return alignedTable({heading, row("wins", [](const OutcomePair& p) { return p.wins; }),
+                         row("loses", [](const OutcomePair& p) { return p.loses; })});
 }
 
 }  // namespace
 
 PositionRequest readPosition(const PositionArguments& arguments, const NumberFormat& format) {
+    auto name = [&](Setting setting) { return nameOf(setting, arguments.spelling); };
     if (arguments.bets.empty())
-        throw RefusedArgument{"expected at least one BET after position (see --help)"};
+        throw RefusedArgument{arguments.spelling == Spelling::JsonKeys
+                                  ? "position: expected at least one bet"
+                                  : "expected at least one BET after position (see --help)"};
     PositionRequest request;
     for (const std::string& text : arguments.bets) request.bets.push_back(readBet(text, format));
-    if (arguments.price) request.price = readPrice("--price", *arguments.price, format);
+    if (arguments.price)
+        request.price = readLadderPrice(name(Setting::Price), *arguments.price, format);
     if (arguments.hedge) {
-        if (!arguments.price) throw RefusedArgument{"--hedge goes with --price"};
-        readHedge(*arguments.hedge, request, format);
+        if (!arguments.price)
+            throw RefusedArgument{name(Setting::Hedge) + " goes with " + name(Setting::Price)};
+        readHedge(name(Setting::Hedge), *arguments.hedge, request, format);
     }
-    if (arguments.rate)
-        request.rate = readValue("--rate", *arguments.rate, FieldRole::Commission, format);
+    if (arguments.rate) {
+        const std::optional<Money> rate = readNumber(name(Setting::Rate), *arguments.rate, format);
+        if (!rate || rate->compare(0.0) < 0 || *rate > kHighestPositionRate)
+            throw notAccepted(name(Setting::Rate), *arguments.rate, "0 to 10");
+        request.rate = *rate;
+    }
+    const std::string cents = "0 to 10000, in whole cents";
     if (arguments.minStake)
-        request.minStake = readValue("--min-stake", *arguments.minStake, FieldRole::Amount, format);
+        request.minStake = readCents(name(Setting::MinStake), *arguments.minStake, Money(), false,
+                                     kHighestAmount, cents, format);
+    if (arguments.minPayout) {
+        if (!arguments.minStake)
+            throw RefusedArgument{name(Setting::MinPayout) + " goes with " +
+                                  name(Setting::MinStake)};
+        request.minPayout = readCents(name(Setting::MinPayout), *arguments.minPayout, Money(),
+                                      false, kHighestAmount, cents, format);
+    }
     return request;
 }
 
 std::string positionText(const PositionRequest& request, const PositionReport& report,
                          const NumberFormat& format) {
-    auto side = [&](const char* name, const SideTotals& totals) {
-        std::vector<std::string> cells{name, totals.stake.display(format)};
-        if (!totals.stake.isZero()) cells.push_back("at " + totals.averagePrice.display(format));
-        return cells;
-    };
-    std::string text = alignedTable({side("Backed", report.backs), side("Laid", report.lays)});
-
-    auto row = [&](const char* name, Money before, Money after, Money commission, Money net) {
-        std::vector<std::string> cells{name, before.display(format)};
-        if (request.price) cells.push_back(after.display(format));
-        cells.push_back(commission.display(format));
-        cells.push_back(net.display(format));
-        return cells;
-    };
-    std::vector<std::string> heading{"Selection", request.price ? "Before" : "P/L"};
-    if (request.price) heading.push_back("After");
-    heading.insert(heading.end(), {"Commission", "Net"});
-    text += '\n';
-    text += alignedTable({heading,
-                          row("wins", report.before.wins, report.after.wins, report.commission.wins,
-                              report.net.wins),
-                          row("loses", report.before.loses, report.after.loses,
-                              report.commission.loses, report.net.loses)});
+    std::vector<std::vector<std::string>> totals;
+    for (const BetKindInfo& info : kBetKinds) {
+        const SideTotals& side = report.of(info.kind);
+        const bool exchange = info.venue == Venue::Exchange;
+        if (!exchange && side.stake.isZero()) continue;  // the exchange's lines always show
+        std::vector<std::string> cells{std::string(info.caption), side.stake.display(format)};
+        if (!side.stake.isZero()) cells.push_back("at " + side.averagePrice.display(format));
+        totals.push_back(cells);
+    }
+    std::string text = alignedTable(totals) + '\n' + outcomeTable(request, report, format);
     if (!request.price) return text;
+    return text + '\n' + hedgeLine(request, report, format) + '\n';
+}
 
-    text += '\n';
-    if (!report.hedge)
-        return text + "No hedge: the position is even at " + request.price->display(format) + "\n";
-    const HedgeBet& hedge = *report.hedge;
-    text += std::string(hedge.side == BetSide::Lay ? "Lay " : "Back ") +
-            hedge.stake.display(format) + " at " + hedge.price.display(format);
-    if (report.belowMinimum)
-        text += ": below the minimum stake " + request.minStake->display(format) + ", not placed";
-    return text + "\n";
+std::string_view reasonKey(NoHedgeReason reason) {
+    switch (reason) {
+        case NoHedgeReason::Even:
+            return "even";
+        case NoHedgeReason::Reached:
+            return "reached";
+        case NoHedgeReason::RoundsToNothing:
+            return "rounds-to-nothing";
+        case NoHedgeReason::NotNarrowing:
+            return "not-narrowing";
+    }
+    return "";
 }
 
 }  // namespace quorvel::cli

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/number_format.h"
@@ -9,22 +10,33 @@
 
 namespace quorvel::cli {
 
+// How a request names its settings in messages: as command-line options ("--min-stake") or as
+// a batch request's JSON keys ("min_stake").
+enum class Spelling { Options, JsonKeys };
+
 // quorvel-calc position BET... as given, before any value is read.
 struct PositionArguments {
-    std::vector<std::string> bets;  // back:STAKE@PRICE, lay:STAKE@PRICE or free:STAKE@PRICE
+    std::vector<std::string> bets;  // KIND:STAKE@PRICE, KIND one of kBetKinds' names
     std::optional<std::string> price;
     std::optional<std::string> hedge;  // equal, N%, wins-zero or loses-zero
     std::optional<std::string> rate;
     std::optional<std::string> minStake;
+    std::optional<std::string> minPayout;
+    Spelling spelling = Spelling::Options;
 };
 
-// Throws RefusedArgument for a bet that cannot be read, a stake out of range, a price that is
-// not on the exchange's ladder (naming the nearest ones), or an option value out of range.
+// Throws RefusedArgument for a bet that cannot be read, a stake out of range or in fractions of
+// a cent, an exchange price off the ladder (naming the nearest ones), a bookmaker price out of
+// range, or an option value out of range.
 PositionRequest readPosition(const PositionArguments& arguments, const NumberFormat& format);
 
-// Each side's totals, the outcomes before and after the hedge with commission and net, and
-// the hedge line ("Lay 17.60 at 2.50").
+// Each kind's totals, the outcomes before and after the hedge with the bookmaker's and the
+// exchange's parts, commission and net, and the hedge line ("Lay 17.60 at 2.50, the green-up
+// (liability 26.40)") or why there is none.
 std::string positionText(const PositionRequest& request, const PositionReport& report,
                          const NumberFormat& format);
+
+// "even", "reached", "rounds-to-nothing" or "not-narrowing", as the JSON says why no hedge.
+std::string_view reasonKey(NoHedgeReason reason);
 
 }  // namespace quorvel::cli

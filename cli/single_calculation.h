@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/arguments.h"
 #include "core/field_role.h"
 #include "core/hedge.h"
 #include "core/money.h"
@@ -13,11 +14,6 @@
 #include "core/outcomes.h"
 
 namespace quorvel::cli {
-
-// A value the user gave that the calculator refuses, with what it would accept.
-struct RefusedArgument {
-    std::string message;
-};
 
 struct CalculationRequest {
     std::string mode;                 // bet-back, lay-back, total-funds, or 1 to 3
@@ -47,11 +43,6 @@ std::string asText(const Calculation& calculation, const NumberFormat& format);
 enum class Align { Numbers, Left };
 std::string alignedTable(const std::vector<std::vector<std::string>>& rows,
                          Align align = Align::Numbers);
-
-// text read as a value of the role, as the window would accept it; name leads the message of a
-// RefusedArgument for a text that is no number, is not grouped in threes or is out of range.
-Money readValue(const std::string& name, const std::string& text, FieldRole role,
-                const NumberFormat& format);
 
 // bet-back, lay-back or total-funds.
 std::string_view modeName(HedgeMode mode);

@@ -9,14 +9,10 @@ ParsedBet parseBet(std::string_view text, const NumberFormat& format) noexcept {
     if (colon == std::string_view::npos || at == std::string_view::npos || at < colon ||
         text.find('@', at + 1) != std::string_view::npos)
         return parsed;
-    const std::string_view kind = text.substr(0, colon);
-    Bet bet;
-    if (kind == "lay")
-        bet.side = BetSide::Lay;
-    else if (kind == "free")
-        bet.free = true;
-    else if (kind != "back")
-        return parsed;
+    parsed.kindText = text.substr(0, colon);
+    const std::optional<BetKind> kind = betKindNamed(parsed.kindText);
+    if (!kind) return parsed;
+    Bet bet{*kind, Money(), Money()};
 
     MoneyErrorKind failure = MoneyErrorKind::Parse;
     parsed.stakeText = text.substr(colon + 1, at - colon - 1);

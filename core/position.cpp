@@ -1,5 +1,7 @@
 #include "core/position.h"
 
+#include <algorithm>
+
 #include "core/money_ratio.h"
 
 namespace quorvel {
@@ -9,76 +11,135 @@ namespace {
 constexpr Money kOne = Money::fromWhole(1);
 constexpr Money kHundred = Money::fromWhole(100);
 
-void add(SideTotals& totals, const Bet& bet) {
-    totals.stake = totals.stake + bet.stake;
-    totals.stakeTimesPrice = totals.stakeTimesPrice + bet.stake * bet.price;
+OutcomePair operator+(OutcomePair a, OutcomePair b) {
+    return {a.wins + b.wins, a.loses + b.loses};
 }
 
 // What the bet pays each way.
 OutcomePair pays(const Bet& bet) {
-    const Money winnings = bet.stake * (bet.price - kOne);
-    if (bet.side == BetSide::Lay) return {Money() - winnings, bet.stake};
-    return {winnings, bet.free ? Money() : Money() - bet.stake};
+    const BetKindInfo& info = bet.info();
+    const Money winnings =
+        bet.stake * (info.stake == StakeKind::FreeReturned ? bet.price : bet.price - kOne);
+    const Money lost = info.stake == StakeKind::Cash ? bet.stake : Money();
+    if (info.side == BetSide::Lay) return {Money() - winnings, lost};
+    return {winnings, Money() - lost};
 }
 
-// The stake to lay (positive) or to back (negative), to the cent, that the target asks for.
-Money signedHedgeStake(const PositionRequest& request, OutcomePair before, Money price) {
-    const Money spread = before.wins - before.loses;
-    switch (request.target) {
-        case HedgeTarget::Equal:
-            return mulDivRounded(spread, kOne, price, kCent);
-        case HedgeTarget::Percent:
-            return mulDivRounded(spread, request.percent, price * kHundred, kCent);
-        // Rounded so that the outcome aimed at is never a loss: a lay x leaves wins − x (price
-        // − 1) and loses + x.
-        case HedgeTarget::WinsZero:
-            return mulDivRounded(before.wins, kOne, price - kOne, kCent, Rounding::Down);
-        case HedgeTarget::LosesZero:
-            return mulDivRounded(Money() - before.loses, kOne, kOne, kCent, Rounding::Up);
+OutcomePair pays(const HedgeBet& hedge) {
+    return pays(Bet{hedge.side == BetSide::Lay ? BetKind::Lay : BetKind::Back, hedge.price,
+                    hedge.stake});
+}
+
+Money commissionOn(Money exchange, Money rate) {
+    return exchange.compare(0.0) > 0 ? mulDivRounded(exchange, rate, kHundred, kCent) : Money();
+}
+
+// after, commission and net from the two parts.
+void settle(PositionReport& report, Money rate) {
+    report.after = report.bookmaker + report.exchange;
+    report.commission = {commissionOn(report.exchange.wins, rate),
+                         commissionOn(report.exchange.loses, rate)};
+    report.net = {report.after.wins - report.commission.wins,
+                  report.after.loses - report.commission.loses};
+}
+
+// The nets as shown, apart: what a hedge that levels must narrow.
+Money shownSpread(const OutcomePair& net) {
+    const Money spread = net.wins.roundedToCents() - net.loses.roundedToCents();
+    return spread.compare(0.0) < 0 ? Money() - spread : spread;
+}
+
+HedgeBet hedgeOf(Money signedStake, Money price) {
+    const bool lay = signedStake.compare(0.0) > 0;
+    return {lay ? BetSide::Lay : BetSide::Back, price, lay ? signedStake : Money() - signedStake};
+}
+
+
+// The report with the hedge placed, the bookmaker part as it stands.
+PositionReport placed(const PositionReport& report, const HedgeBet& hedge, Money rate) {
+    PositionReport with = report;
+    with.exchange = report.exchange + pays(hedge);
+    settle(with, rate);
+    return with;
+}
+
+// The stake the target asks for. A one-outcome target is solved on the exact commission and
+// rounded away from a loss; commission is taken to the cent, so the stake then moves by cents to
+// the furthest one whose aimed net loses nothing.
+Money targetStake(const PositionRequest& request, const PositionReport& report, bool& exact) {
+    const HedgeSetting setting{report.bookmaker, report.exchange, *request.price, request.rate};
+    const bool wins = request.target == HedgeTarget::WinsZero;
+    const bool loses = request.target == HedgeTarget::LosesZero;
+    const Rounding rounding = wins ? Rounding::Down : loses ? Rounding::Up : Rounding::Nearest;
+    const SolvedStake solved = hedgeStake(setting, request.target, request.percent, rounding);
+    exact = solved.exactlyZero;
+    Money stake = solved.stake;
+    if (!wins && !loses) return stake;
+    auto losesNothing = [&](Money at) {
+        const OutcomePair net = placed(report, hedgeOf(at, *request.price), request.rate).net;
+        return (wins ? net.wins : net.loses).compare(0.0) >= 0;
+    };
+    const Money further = wins ? kCent : Money() - kCent;  // a lay lowers what a win pays
+    for (int step = 0; step < 3 && !losesNothing(stake); ++step) stake = stake - further;
+    for (int step = 0; step < 3 && losesNothing(stake + further); ++step) stake = stake + further;
+    return stake;
+}
+
+void hedge(const PositionRequest& request, PositionReport& report) {
+    bool exactlyZero = false;
+    const Money stake = targetStake(request, report, exactlyZero);
+    const bool oneOutcome =
+        request.target == HedgeTarget::WinsZero || request.target == HedgeTarget::LosesZero;
+    if (stake.isZero()) {
+        report.noHedge = oneOutcome    ? NoHedgeReason::Reached
+                         : exactlyZero ? NoHedgeReason::Even
+                                       : NoHedgeReason::RoundsToNothing;
+        return;
     }
-    return Money();
-}
-
-// The position with the hedge added: a lay of x loses x × (price − 1) if the selection wins
-// and brings x if it loses; a back the reverse.
-OutcomePair withHedge(OutcomePair before, const HedgeBet& hedge) {
-    const Bet bet{hedge.side, hedge.price, hedge.stake, false};
-    const OutcomePair paid = pays(bet);
-    return {before.wins + paid.wins, before.loses + paid.loses};
-}
-
-Money commissionOn(Money net, Money rate) {
-    return net.compare(0.0) > 0 ? mulDivRounded(net, rate, kHundred, kCent) : Money();
+    const HedgeBet bet = hedgeOf(stake, *request.price);
+    const PositionReport with = placed(report, bet, request.rate);
+    if (!oneOutcome && shownSpread(with.net) >= shownSpread(report.net)) {
+        report.noHedge = NoHedgeReason::NotNarrowing;
+        return;
+    }
+    report.hedge = bet;
+    const bool underStake = request.minStake && bet.stake < *request.minStake;
+    const bool paysEnough = request.minPayout && bet.stake * bet.price >= *request.minPayout;
+    report.belowMinimum = underStake && !paysEnough;
+    if (!report.belowMinimum) {
+        report.exchange = with.exchange;
+        settle(report, request.rate);
+    }
 }
 
 }  // namespace
 
+Money HedgeBet::liability() const {
+    return side == BetSide::Lay ? stake * (price - kOne) : stake;
+}
+
+bool PositionReport::hasBookmakerBets() const {
+    return std::any_of(kBetKinds.begin(), kBetKinds.end(), [&](const BetKindInfo& info) {
+        return info.venue == Venue::Bookmaker && !of(info.kind).stake.isZero();
+    });
+}
+
 PositionReport ComputePosition(const PositionRequest& request) {
     PositionReport report;
     for (const Bet& bet : request.bets) {
-        add(bet.side == BetSide::Back ? report.backs : report.lays, bet);
-        const OutcomePair paid = pays(bet);
-        report.before = {report.before.wins + paid.wins, report.before.loses + paid.loses};
+        SideTotals& totals = report.totals[static_cast<std::size_t>(bet.kind)];
+        totals.stake = totals.stake + bet.stake;
+        totals.stakeTimesPrice = totals.stakeTimesPrice + bet.stake * bet.price;
+        OutcomePair& part = bet.info().venue == Venue::Bookmaker ? report.bookmaker
+                                                                 : report.exchange;
+        part = part + pays(bet);
     }
-    for (SideTotals* side : {&report.backs, &report.lays})
-        if (!side->stake.isZero())
-            side->averagePrice = mulDivRounded(side->stakeTimesPrice, kOne, side->stake, kCent);
-
-    report.after = report.before;
-    if (request.price) {
-        const Money stake = signedHedgeStake(request, report.before, *request.price);
-        if (!stake.isZero()) {
-            const bool lay = stake.compare(0.0) > 0;
-            report.hedge = HedgeBet{lay ? BetSide::Lay : BetSide::Back, *request.price,
-                                    lay ? stake : Money() - stake};
-            report.belowMinimum = request.minStake && report.hedge->stake < *request.minStake;
-            if (!report.belowMinimum) report.after = withHedge(report.before, *report.hedge);
-        }
-    }
-    report.commission = {commissionOn(report.after.wins, request.rate),
-                         commissionOn(report.after.loses, request.rate)};
-    report.net = {report.after.wins - report.commission.wins,
-                  report.after.loses - report.commission.loses};
+    for (SideTotals& side : report.totals)
+        if (!side.stake.isZero())
+            side.averagePrice = mulDivRounded(side.stakeTimesPrice, kOne, side.stake, kCent);
+    report.before = report.bookmaker + report.exchange;
+    settle(report, request.rate);
+    if (request.price) hedge(request, report);
     return report;
 }
 

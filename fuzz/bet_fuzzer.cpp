@@ -21,12 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!parsed.bet) return 0;
     const quorvel::Bet& bet = *parsed.bet;
     try {
-        const std::string shown = std::string(bet.free                            ? "free:"
-                                              : bet.side == quorvel::BetSide::Lay ? "lay:"
-                                                                                  : "back:") +
-                                  bet.stake.display(format) + "@" + bet.price.display(format);
+        const std::string shown = std::string(bet.info().name) + ":" + bet.stake.display(format) +
+                                  "@" + bet.price.display(format);
         const auto again = quorvel::parseBet(shown, format).bet;
-        if (!again || again->side != bet.side || again->free != bet.free ||
+        if (!again || again->kind != bet.kind ||
             again->stake != bet.stake.roundedToCents() ||
             again->price != bet.price.roundedToCents())
             std::abort();
@@ -38,9 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     request.price = quorvel::standardLadder().neighbours(parsed.bet->price).above;
     try {
         const quorvel::PositionReport report = quorvel::ComputePosition(request);
-        const quorvel::SideTotals& side =
-            parsed.bet->side == quorvel::BetSide::Back ? report.backs : report.lays;
-        if (side.stake != parsed.bet->stake) std::abort();
+        if (report.of(bet.kind).stake != bet.stake) std::abort();
     } catch (const quorvel::MoneyError&) {
         // a stake or price beyond what the figures can hold: refusing is a fine answer
     }

@@ -193,16 +193,35 @@ INSTANTIATE_TEST_SUITE_P(
             {"position", "back:10@3", "--price", "1.005"},
             "--price: \"1.005\" is not on the exchange's price ladder; nearest price: 1.01"},
         RefusedCase{{"position", "back10@3"},
-                    "bet \"back10@3\": expected back:STAKE@PRICE, lay:STAKE@PRICE or "
-                    "free:STAKE@PRICE"},
+                    "bet \"back10@3\": expected KIND:STAKE@PRICE, KIND being back, lay, book, "
+                    "free or free-sr"},
+        RefusedCase{{"position", "free-lay:10@5"},
+                    "bet \"free-lay:10@5\": a bookmaker takes no lays; a lay is lay:STAKE@PRICE, "
+                    "at the exchange"},
+        RefusedCase{{"position", "book:10@1.00"},
+                    "bet \"book:10@1.00\" price: \"1.00\" is not accepted; accepted: a "
+                    "bookmaker's price above 1.00, up to 1000, with up to two decimals"},
+        RefusedCase{{"position", "back:10@-3"},
+                    "bet \"back:10@-3\" price: \"-3\" is not on the exchange's price ladder; "
+                    "nearest price: 1.01"},
+        RefusedCase{{"position", "back:0.001@3"},
+                    "bet \"back:0.001@3\" stake: \"0.001\" is not accepted; accepted: a stake "
+                    "above 0, up to 10000, in whole cents"},
+        RefusedCase{{"position", "back:10@3", "--rate", "10.01"},
+                    "--rate: \"10.01\" is not accepted; accepted: 0 to 10"},
+        RefusedCase{{"position", "back:10@3", "--price", "2", "--price", "3"},
+                    "--price is given twice"},
+        RefusedCase{{"position", "back:10@3", "--outcomes"},
+                    "--outcomes goes with one calculation; a position always shows its outcomes"},
         RefusedCase{{"position", "lay:10001@3"},
-                    "bet \"lay:10001@3\" stake: \"10001\" is not accepted; accepted: 0 to 10000"},
+                    "bet \"lay:10001@3\" stake: \"10001\" is not accepted; accepted: a stake "
+                    "above 0, up to 10000, in whole cents"},
         RefusedCase{{"position", "back:10@3", "--price", "2.5", "--hedge", "150%"},
                     "--hedge: \"150%\" is not accepted; accepted: a percentage above 0, up to 100"},
         RefusedCase{{"position", "back:10@3", "--separate"},
-                    "a position takes one rate, --rate, on the market's net winnings"},
+                    "a position takes one rate, --rate, on the exchange's net winnings"},
         RefusedCase{{"lay-back", "3", "10", "2.5", "--price", "2.5"},
-                    "--price, --hedge, --rate and --min-stake go with position"},
+                    "--price, --hedge, --rate, --min-stake and --min-payout go with position"},
         RefusedCase{{"1", "2", "3", "4", "--decimal-separator", "abc"},
                     "--decimal-separator: \"abc\" is not one character"}));
 
@@ -482,27 +501,47 @@ TEST(QuorvelCalc, PositionShowsItsOutcomesAndTheHedge) {
         run({"position", "back:10@3.00", "back:5@2.80", "--price", "2.50", "--json"});
     ASSERT_EQ(json.status, 0) << json.err;
     EXPECT_EQ(nlohmann::json::parse(json.out), nlohmann::json::parse(R"({
-        "bets": [{"side": "back", "stake": "10.00", "price": "3.00"},
-                 {"side": "back", "stake": "5.00", "price": "2.80"}],
+        "bets": [{"side": "back", "stake": "10.00", "price": "3.00", "venue": "exchange",
+                  "kind": "cash"},
+                 {"side": "back", "stake": "5.00", "price": "2.80", "venue": "exchange",
+                  "kind": "cash"}],
         "rate": "5.00", "backs": {"stake": "15.00", "average_price": "2.93"},
         "lays": {"stake": "0.00"}, "before": {"wins": "29.00", "loses": "-15.00"},
-        "hedge": {"side": "lay", "price": "2.50", "stake": "17.60"},
+        "hedge": {"side": "lay", "price": "2.50", "stake": "17.60", "liability": "26.40"},
         "after": {"wins": "2.60", "loses": "2.60", "commission_wins": "0.13",
-                  "commission_loses": "0.13", "net_wins": "2.47", "net_loses": "2.47"}})"));
-    // A free bet's stake is not returned: 40 - 7.27 x 4.5 = 7.285 if it wins.
-    const Outcome text = run({"position", "free:10@5", "--price", "5.5", "--rate", "0"});
+                  "commission_loses": "0.13", "net_wins": "2.47", "net_loses": "2.47",
+                  "bookmaker_wins": "0.00", "bookmaker_loses": "0.00", "exchange_wins": "2.60",
+                  "exchange_loses": "2.60"}})"));
+    // A bookmaker's free bet (stake not returned) pays no commission; the lay at the exchange
+    // does, on 7.77 if the selection loses: 0.3885.
+    const Outcome text = run({"position", "free:10@5.00", "--price", "5.20"});
     EXPECT_EQ(text.out,
-              "Backed  10.00  at 5.00\n"
-              "Laid     0.00\n"
+              "Backed      0.00\n"
+              "Laid        0.00\n"
+              "Free bets  10.00  at 5.00\n"
               "\n"
-              "Selection  Before  After  Commission   Net\n"
-              "wins        40.00   7.29        0.00  7.29\n"
-              "loses        0.00   7.27        0.00  7.27\n"
+              "Selection  Before  Bookmaker  Exchange  After  Commission   Net\n"
+              "wins        40.00      40.00    -32.63   7.37        0.00  7.37\n"
+              "loses        0.00       0.00      7.77   7.77        0.39  7.38\n"
               "\n"
-              "Lay 7.27 at 5.50\n");
-    const Outcome small = run({"position", "back:1@3", "--price", "2.5", "--min-stake", "2"});
-    EXPECT_TRUE(small.out.ends_with("Lay 1.20 at 2.50: below the minimum stake 2.00, not placed\n"))
-        << small.out;
+              "Lay 7.77 at 5.20, the green-up (liability 32.63)\n");
+    for (const auto& [args, ending] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"back:1@3", "--price", "2.5", "--min-stake", "2"},
+              "Lay 1.20 at 2.50, the green-up (liability 1.80): below the minimum stake 2.00, "
+              "not placed\n"},
+             {{"back:2@10", "--price", "60", "--min-stake", "2", "--min-payout", "10"},
+              "Lay 0.33 at 60.00, the green-up (liability 19.47)\n"},
+             {{"back:10@3", "back:5@2.8", "--price", "2.5", "--hedge", "50%"},
+              "Lay 8.80 at 2.50, 50 % of the green-up (liability 13.20)\n"},
+             {{"back:0.01@1.50", "--price", "1000"},
+              "No hedge: the stake at 1,000.00 rounds to nothing\n"},
+             {{"free:10@5", "--price", "4", "--hedge", "loses-zero"},
+              "No hedge: the outcome aimed at already loses nothing\n"}}) {
+        std::vector<std::string> words{"position"};
+        words.insert(words.end(), args.begin(), args.end());
+        const Outcome r = run(words);
+        EXPECT_TRUE(r.out.ends_with(ending)) << r.out << r.err;
+    }
 }
 
 TEST(QuorvelCalc, BatchJsonAnswersAPositionRequest) {
@@ -510,7 +549,9 @@ TEST(QuorvelCalc, BatchJsonAnswersAPositionRequest) {
                           "{\"position\": [\"back:10@3.00\", \"back:5@2.80\"], \"price\": "
                           "\"2.50\", \"hedge\": \"50%\", \"rate\": \"0\"}\n"
                           "{\"position\": [\"back:10@3.01\"]}\n"
-                          "{\"price\": \"2.50\"}\n");
+                          "{\"price\": \"2.50\"}\n"
+                          "{\"position\": [\"back:10@3\"], \"min-stake\": \"2\"}\n"
+                          "{\"position\": [\"back:10@3\"], \"hedge\": \"equal\"}\n");
     ASSERT_EQ(r.status, 0) << r.err;
     std::istringstream lines(r.out);
     std::string line;
@@ -520,8 +561,12 @@ TEST(QuorvelCalc, BatchJsonAnswersAPositionRequest) {
     EXPECT_EQ(first["after"]["net_loses"], "-6.20");
     std::getline(lines, line);
     EXPECT_EQ(nlohmann::json::parse(line)["error"], "input");
-    std::getline(lines, line);
-    EXPECT_EQ(line, "{\"error\":\"input\"}");
+    for (const char* message :
+         {"expected a JSON object with \"position\", an array of bets",
+          "\"min-stake\" is not a key of a position request", "hedge goes with price"}) {
+        std::getline(lines, line);
+        EXPECT_EQ(nlohmann::json::parse(line)["message"], message);
+    }
 }
 
 struct CompletionCase {
@@ -532,9 +577,9 @@ struct CompletionCase {
 TEST(QuorvelCalc, BashCompletesModesOptionsAndTheirFewValues) {
     for (const CompletionCase& c :
          std::vector<CompletionCase>{{{""}, "bet-back lay-back total-funds position"},
-                                     {{"position", "back:10@3", ""}, "back: lay: free:"},
+                                     {{"position", "back:10@3", ""}, "back: lay: book: free: free-sr:"},
                                      {{"position", "back:10@3", "--hedge", "w"}, "wins-zero"},
-                                     {{"position", "--m"}, "--min-stake"},
+                                     {{"position", "--min-s"}, "--min-stake"},
                                      {{"--back-rate", "2", "l"}, "lay-back"},
                                      {{"--dec"}, "--decimal-separator"},
                                      {{"--o"}, "--outcomes"},
@@ -557,7 +602,7 @@ TEST(QuorvelCalc, HelpDocumentsTheModesAndBatch) {
     for (const char* word :
          {"bet-back", "lay-back", "total-funds", "--separate", "--back-rate", "--lay-rate",
           "--batch", "--decimal-separator", "--group-separator", "--outcomes", "--json",
-          "co-process", "position", "--hedge", "--min-stake"})
+          "co-process", "position", "--hedge", "--min-stake", "--min-payout", "free-sr"})
         EXPECT_NE(r.out.find(word), std::string::npos) << word;
 }
 

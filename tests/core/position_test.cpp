@@ -21,10 +21,13 @@ std::string shown(Money value) {
     return value.display(kFormat);
 }
 
+const char* const kReasons[] = {"even", "reached", "rounds to nothing", "not narrowing"};
+
 // The report in one line: "before W/L, hedge lay S@P, after W/L, commission W/L, net W/L".
 std::string summary(const PositionReport& r) {
     auto pair = [](const OutcomePair& p) { return shown(p.wins) + "/" + shown(p.loses); };
     std::string hedge = "none";
+    if (r.noHedge) hedge += std::string(" (") + kReasons[static_cast<int>(*r.noHedge)] + ")";
     if (r.hedge)
         hedge = std::string(r.hedge->side == BetSide::Lay ? "lay " : "back ") +
                 shown(r.hedge->stake) + "@" + shown(r.hedge->price) +
@@ -42,6 +45,7 @@ struct PositionCase {
     const char* rate;
     const char* minStake;  // "" for none
     const char* expected;
+    const char* minPayout = "";
 };
 
 class ComputePositionGives : public testing::TestWithParam<PositionCase> {};
@@ -55,6 +59,7 @@ TEST_P(ComputePositionGives, TheExpectedFigures) {
     request.percent = m(c.percent);
     request.rate = m(c.rate);
     if (*c.minStake != '\0') request.minStake = m(c.minStake);
+    if (*c.minPayout != '\0') request.minPayout = m(c.minPayout);
     EXPECT_EQ(summary(ComputePosition(request)), c.expected);
 }
 
@@ -117,8 +122,8 @@ INSTANTIATE_TEST_SUITE_P(
                      "100",
                      "5",
                      "",
-                     "before 0.00/0.00, hedge none, after 0.00/0.00, commission 0.00/0.00, net "
-                     "0.00/0.00"},
+                     "before 0.00/0.00, hedge none (even), after 0.00/0.00, commission 0.00/0.00, "
+                     "net 0.00/0.00"},
         PositionCase{"HalfOfTheGreenStake",
                      {"back:10@3.00", "back:5@2.80"},
                      "2.50",
@@ -164,20 +169,100 @@ INSTANTIATE_TEST_SUITE_P(
                      "5",
                      "",
                      "before 4.00/-6.00, hedge none, after 4.00/-6.00, commission 0.20/0.00, net "
-                     "3.80/-6.00"}),
+                     "3.80/-6.00"},
+        // Bookmakers pay no commission: 40 - 4.2 x = 0.95 x levels at 7.767 (7.366 / 7.3815).
+        PositionCase{"FreeBetLaidAtTheExchangePaysCommissionOnTheLayOnly",
+                     {"free:10@5.00"},
+                     "5.20",
+                     kEqual,
+                     "100",
+                     "5",
+                     "",
+                     "before 40.00/0.00, hedge lay 7.77@5.20, after 7.37/7.77, commission "
+                     "0.00/0.39, net 7.37/7.38"},
+        PositionCase{"QualifyingBetAtABookmaker",
+                     {"book:10@3.00"},
+                     "3.10",
+                     kEqual,
+                     "100",
+                     "5",
+                     "",
+                     "before 20.00/-10.00, hedge lay 9.84@3.10, after -0.66/-0.16, commission "
+                     "0.00/0.49, net -0.66/-0.65"},
+        // Stake returned: 50 - 4.2 x = 0.95 x at 9.709.
+        PositionCase{"FreeBetStakeReturned",
+                     {"free-sr:10@5.00"},
+                     "5.20",
+                     kEqual,
+                     "100",
+                     "5",
+                     "",
+                     "before 50.00/0.00, hedge lay 9.71@5.20, after 9.22/9.71, commission "
+                     "0.00/0.49, net 9.22/9.22"},
+        // The qualifying bet and its free bet laid together; the exchange's part of "wins"
+        // turns from a gain of 10 to a loss: 70 - 3 x = -10 + 0.95 (x - 5) at 21.4557.
+        PositionCase{"QualifyingAndFreeBetTogether",
+                     {"book:10@3.00", "free:10@5.00", "back:5@3.00"},
+                     "4.00",
+                     kEqual,
+                     "100",
+                     "5",
+                     "",
+                     "before 70.00/-15.00, hedge lay 21.46@4.00, after 5.62/6.46, commission "
+                     "0.00/0.82, net 5.62/5.64"},
+        PositionCase{"UnderTheMinimumStakeButOverTheMinimumPayout",
+                     {"back:2@10"},
+                     "60",
+                     kEqual,
+                     "100",
+                     "5",
+                     "2",
+                     "before 18.00/-2.00, hedge lay 0.33@60.00, after -1.47/-1.67, commission "
+                     "0.00/0.00, net -1.47/-1.67",
+                     "10"},
+        PositionCase{"StakeRoundsToNothing",
+                     {"back:0.01@1.50"},
+                     "1000",
+                     kEqual,
+                     "100",
+                     "5",
+                     "",
+                     "before 0.01/-0.01, hedge none (rounds to nothing), after 0.01/-0.01, "
+                     "commission 0.00/0.00, net 0.01/-0.01"},
+        PositionCase{"WinsAlreadyLosesNothing",
+                     {"back:10@3", "lay:20@2"},
+                     "4",
+                     HedgeTarget::WinsZero,
+                     "100",
+                     "5",
+                     "",
+                     "before 0.00/10.00, hedge none (reached), after 0.00/10.00, commission "
+                     "0.00/0.50, net 0.00/9.50"},
+        // Back 0.01 would only turn 1.89 / 1.91 into 1.92 / 1.90.
+        PositionCase{"HalfACentSpreadIsNotReversed",
+                     {"back:10@3", "lay:12.01@2.5"},
+                     "4",
+                     kEqual,
+                     "100",
+                     "5",
+                     "",
+                     "before 1.99/2.01, hedge none (not narrowing), after 1.99/2.01, commission "
+                     "0.10/0.10, net 1.89/1.91"}),
     [](const testing::TestParamInfo<PositionCase>& param) {
         return std::string(param.param.name);
     });
 
-TEST(ComputePosition, TotalsEachSideWithItsAveragePrice) {
+TEST(ComputePosition, TotalsEachKindWithItsAveragePrice) {
     PositionRequest request;
     for (const char* text : {"back:10@2.02", "back:7@2.04", "free:5@4.00", "lay:3@1.50"})
         request.bets.push_back(*parseBet(text, kFormat).bet);
     const PositionReport r = ComputePosition(request);
-    EXPECT_EQ(shown(r.backs.stake), "22.00");
-    EXPECT_EQ(shown(r.backs.averagePrice), "2.48");  // 54.48 / 22 = 2.4763...
-    EXPECT_EQ(shown(r.lays.stake), "3.00");
-    EXPECT_EQ(shown(r.lays.averagePrice), "1.50");
+    EXPECT_EQ(shown(r.of(BetKind::Back).stake), "17.00");  // the free bet is the bookmaker's
+    EXPECT_EQ(shown(r.of(BetKind::Back).averagePrice), "2.03");  // 34.48 / 17 = 2.0282...
+    EXPECT_EQ(shown(r.of(BetKind::Lay).averagePrice), "1.50");
+    EXPECT_EQ(shown(r.of(BetKind::Free).stake), "5.00");
+    EXPECT_EQ(shown(r.bookmaker.wins), "15.00");
+    EXPECT_EQ(shown(r.exchange.wins), "15.98");  // 10.20 + 7.28 - 1.50
 }
 
 // Off the ladder: one row after each change of step, with the nearest prices either side.
@@ -239,11 +324,14 @@ const Money kTen = Money::fromWhole(10);
 INSTANTIATE_TEST_SUITE_P(
     BetTexts, ParseBet,
     testing::Values(
-        BetTextCase{"back:10@3.00", Bet{BetSide::Back, Money::fromWhole(3), kTen, false}, {}},
+        BetTextCase{"back:10@3.00", Bet{BetKind::Back, Money::fromWhole(3), kTen}, {}},
         BetTextCase{"lay:12.5@2.5",
-                    Bet{BetSide::Lay, Money::fromCount(25000), Money::fromCount(125000), false},
+                    Bet{BetKind::Lay, Money::fromCount(25000), Money::fromCount(125000)},
                     {}},
-        BetTextCase{"free:10@5", Bet{BetSide::Back, Money::fromWhole(5), kTen, true}, {}},
+        BetTextCase{"free:10@5", Bet{BetKind::Free, Money::fromWhole(5), kTen}, {}},
+        BetTextCase{"free-sr:10@5", Bet{BetKind::FreeReturned, Money::fromWhole(5), kTen}, {}},
+        BetTextCase{"book:10@3.33", Bet{BetKind::Book, Money::fromCount(33300), kTen}, {}},
+        BetTextCase{"free-lay:10@5", std::nullopt, BetTextError::Shape},
         BetTextCase{"Back:10@3", std::nullopt, BetTextError::Shape},
         BetTextCase{"back:10", std::nullopt, BetTextError::Shape},
         BetTextCase{"back@3:10", std::nullopt, BetTextError::Shape},
