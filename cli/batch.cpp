@@ -161,8 +161,9 @@ class LineAnswerer {
 
 }  // namespace
 
-bool runBatch(int in, int out, const NumberFormat& format, bool json) {
+BatchEnd runBatch(int in, int out, const NumberFormat& format, bool json) {
     constexpr unsigned kChunk = 1 << 16;
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     // Between two regular files nobody waits for an answer: write in large blocks. Otherwise
     // (a pipe, a terminal, a co-process) every line read is answered before the next read.
     const bool blocks = isRegularFile(in) && isRegularFile(out);
@@ -177,18 +178,31 @@ bool runBatch(int in, int out, const NumberFormat& format, bool json) {
     };
 
     LineAnswerer lines(format, json);
-    bool first = true;
+    // Spreadsheets start their UTF-8 text with a byte-order mark, which may come in pieces.
+    std::string start;
+    bool started = false;
     long got = 0;
     while ((got = readSome(in, buffer.data(), kChunk)) > 0) {
         std::string_view chunk(buffer.data(), static_cast<std::size_t>(got));
-        // Spreadsheets start their UTF-8 text with a byte-order mark.
-        if (first && chunk.starts_with("\xEF\xBB\xBF")) chunk.remove_prefix(3);
-        first = false;
+        if (!started) {
+            start.append(chunk);
+            if (start.size() < kByteOrderMark.size() && kByteOrderMark.starts_with(start))
+                continue;
+            started = true;
+            chunk = start;
+            if (chunk.starts_with(kByteOrderMark)) chunk.remove_prefix(kByteOrderMark.size());
+        }
         lines.feed(chunk, answers);
-        if ((!blocks || answers.size() >= kChunk) && !answers.empty() && !flush()) return false;
+        if ((!blocks || answers.size() >= kChunk) && !answers.empty() && !flush())
+            return BatchEnd::WriteFailed;
+        std::string().swap(start);
     }
+    const int readError = errno;
+    if (!started) lines.feed(start, answers);  // a start shorter than the mark
     lines.finish(answers);
-    return flush() && got == 0;
+    if (!flush()) return BatchEnd::WriteFailed;
+    errno = readError;
+    return got == 0 ? BatchEnd::Done : BatchEnd::ReadFailed;
 }
 
 }  // namespace quorvel::cli

@@ -31,8 +31,10 @@ constexpr std::size_t kMaxLineBytes = std::size_t{1} << 16;
 // Answers every line read from the file descriptor in, one whole output line per input line
 // written to out; a UTF-8 byte-order mark at the start is skipped. Unless both are regular
 // files, each line is answered and written out before more input is awaited, so a co-process
-// gets its answer while its pipe stays open. Returns false on a read or write error.
+// gets its answer while its pipe stays open. What ended it: the input's end, or a read or write
+// error, with errno set.
 // json: each answer as one JSON value (see appendJson) instead of text.
-bool runBatch(int in, int out, const NumberFormat& format, bool json = false);
+enum class BatchEnd { Done, ReadFailed, WriteFailed };
+BatchEnd runBatch(int in, int out, const NumberFormat& format, bool json = false);
 
 }  // namespace quorvel::cli

@@ -7,8 +7,9 @@ namespace quorvel::cli {
 
 // Standard output in whole lines only, whatever stops the program: each block of whole lines
 // goes out with write(2), short writes and EINTR retried; a stop signal (SIGTERM, SIGINT,
-// SIGHUP) that arrives during a write takes effect once the block is out, and one that arrives
-// between writes at once; a block cut short by a full disk is cut back to its last whole line.
+// SIGHUP; Ctrl+C on Windows) that arrives during a write takes effect once the block is out,
+// at once between writes and while a pipe write of whole lines waits with nothing of it out;
+// a block cut short by a full disk or a file-size limit is cut back to its last whole line.
 // The program still ends as the signal ends it, so its exit status is the signal's.
 class LineOutput {
   public:
@@ -22,8 +23,11 @@ class LineOutput {
     bool write(std::string_view lines);
 
   private:
+    bool writeBlock(std::string_view lines);
+
     int fd_;
     bool regularFile_;
+    std::size_t atomicSize_;  // to a pipe, the largest write that goes out whole or not at all
 };
 
 // Of lines, of which written bytes went out, how many end in a part of a line: what a full

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "cli/line_output.h"
+#include "cli/line_output_system.h"
 
 namespace quorvel::cli {
 
@@ -15,11 +16,13 @@ namespace {
 // Windows has no SIGTERM to defer: Ctrl+C, Ctrl+Break, closing the console and logging off
 // reach the program as calls of the console handler, on a thread of their own. The handler
 // takes the lock the writes hold, so it ends the program only between two blocks of whole
-// lines, never inside one.
+// lines, never inside one; but a pipe write of whole lines that waits for a reader who has
+// stopped reading has let nothing out, and ends at once.
 CRITICAL_SECTION writing;
+volatile LONG atomicWrite = 0;
 
 BOOL WINAPI onStop(DWORD) {
-    EnterCriticalSection(&writing);
+    if (atomicWrite == 0) EnterCriticalSection(&writing);
     ExitProcess(STATUS_CONTROL_C_EXIT);
 }
 
@@ -36,46 +39,51 @@ bool isRegularFile(int fd) {
     return handle != INVALID_HANDLE_VALUE && GetFileType(handle) == FILE_TYPE_DISK;
 }
 
-LineOutput::LineOutput(int fd) : fd_(fd), regularFile_(isRegularFile(fd)) {
+long readSome(int fd, char* buffer, unsigned size) {
+    _setmode(fd, _O_BINARY);  // CR is the batch's to strip, and Ctrl+Z no end
+    return _read(fd, buffer, size);
+}
+
+namespace system {
+
+void holdStops(int fd) {
     // The bytes as written, LF endings included: the same output as on Linux.
     _setmode(fd, _O_BINARY);
     InitializeCriticalSection(&writing);
     SetConsoleCtrlHandler(onStop, TRUE);
 }
 
-LineOutput::~LineOutput() {
+void releaseStops() {
     SetConsoleCtrlHandler(onStop, FALSE);
 }
 
-bool LineOutput::write(std::string_view lines) {
+void enterWrite(bool atomic) {
     EnterCriticalSection(&writing);
-    std::size_t done = 0;
-    bool ok = true;
-    while (done < lines.size()) {
-        const unsigned chunk =
-            static_cast<unsigned>(std::min<std::size_t>(lines.size() - done, 1u << 20));
-        const int wrote = _write(fd_, lines.data() + done, chunk);
-        if (wrote <= 0) {
-            ok = false;
-            break;
-        }
-        done += static_cast<std::size_t>(wrote);
-    }
-    if (!ok && done > 0 && regularFile_) {
-        // A full disk took part of a line: take it back, keeping the whole lines before it.
-        const int error = errno;
-        const long long end = _lseeki64(fd_, 0, SEEK_CUR);
-        const long long cut = end - static_cast<long long>(tornTail(lines, done));
-        if (end >= 0 && _chsize_s(fd_, cut) == 0) _lseeki64(fd_, cut, SEEK_SET);
-        errno = error;
-    }
-    LeaveCriticalSection(&writing);
-    return ok;
+    atomicWrite = atomic ? 1 : 0;
 }
 
-long readSome(int fd, char* buffer, unsigned size) {
-    _setmode(fd, _O_BINARY);  // CR is the batch's to strip, and Ctrl+Z no end
-    return _read(fd, buffer, size);
+void leaveWrite() {
+    atomicWrite = 0;
+    LeaveCriticalSection(&writing);
 }
+
+long writeSome(int fd, const char* data, std::size_t size) {
+    return _write(fd, data, static_cast<unsigned>(std::min<std::size_t>(size, 1u << 20)));
+}
+
+long long position(int fd) {
+    return _lseeki64(fd, 0, SEEK_CUR);
+}
+
+bool cutTo(int fd, long long size) {
+    return _chsize_s(fd, size) == 0 && _lseeki64(fd, size, SEEK_SET) >= 0;
+}
+
+std::size_t atomicWriteSize(int fd) {
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
+    return handle != INVALID_HANDLE_VALUE && GetFileType(handle) == FILE_TYPE_PIPE ? 4096 : 0;
+}
+
+}  // namespace system
 
 }  // namespace quorvel::cli

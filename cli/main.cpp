@@ -102,7 +102,8 @@ As a co-process: unless standard input and output are both regular files, each c
 is answered and its answer written out before more input is awaited, so a program that
 writes one line on a pipe reads its answer with the pipe still open. The output holds only
 whole answer lines, one for each input line in order, whatever stops the program (SIGTERM,
-SIGINT, SIGHUP, a full disk, a closed pipe).
+SIGINT, SIGHUP, a full disk, a file-size limit, a closed pipe); a stop waits for at most one
+line when the reader has stopped reading.
 
 Numbers are read and written with the separators of the locale that LC_ALL, LC_NUMERIC or
 LANG names, from the same locale data as the Quorvel window, so a locale need not be
@@ -207,11 +208,14 @@ int batch(const quorvel::cli::Options& options, const quorvel::NumberFormat& for
     if (!options.positional.empty() || options.separate || options.backRate || options.layRate ||
         options.outcomes || hasPositionOption(options))
         return refuse("--batch takes no other arguments; each line gives its model and rates");
-    if (!quorvel::cli::runBatch(0, 1, format, options.json)) {
-        std::cerr << "quorvel-calc: could not read or write\n";
-        return 1;
-    }
-    return 0;
+    using quorvel::cli::BatchEnd;
+    const BatchEnd end = quorvel::cli::runBatch(0, 1, format, options.json);
+    if (end == BatchEnd::Done) return 0;
+    const int error = errno;
+    std::cerr << "quorvel-calc: could not "
+              << (end == BatchEnd::WriteFailed ? "write the output" : "read the input") << ": "
+              << std::strerror(error) << '\n';
+    return 1;
 }
 
 int position(const quorvel::cli::Options& options, const quorvel::NumberFormat& format) {

@@ -4,6 +4,9 @@
 Unicode true
 Target amd64-unicode
 ManifestDPIAware true
+; A manifest that binds common controls 6 from the system: a COMCTL32.dll planted beside the
+; installer (a downloads folder) or the uninstaller is never loaded.
+XPStyle on
 SetCompressor /SOLID lzma
 
 !define KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorvel"

@@ -6,6 +6,7 @@ focus, as Win32 reports them to any other program).
 windows_smoke.py QUORVEL.EXE PROBE.EXE [--screenshot FILE] [--only-startup]
 Needs DISPLAY, WINEPREFIX and a window manager on the display."""
 import argparse
+import random
 import re
 import subprocess
 import sys
@@ -91,10 +92,10 @@ class Window:
             subprocess.run(["xdotool", "key", "--delay", "40"] + list(keys), check=True,
                            timeout=60)
 
-    def click(self, place):
+    def click(self, place, button=1):
         left, top, width, height = self.state["places"][place]
         subprocess.run(["xdotool", "mousemove", str(left + width // 2), str(top + height // 2),
-                        "click", "1"], check=True, timeout=10)
+                        "click", str(button)], check=True, timeout=10)
 
     def settle(self, condition, what):
         self.state = self.wait(condition, what)
@@ -118,12 +119,52 @@ def results(state, fields):
     return [state["fields"][i]["text"] for i in fields]
 
 
+def refused(index, text):
+    """Whether the window would refuse text in input field index: what it accepts it shows
+    grouped with two decimals, prices (fields 0 and 2) 0 or above 1.00, rates up to 5."""
+    if not re.fullmatch(r"\d{1,3}(,\d{3})*\.\d\d", text):
+        return True
+    value = float(text.replace(",", ""))
+    if index in (0, 2):
+        return value != 0 and (value <= 1.0 or value > 1000)
+    return value > (5 if index in (7, 8) else 10000)
+
+
+def storm(window, seed=22, bursts=12, events=15):
+    """Random keys and presses of every button inside the window; after each burst, no field
+    without the focus may hold a text the window would refuse."""
+    rng = random.Random(seed)
+    places = [p for p in window.state["places"] if p.isdigit() or p.startswith("tab")] + \
+        ["check"]
+    for burst in range(bursts):
+        for _ in range(events):
+            kind = rng.random()
+            if kind < 0.7:
+                key = rng.choice(list("0123456789") + ["period", "comma", "a"]) if kind < 0.5 \
+                    else rng.choice(["Return", "Escape", "Tab", "shift+Tab", "alt+e", "alt+a",
+                                     "alt+t", "alt+m"])
+                subprocess.run(["xdotool", "key", key], check=True, timeout=10)
+                time.sleep(0.04)
+            else:
+                window.click(rng.choice(places), button=rng.choice([1, 1, 3]))
+        time.sleep(0.7)
+        s = window.settle(lambda s: True, "the state after a burst")
+        stranded = [(i, f.get("text")) for i, f in s["fields"].items()
+                    if f.get("visible") == "1" and f.get("readonly") == "0" and
+                    s.get("focus") != i and refused(i, f.get("text", ""))]
+        check(not stranded, "storm burst %d: no field without the focus holds a refused text %r"
+              % (burst + 1, stranded))
+        window.keys("Escape", "Escape")
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("exe")
     parser.add_argument("probe")
     parser.add_argument("--screenshot")
     parser.add_argument("--only-startup", action="store_true")
+    parser.add_argument("--only-storm", type=int, metavar="BURSTS",
+                        help="only the random storm, with this many bursts")
     options = parser.parse_args()
 
     window = Window(options.exe, options.probe)
@@ -145,6 +186,9 @@ def main():
         if options.screenshot:
             subprocess.run(["import", "-window", "root", options.screenshot], check=False)
         if options.only_startup:
+            return
+        if options.only_storm:
+            storm(window, bursts=options.only_storm)
             return
 
         # A tab's tooltip, blanks and all.
@@ -211,6 +255,13 @@ def main():
         s = window.settle(lambda s: True, "the state")
         check(s.get("focus") == 0 and s["fields"][0]["text"] == "1",
               "a price of 1 is refused: the focus and the text stay")
+        # A right press on another field is refused as a left one is; so is its menu.
+        window.click("1", button=3)
+        time.sleep(0.5)
+        window.keys("Escape")
+        s = window.settle(lambda s: s["fields"][0]["text"] == "3.00", "Escape after a right click")
+        check(s.get("focus") == 0, "a right click elsewhere leaves the focus in the refused field")
+        window.keys(*list("1"))
         # Escape puts back what the field held on entry, all of it selected.
         window.keys("Escape")
         s = window.settle(lambda s: s["fields"][0]["text"] == "3.00", "Escape")
@@ -247,6 +298,8 @@ def main():
         check(s.get("focus") == "check" and s["fields"][3]["text"] == "9,900,990.10",
               "Alt+M: one market again, 9,900,990.10")
 
+        storm(window)
+
         # The size is fixed: a size the window manager forces is put back.
         subprocess.run(["xdotool", "windowsize", window.xid, "900", "400"], check=False)
         time.sleep(1)
@@ -254,11 +307,11 @@ def main():
         check(s["size"] == size, "fixed size %s after a resize to 900x400" % (size,))
     finally:
         window.close()
-    if failures:
-        print("windows_smoke: %d failed" % len(failures))
-        sys.exit(1)
 
 
 if __name__ == "__main__":
     main()
+    if failures:
+        print("windows_smoke: %d failed" % len(failures))
+        sys.exit(1)
     print("windows_smoke: passed")

@@ -231,11 +231,26 @@ TEST(QuorvelCalc, LostOutputIsAFailure) {
              {{"lay-back", "3", "10", "2.5"}, "/dev/full"},
              {{"lay-back", "3", "10", "2.5"}, "&-"},
              {{"--help"}, "/dev/full"},
-             {{"--version"}, "/dev/full"}}) {
-        const Outcome r = run(args, "", "LC_ALL=C", to);
+             {{"--version"}, "/dev/full"},
+             {{"--batch"}, "/dev/full"}}) {
+        const Outcome r = run(args, "2\tsingle\t5\t5\t3\t10\t2.5\n", "LC_ALL=C", to);
         EXPECT_EQ(r.status, 1) << args[0] << " >" << to;
         EXPECT_TRUE(r.err.starts_with("quorvel-calc: could not write the output")) << r.err;
+        if (to == "/dev/full") {
+            EXPECT_TRUE(r.err.ends_with(": No space left on device\n")) << r.err;
+        }
     }
+}
+
+// Past a file-size limit as on a full disk: whole lines, and a failure that says why.
+TEST(QuorvelCalc, BatchUnderAFileSizeLimitEndsOnAWholeLine) {
+    std::string input;
+    for (int i = 0; i < 3000; ++i) input += "2\tseparate\t5\t5\t3\t10\t2.5\n";
+    const Outcome r = run({"--batch"}, input, "ulimit -f 100; LC_ALL=C");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.ends_with(": File too large\n")) << r.err;
+    ASSERT_FALSE(r.out.empty());
+    EXPECT_EQ(r.out.size() % 31, 0u) << r.out.substr(r.out.size() - 40);  // whole answers of 31
 }
 
 TEST(QuorvelCalc, BatchAnswersEveryLineAndGoesOnAfterABadOne) {
@@ -332,6 +347,50 @@ TEST(QuorvelCalc, BatchAnswersACoProcessLineWhileItsPipeStaysOpen) {
         EXPECT_EQ(calc.readLine(30), "3=12.00;4=18.00;5=28.00;6=1.90\n");
     }
     EXPECT_EQ(calc.wait(), 0);
+}
+
+TEST(QuorvelCalc, BatchSkipsAByteOrderMarkThatComesInPieces) {
+    CoProcess calc;
+    ASSERT_GT(calc.pid, 0);
+    const std::string first = "\xEF", rest = "\xBB\xBF" "2\tsingle\t5\t5\t3\t10\t2.5\n";
+    ASSERT_EQ(::write(calc.in, first.data(), first.size()), 1);
+    ::usleep(200'000);  // read on its own
+    ASSERT_EQ(::write(calc.in, rest.data(), rest.size()), static_cast<ssize_t>(rest.size()));
+    EXPECT_EQ(calc.readLine(30), "3=12.00;4=18.00;5=28.00;6=1.90\n");
+    EXPECT_EQ(calc.wait(), 0);
+}
+
+// A reader that stops reading holds up a stop by one line at the most.
+TEST(QuorvelCalc, BatchStopsAtOnceWhileItsReaderReadsNothing) {
+    CoProcess calc;
+    ASSERT_GT(calc.pid, 0);
+    ::fcntl(calc.in, F_SETFL, O_NONBLOCK);
+    std::string lines;
+    for (int i = 0; i < 4000; ++i) lines += "2\tseparate\t5\t5\t3\t10\t2.5\n";
+    std::size_t given = 0;
+    for (int i = 0; i < 200 && given < lines.size(); ++i, ::usleep(10'000)) {
+        const ssize_t wrote = ::write(calc.in, lines.data() + given, lines.size() - given);
+        if (wrote > 0) given += static_cast<std::size_t>(wrote);
+    }
+    ::usleep(300'000);  // its answers fill the pipe
+    ::kill(calc.pid, SIGTERM);
+    int status = 0;
+    for (int i = 0; i < 100 && ::waitpid(calc.pid, &status, WNOHANG) == 0; ++i) ::usleep(50'000);
+    if (::waitpid(calc.pid, &status, WNOHANG) == 0) {
+        ::kill(calc.pid, SIGKILL);
+        ::waitpid(calc.pid, &status, 0);
+        FAIL() << "still running 5 s after SIGTERM";
+    }
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
+    std::string out;
+    char buffer[4096];
+    for (ssize_t got; (got = ::read(calc.out, buffer, sizeof buffer)) > 0;)
+        out.append(buffer, static_cast<std::size_t>(got));
+    ::close(calc.in);
+    ::close(calc.out);
+    ASSERT_FALSE(out.empty());
+    EXPECT_EQ(out.size() % 31, 0u);
+    EXPECT_EQ(out.back(), '\n');
 }
 
 // Stopped half-way, the output holds whole answers only, each for its line.

@@ -171,7 +171,17 @@ TEST_F(FieldEditing, ARefusedValueHoldsUpEveryOtherControl) {
     // A click on a label or the frame takes no focus and needs no check.
     click(toolkit::widgetOf(form->lblFields(5)));
     EXPECT_EQ(focusedField(), 0);
+    // Any button, and a focus change no input check sees: the field takes the focus back
+    // without entering either field, so Escape restores its own text.
+    QWidget* other = toolkit::widgetOf(form->txtFields(1));
+    QTest::mouseClick(handle(), Qt::RightButton, Qt::NoModifier,
+                      other->mapTo(toolkit::windowOf(*form), other->rect().center()));
+    other->setFocus(Qt::OtherFocusReason);
+    QApplication::processEvents();
+    EXPECT_EQ(focusedField(), 0);
+    EXPECT_EQ(text(0), "abc");
     escape();
+    EXPECT_EQ(text(0), "0.00");
     clickTab(2);
     EXPECT_EQ(form->mode(), 2);
 }

@@ -35,14 +35,6 @@ bool FocusGuard::eventFilter(QObject* receiver, QEvent* event) {
     }
 }
 
-bool FocusGuard::mayLeaveFor(const Control* target) const {
-    const TextBox* leaving = form_.activeTextBox();
-    if (leaving == nullptr || leaving == target) return true;
-    bool cancel = false;
-    leaving->raiseValidate(cancel);
-    return !cancel;
-}
-
 bool FocusGuard::onMousePress(QObject* receiver, QEvent* event) {
     if (receiver != form_.native().window->windowHandle()) return false;
     const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -53,7 +45,7 @@ bool FocusGuard::onMousePress(QObject* receiver, QEvent* event) {
     const bool acts = dynamic_cast<const TextBox*>(target) != nullptr ||
                       dynamic_cast<const CheckBox*>(target) != nullptr ||
                       qobject_cast<QTabBar*>(hit) != nullptr;
-    if (!acts || mayLeaveFor(target)) return false;
+    if (!acts || form_.mayLeaveFor(target)) return false;
     swallowRelease_ = true;
     return true;
 }
@@ -66,7 +58,7 @@ bool FocusGuard::onTabKey(QObject* receiver, QEvent* event) const {
     const TextBox* leaving = form_.activeTextBox();
     if (widget == nullptr || leaving == nullptr || form_.native().controlOf(widget) != leaving)
         return false;
-    return !mayLeaveFor(nullptr);
+    return !form_.mayLeaveFor(nullptr);
 }
 
 bool FocusGuard::onShortcut(QObject* receiver) const {
@@ -74,7 +66,7 @@ bool FocusGuard::onShortcut(QObject* receiver) const {
     if (widget == nullptr || widget->window() != form_.native().window) return false;
     const Control* target = form_.native().controlOf(widget);
     if (const auto* label = dynamic_cast<const Label*>(target)) target = label->buddy();
-    return target != nullptr && !mayLeaveFor(target);
+    return target != nullptr && !form_.mayLeaveFor(target);
 }
 
 }  // namespace toolkit

@@ -20,8 +20,6 @@ class FocusGuard : public QObject {
     bool eventFilter(QObject* receiver, QEvent* event) override;
 
   private:
-    // False when the field being left refuses to let target have the focus.
-    bool mayLeaveFor(const Control* target) const;
     bool onMousePress(QObject* receiver, QEvent* event);
     bool onTabKey(QObject* receiver, QEvent* event) const;
     bool onShortcut(QObject* receiver) const;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QKeyEvent>
@@ -58,7 +59,8 @@ int shiftState(Qt::KeyboardModifiers modifiers) {
 
 class Edit : public QLineEdit {
   public:
-    Edit(QWidget* parent, TextBox& owner) : QLineEdit(parent), owner_(owner) {
+    Edit(QWidget* parent, TextBox& owner, Form& form)
+        : QLineEdit(parent), owner_(owner), form_(form) {
         setAlignment(Qt::AlignCenter);
         setMouseTracking(true);
         setFocusPolicy(Qt::StrongFocus);
@@ -133,14 +135,35 @@ class Edit : public QLineEdit {
         QLineEdit::focusInEvent(event);
         // The window coming back to the front is not entering the field: what the user was
         // typing, the caret and the selection stay as they were.
+        // Nor is the focus coming back to a field that refused to let it go.
         if (event->reason() == Qt::ActiveWindowFocusReason ||
-            event->reason() == Qt::PopupFocusReason)
+            event->reason() == Qt::PopupFocusReason || form_.refocusing())
             return;
         if (owner_.events().gotFocus) owner_.events().gotFocus(owner_.index());
         // A click that brought the focus would put the caret where it landed; keep what the
         // focus handling selected instead.
         reselectAfterPress_ = event->reason() == Qt::MouseFocusReason;
         focusSelection_ = {selectionStart(), selectedText().size()};
+    }
+
+    void focusOutEvent(QFocusEvent* event) override {
+        QLineEdit::focusOutEvent(event);
+        // Wherever the focus went inside the window, the text must have been let go; queued,
+        // the return comes before any key typed since. The window going to the back, or the
+        // box's own menu opening, is not leaving it.
+        if (event->reason() == Qt::ActiveWindowFocusReason ||
+            event->reason() == Qt::PopupFocusReason)
+            return;
+        const QWidget* gaining = QApplication::focusWidget();
+        if (gaining == nullptr || gaining->window() != window() || !form_.refusesLostFocus(owner_))
+            return;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                setFocus(Qt::OtherFocusReason);
+                form_.refocused();
+            },
+            Qt::QueuedConnection);
     }
 
     void mousePressEvent(QMouseEvent* event) override {
@@ -199,6 +222,7 @@ class Edit : public QLineEdit {
     QFont given_ = font();
     QString widest_;
     TextBox& owner_;
+    Form& form_;
     bool reselectAfterPress_ = false;
     std::pair<int, qsizetype> focusSelection_{-1, 0};
 };
@@ -210,7 +234,7 @@ Edit& edit(const TextBox& box) {
 }  // namespace
 
 TextBox::TextBox(ControlParent parent, int index, const TextBoxEvents& events)
-    : Control(std::make_unique<NativeControl>(new Edit(parentWidget(parent), *this))),
+    : Control(std::make_unique<NativeControl>(new Edit(parentWidget(parent), *this, parent.form))),
       index_(index),
       events_(events) {
     edit(*this).applyColours();

@@ -23,6 +23,23 @@ bool takesTab(const Control& control) {
     return true;
 }
 
+// The message that ends a press of the button that message presses.
+UINT releaseOf(UINT message) {
+    switch (message) {
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:
+            return WM_RBUTTONUP;
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONDBLCLK:
+            return WM_MBUTTONUP;
+        case WM_XBUTTONDOWN:
+        case WM_XBUTTONDBLCLK:
+            return WM_XBUTTONUP;
+        default:
+            return WM_LBUTTONUP;
+    }
+}
+
 bool actsOnClick(const Control* control) {
     return dynamic_cast<const TextBox*>(control) != nullptr ||
            dynamic_cast<const CheckBox*>(control) != nullptr ||
@@ -31,16 +48,8 @@ bool actsOnClick(const Control* control) {
 
 }  // namespace
 
-bool NativeForm::mayLeaveFor(const Control* target) const {
-    const TextBox* leaving = form.activeTextBox();
-    if (leaving == nullptr || leaving == target) return true;
-    bool cancel = false;
-    leaving->raiseValidate(cancel);
-    return !cancel;
-}
-
 void NativeForm::tab(bool backwards) {
-    if (!mayLeaveFor(nullptr) || tabOrder.empty()) return;
+    if (!form.mayLeaveFor(nullptr) || tabOrder.empty()) return;
     // From the control with the focus (from before the first one when none has it) to the next
     // that takes Tab, round the order.
     const Control* current = controlOf(GetFocus());
@@ -66,12 +75,12 @@ bool pressAccessKey(NativeForm& form, char key) {
         if (const auto* label = dynamic_cast<const Label*>(control.get())) {
             if (!label->visible() || accessKeyOf(label->caption()) != key || !label->buddy())
                 continue;
-            if (form.mayLeaveFor(label->buddy())) SetFocus(label->buddy()->native().hwnd);
+            if (form.form.mayLeaveFor(label->buddy())) SetFocus(label->buddy()->native().hwnd);
             return true;
         }
         if (auto* box = dynamic_cast<CheckBox*>(control.get())) {
             if (!box->visible() || accessKeyOf(box->caption()) != key) continue;
-            if (form.mayLeaveFor(box)) {
+            if (form.form.mayLeaveFor(box)) {
                 SetFocus(box->native().hwnd);
                 box->setValue(1 - box->value());
             }
@@ -80,7 +89,7 @@ bool pressAccessKey(NativeForm& form, char key) {
         if (auto* tabs = dynamic_cast<TabStrip*>(control.get())) {
             for (int i = 1; i <= tabs->tabCount(); ++i) {
                 if (accessKeyOf(tabs->tabCaption(i)) != key) continue;
-                if (!form.mayLeaveFor(tabs)) return true;
+                if (!form.form.mayLeaveFor(tabs)) return true;
                 // The selected tab's key does what a click on it does.
                 if (tabs->selectedItem() == i) {
                     if (tabs->click) tabs->click();
@@ -113,16 +122,26 @@ bool NativeForm::preTranslate(MSG& message) {
                            key >= 'A' && key <= 'Z' ? static_cast<char>(key - 'A' + 'a') : key);
             return true;
         }
+        // Any button: a right press focuses a field as a left one does, before its menu opens.
         case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK: {
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONDBLCLK:
+        case WM_XBUTTONDOWN:
+        case WM_XBUTTONDBLCLK: {
             const Control* target = controlOf(message.hwnd);
-            if (!actsOnClick(target) || mayLeaveFor(target)) return false;
-            swallowRelease = true;
+            if (!actsOnClick(target) || form.mayLeaveFor(target)) return false;
+            swallowRelease = releaseOf(message.message);
             return true;
         }
         case WM_LBUTTONUP:
-            if (!swallowRelease) return false;
-            swallowRelease = false;
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+        case WM_XBUTTONUP:
+            if (swallowRelease != message.message) return false;
+            swallowRelease = 0;
             return true;
         default:
             return false;

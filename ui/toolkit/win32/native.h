@@ -70,8 +70,6 @@ struct NativeForm {
     // of their child controls. True, with result set, when handled.
     bool onChildMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
-    // The focus guard: the text box that has the focus may refuse to let it go.
-    bool mayLeaveFor(const Control* target) const;
     // Tab and Shift+Tab, from a key or from pressTab: validate, then move along the tab order.
     void tab(bool backwards);
     // What the message loop asks before it dispatches: true when the message is handled.
@@ -88,7 +86,7 @@ struct NativeForm {
     std::map<HWND, Control*> byWindow;
     HWND savedFocus = nullptr;    // where the focus was when the window was deactivated
     bool restoringFocus = false;  // giving it back: no entry into the field
-    bool swallowRelease = false;  // a refused click's button-up goes nowhere either
+    UINT swallowRelease = 0;      // a refused press's button-up goes nowhere either
 };
 
 // The window a new control goes into.

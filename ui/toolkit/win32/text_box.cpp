@@ -67,6 +67,9 @@ struct NativeTextBox : NativeControl {
     bool reselectAfterPress = false;
 };
 
+// Posted by the backstop: the focus goes back to the box that refused to let it go.
+constexpr UINT kRefocus = WM_APP + 1;
+
 NativeTextBox& box(const TextBox& owner) {
     return static_cast<NativeTextBox&>(owner.native());
 }
@@ -103,10 +106,26 @@ LRESULT CALLBACK editProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                 return TRUE;
             }
             break;
+        case WM_KILLFOCUS: {
+            // Wherever the focus went inside the form, the text must have been let go; posted,
+            // the return comes before any key typed since.
+            const auto gaining = reinterpret_cast<HWND>(wParam);
+            if (gaining != nullptr && IsChild(native.form.hwnd, gaining) &&
+                !native.form.restoringFocus && native.form.form.refusesLostFocus(native.owner))
+                PostMessageW(hwnd, kRefocus, 0, 0);
+            break;
+        }
+        case kRefocus:
+            native.form.restoringFocus = true;
+            SetFocus(hwnd);
+            native.form.restoringFocus = false;
+            native.form.form.refocused();
+            return 0;
         case WM_SETFOCUS: {
             const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
-            // The window coming back to the front is not entering the field.
-            if (native.form.restoringFocus) return result;
+            // The window coming back to the front, or the focus coming back to a field that
+            // refused to let it go, is not entering a field.
+            if (native.form.restoringFocus || native.form.form.refocusing()) return result;
             if (events.gotFocus) events.gotFocus(index);
             // A click that brought the focus would put the caret where it landed; keep what
             // the focus handling selected instead.
