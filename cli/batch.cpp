@@ -6,6 +6,7 @@
 #include "cli/json_output.h"
 #include "cli/line_output.h"
 #include "core/hedge.h"
+#include "core/mode_layout.h"
 #include "core/money.h"
 
 namespace quorvel::cli {
@@ -35,7 +36,7 @@ BatchAnswer answerBatchLine(std::string_view line, const NumberFormat& format) {
 
     answer.kind = BatchAnswer::Kind::Error;
     std::array<std::string_view, kColumns> c;
-    if (!splitColumns(line, c) || c[0].size() != 1 || c[0][0] < '1' || c[0][0] > '3' ||
+    if (!splitColumns(line, c) || c[0].size() != 1 || !isKnownMode(c[0][0] - '0') ||
         (c[1] != "single" && c[1] != "separate")) {
         answer.error = "input";
         return answer;

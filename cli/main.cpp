@@ -86,17 +86,18 @@ stake, liability, and below_min_stake when not placed} or null with a reason, an
 {wins, loses, commission_wins, commission_loses, net_wins, net_loses, bookmaker_wins,
 bookmaker_loses, exchange_wins, exchange_loses}.
 
-Batch lines are tab-separated: mode (1 to 3), model (single or separate), back rate, lay
-rate, and the mode's three inputs. Each line gets one output line: the results as FIELD=TEXT
-pairs joined by ';' (fields 3,4,5,6 for modes 1 and 2: stake, liability, total, net; fields
-1,3,4,6 for mode 3: back stake, lay stake, liability, net), or "error: parse", "error:
-overflow", "error: division", or "error: input" for a malformed line or one longer than
-64 KiB. Empty lines and lines starting with '#' give empty lines; a UTF-8 byte-order mark
-at the start is skipped; the 64 KiB do not count the line's LF or CRLF. Batch checks no
-ranges: it computes what it is given. With --json, each line gets {"results": {...}},
-{"error": "KIND"}, or null for an empty or '#' line; and a line that is a JSON object with
-"position" (the bets as strings) and "price", "hedge", "rate", "min_stake", "min_payout"
-(strings, '.' decimals) gets the position's object, or {"error": "input", "message": "..."}.
+Batch lines are tab-separated: mode (@MODENUMBERS@), model (single or separate), back rate,
+lay rate, and the mode's three inputs. Each line gets one output line: the results as
+FIELD=TEXT pairs joined by ';', FIELD being the field's number:
+@BATCHFIELDS@
+or "error: parse", "error: overflow", "error: division", or "error: input" for a malformed
+line or one longer than 64 KiB. Empty lines and lines starting with '#' give empty lines; a
+UTF-8 byte-order mark at the start is skipped; the 64 KiB do not count the line's LF or
+CRLF. Batch checks no ranges: it computes what it is given. With --json, each line gets
+{"results": {...}}, {"error": "KIND"}, or null for an empty or '#' line; and a line that is
+a JSON object with "position" (the bets as strings) and "price", "hedge", "rate",
+"min_stake", "min_payout" (strings, '.' decimals) gets the position's object, or {"error":
+"input", "message": "..."}.
 
 As a co-process: unless standard input and output are both regular files, each complete line
 is answered and its answer written out before more input is awaited, so a program that
@@ -141,11 +142,30 @@ std::string betKindLines() {
     return quorvel::cli::alignedTable(rows, quorvel::cli::Align::Left);
 }
 
+// One line a mode: the numbers and names of the results a batch line answers with.
+std::string batchFieldLines() {
+    std::vector<std::vector<std::string>> rows;
+    for (const quorvel::ModeDescriptor& d : quorvel::kModes) {
+        std::string fields;
+        for (int field : d.order.results) {
+            if (!fields.empty()) fields += ", ";
+            fields += std::to_string(field) + " " +
+                      quorvel::cli::lowered(quorvel::plainCaption(
+                          d.fields[static_cast<std::size_t>(field)].caption));
+        }
+        rows.push_back({"  mode " + std::to_string(d.mode), fields});
+    }
+    return quorvel::cli::alignedTable(rows, quorvel::cli::Align::Left);
+}
+
 // The help, with the modes, the bet kinds and the accepted ranges as the calculation holds
 // them.
 std::string helpText() {
     std::string text(kHelp);
     text.replace(text.find("@MODES@"), 7, modeLines());
+    text.replace(text.find("@MODENUMBERS@"), 13,
+                 "1 to " + std::to_string(quorvel::kModeCount));
+    text.replace(text.find("@BATCHFIELDS@\n"), 14, batchFieldLines());
     text.replace(text.find("@BETKINDS@\n"), 11, betKindLines());
     for (const auto& [mark, role] : {std::pair{"@PRICES@", quorvel::FieldRole::Price},
                                      std::pair{"@AMOUNTS@", quorvel::FieldRole::Amount},

@@ -16,16 +16,24 @@ enum HedgeMode : std::int16_t {
     kTotalFunds = 3,  // back and lay for a total
 };
 
+// How many modes kModes holds: the modes are 1 to kModeCount.
+inline constexpr std::size_t kModeCount = 3;
+
 constexpr bool isKnownMode(std::int16_t mode) noexcept {
-    return mode >= kBetBack && mode <= kTotalFunds;
+    return mode >= 1 && static_cast<std::size_t>(mode) <= kModeCount;
 }
 
+// What a field's value is, whatever the mode calls it: how the bets as placed are found.
+enum class Quantity { BackPrice, BackStake, LayPrice, LayStake, Liability, TotalStake, Funds, Net };
+
 // What one calculator field is in a mode: its label's caption (an ampersand marks the access
-// key), its role, and its name in machine-readable output (the caption in snake case).
+// key), its role, its name in machine-readable output (the caption in snake case), and what it
+// holds.
 struct FieldLayout {
     std::string_view caption;
     FieldRole role;
     std::string_view key;
+    Quantity quantity;
 };
 
 using ModeLayout = std::array<FieldLayout, 7>;
@@ -52,45 +60,45 @@ struct ModeDescriptor {
 
 namespace detail {
 using enum FieldRole;
-inline constexpr std::array<ModeDescriptor, 3> kModes{{
+inline constexpr std::array<ModeDescriptor, kModeCount> kModes{{
     {kBetBack,
      "B&et Back",
      " bet back a previously layed bet on the same selection ",
      "bet-back",
      "back a selection laid before",
-     {{{"Lay &Price", Price, "lay_price"},
-       {"Lay &Stake", Amount, "lay_stake"},
-       {"&Back Price", Price, "back_price"},
-       {"Back Stake", KeyResult, "back_stake"},
-       {"Lay Liability", OtherResult, "lay_liability"},
-       {"Total Stake", OtherResult, "total_stake"},
-       {"Net P/L", OtherResult, "net"}}},
+     {{{"Lay &Price", Price, "lay_price", Quantity::LayPrice},
+       {"Lay &Stake", Amount, "lay_stake", Quantity::LayStake},
+       {"&Back Price", Price, "back_price", Quantity::BackPrice},
+       {"Back Stake", KeyResult, "back_stake", Quantity::BackStake},
+       {"Lay Liability", OtherResult, "lay_liability", Quantity::Liability},
+       {"Total Stake", OtherResult, "total_stake", Quantity::TotalStake},
+       {"Net P/L", OtherResult, "net", Quantity::Net}}},
      {{0, 1, 2}, {3, 4, 5, 6}}},
     {kLayBack,
      "L&ay Back",
      " lay back a previously placed bet on the same selection ",
      "lay-back",
      "lay a selection backed before",
-     {{{"Back &Price", Price, "back_price"},
-       {"Back &Stake", Amount, "back_stake"},
-       {"&Lay Price", Price, "lay_price"},
-       {"Lay Stake", KeyResult, "lay_stake"},
-       {"Lay Liability", OtherResult, "lay_liability"},
-       {"Total Stake", OtherResult, "total_stake"},
-       {"Net P/L", OtherResult, "net"}}},
+     {{{"Back &Price", Price, "back_price", Quantity::BackPrice},
+       {"Back &Stake", Amount, "back_stake", Quantity::BackStake},
+       {"&Lay Price", Price, "lay_price", Quantity::LayPrice},
+       {"Lay Stake", KeyResult, "lay_stake", Quantity::LayStake},
+       {"Lay Liability", OtherResult, "lay_liability", Quantity::Liability},
+       {"Total Stake", OtherResult, "total_stake", Quantity::TotalStake},
+       {"Net P/L", OtherResult, "net", Quantity::Net}}},
      {{0, 1, 2}, {3, 4, 5, 6}}},
     {kTotalFunds,
      "Quorvel For &Total Funds",
      " back and lay one selection for a given total stake ",
      "total-funds",
      "back and lay for a given total",
-     {{{"&Back Price", Price, "back_price"},
-       {"Back Stake", KeyResult, "back_stake"},
-       {"&Lay Price", Price, "lay_price"},
-       {"Lay Stake", KeyResult, "lay_stake"},
-       {"Lay Liability", OtherResult, "lay_liability"},
-       {"Total &Funds", Amount, "total_funds"},
-       {"Net P/L", OtherResult, "net"}}},
+     {{{"&Back Price", Price, "back_price", Quantity::BackPrice},
+       {"Back Stake", KeyResult, "back_stake", Quantity::BackStake},
+       {"&Lay Price", Price, "lay_price", Quantity::LayPrice},
+       {"Lay Stake", KeyResult, "lay_stake", Quantity::LayStake},
+       {"Lay Liability", OtherResult, "lay_liability", Quantity::Liability},
+       {"Total &Funds", Amount, "total_funds", Quantity::Funds},
+       {"Net P/L", OtherResult, "net", Quantity::Net}}},
      {{0, 2, 5}, {1, 3, 4, 6}}},
 }};
 
@@ -117,10 +125,26 @@ constexpr bool allConsistent() {
     return true;
 }
 static_assert(allConsistent(), "the mode table contradicts itself");
+
+// The access key an ampersand marks, lower case (ASCII), or 0.
+constexpr char accessKey(std::string_view caption) {
+    const std::size_t at = caption.find('&');
+    if (at == std::string_view::npos || at + 1 >= caption.size()) return 0;
+    const char key = caption[at + 1];
+    return key >= 'A' && key <= 'Z' ? static_cast<char>(key - 'A' + 'a') : key;
+}
+// Each tab answers its own access key.
+constexpr bool tabKeysUnique() {
+    for (std::size_t i = 0; i < kModes.size(); ++i)
+        for (std::size_t j = i + 1; j < kModes.size(); ++j)
+            if (accessKey(kModes[i].tabCaption) == accessKey(kModes[j].tabCaption)) return false;
+    return true;
+}
+static_assert(tabKeysUnique(), "two tabs share an access key");
 }  // namespace detail
 
 // Every mode, in tab order.
-inline constexpr const std::array<ModeDescriptor, 3>& kModes = detail::kModes;
+inline constexpr const std::array<ModeDescriptor, kModeCount>& kModes = detail::kModes;
 
 constexpr const ModeDescriptor& modeDescriptor(HedgeMode mode) noexcept {
     return detail::kModes[static_cast<std::size_t>(mode - 1)];

@@ -10,22 +10,25 @@ struct Bets {
     Money backPrice, backStake, layPrice, layStake;
 };
 
-// A price or stake of the bets as placed, by its field's key: an input as given, or a result
-// as shown, to the cent.
-Money placed(HedgeMode mode, std::string_view key, const std::array<Money, 3>& inputs,
+// A price or stake of the bets as placed, by what its field holds: an input as given, or a
+// result as shown, to the cent.
+Money placed(HedgeMode mode, Quantity quantity, const std::array<Money, 3>& inputs,
              const HedgeResults& results) {
     const ModeDescriptor& d = modeDescriptor(mode);
     for (std::size_t i = 0; i < inputs.size(); ++i)
-        if (d.fields[static_cast<std::size_t>(d.order.inputs[i])].key == key) return inputs[i];
+        if (d.fields[static_cast<std::size_t>(d.order.inputs[i])].quantity == quantity)
+            return inputs[i];
     for (const FieldValue& result : results)
-        if (d.fields[static_cast<std::size_t>(result.field)].key == key)
+        if (d.fields[static_cast<std::size_t>(result.field)].quantity == quantity)
             return result.value.roundedToCents();
     return Money();
 }
 
 Bets placedBets(HedgeMode mode, const std::array<Money, 3>& in, const HedgeResults& results) {
-    return {placed(mode, "back_price", in, results), placed(mode, "back_stake", in, results),
-            placed(mode, "lay_price", in, results), placed(mode, "lay_stake", in, results)};
+    return {placed(mode, Quantity::BackPrice, in, results),
+            placed(mode, Quantity::BackStake, in, results),
+            placed(mode, Quantity::LayPrice, in, results),
+            placed(mode, Quantity::LayStake, in, results)};
 }
 
 OutcomeFigures settled(Money back, Money lay, Money commission) {

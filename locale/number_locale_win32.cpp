@@ -3,20 +3,20 @@
 #include <string>
 
 #include "locale/number_locale.h"
+#include "ui/toolkit/win32/text.h"
 
 namespace quorvel {
 
 namespace {
 
-// One of the user's regional settings, as UTF-8.
+// One of the user's regional settings, as UTF-8, whatever its length.
 std::string userSetting(LCTYPE type) {
-    wchar_t wide[16] = {};
-    const int length = ::GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, wide, 16);
+    const int length = ::GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, nullptr, 0);
     if (length <= 1) return {};
-    char utf8[64] = {};
-    const int bytes =
-        ::WideCharToMultiByte(CP_UTF8, 0, wide, length - 1, utf8, sizeof utf8, nullptr, nullptr);
-    return std::string(utf8, static_cast<std::size_t>(bytes > 0 ? bytes : 0));
+    std::wstring setting(static_cast<std::size_t>(length), L'\0');
+    ::GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, setting.data(), length);
+    setting.resize(static_cast<std::size_t>(length - 1));
+    return toolkit::utf8(setting);
 }
 
 }  // namespace

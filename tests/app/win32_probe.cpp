@@ -13,17 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "ui/toolkit/win32/text.h"
+
 namespace {
 
-std::string utf8(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size,
-                        nullptr, nullptr);
-    return out;
-}
+using toolkit::utf8;
 
 std::wstring textOf(HWND hwnd) {
     wchar_t buffer[512] = {};

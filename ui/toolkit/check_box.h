@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ui/toolkit/control.h"
+#include "ui/toolkit/text.h"
 
 namespace toolkit {
 
@@ -21,6 +22,17 @@ class CheckBox : public Control {
     void detachHandlers() override { click = nullptr; }
 
     Size contentSize() const override;
+
+    bool actsOnPress() const override { return true; }
+    bool takesTab() const override { return visible(); }
+    const Focusable* accessKeyTarget(char key) const override {
+        return visible() && accessKeyOf(caption_) == key ? this : nullptr;
+    }
+    // Its access key does what a click does: the focus, and the other value.
+    void pressAccessKey(char /*key*/) override {
+        takeFocus(FocusMove::AccessKey);
+        setValue(1 - value());
+    }
 
   private:
     std::string caption_;

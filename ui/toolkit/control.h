@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "ui/toolkit/focus_policy.h"
 #include "ui/toolkit/geometry.h"
 
 namespace toolkit {
@@ -21,8 +22,8 @@ struct ControlParent {
 };
 
 // What every control of a form shares: a place given as a rectangle in twips, measured against
-// its container's client area.
-class Control {
+// its container's client area, and its answers to the focus policy.
+class Control : public Focusable {
   public:
     virtual ~Control();
     Control(const Control&) = delete;
@@ -45,6 +46,8 @@ class Control {
 
     // In front of the controls it overlaps in its container.
     void bringToFront();
+
+    void takeFocus(FocusMove move) override;
 
     NativeControl& native() const { return *native_; }
 

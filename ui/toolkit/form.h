@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/toolkit/control.h"
+#include "ui/toolkit/focus_policy.h"
 #include "ui/toolkit/system_colour.h"
 #include "ui/toolkit/twips.h"
 
@@ -63,17 +64,11 @@ class Form {
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
     // The text box that has the focus, if any.
     TextBox* activeTextBox() const;
+    // The control that has the focus, if any.
+    Control* focusedControl() const;
 
-    // The focus guard, for the back ends. Before anything of the form takes the focus or acts,
-    // the text box with the focus validates: false when it refuses to let target have it.
-    bool mayLeaveFor(const Control* target);
-    // The backstop, where the focus has already moved from box to another control of the form
-    // by a route no input check saw (a programmatic change, a button the guard does not
-    // watch): true when box refuses; the back end then gives the focus back to it. Until
-    // refocused() is called, the move and its return are no entry into either control.
-    bool refusesLostFocus(const TextBox& box);
-    bool refocusing() const { return refocusing_ != nullptr; }
-    void refocused() { refocusing_ = nullptr; }
+    // The focus guard's rules, which the back ends feed with their input.
+    FocusPolicy& focus() { return focus_; }
 
     NativeForm& native() const { return *native_; }
 
@@ -124,11 +119,7 @@ class Form {
     int setWidth_ = 0;
     int setHeight_ = 0;
     bool loaded_ = false;
-    // The last text box let go, with its text as it was then: a move the guard already allowed
-    // is not validated again where the focus changes.
-    const TextBox* approved_ = nullptr;
-    std::string approvedText_;
-    const TextBox* refocusing_ = nullptr;
+    FocusPolicy focus_{[this]() -> Focusable* { return focusedControl(); }};
 };
 
 }  // namespace toolkit

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ui/toolkit/control.h"
+#include "ui/toolkit/text.h"
 
 namespace toolkit {
 
@@ -22,6 +23,11 @@ class Label : public Control {
     Size contentSize() const override { return contentSizeFor(caption_); }
     // The room the caption would need, for captions the label will show later.
     Size contentSizeFor(const std::string& caption) const;
+
+    const Focusable* accessKeyTarget(char key) const override {
+        return visible() && buddy_ != nullptr && accessKeyOf(caption_) == key ? buddy_ : nullptr;
+    }
+    void pressAccessKey(char /*key*/) override { buddy_->takeFocus(FocusMove::AccessKey); }
 
   private:
     void nameBuddy() const;

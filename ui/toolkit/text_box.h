@@ -65,6 +65,15 @@ class TextBox : public Control {
     Size contentSize() const override;
     void detachHandlers() override { events_ = {}; }
 
+    bool actsOnPress() const override { return true; }
+    bool takesTab() const override { return visible() && tabStop(); }
+    bool refusesToLeave() const override {
+        bool cancel = false;
+        raiseValidate(cancel);
+        return cancel;
+    }
+    std::string heldText() const override { return text(); }
+
   private:
     int index_;
     TextBoxEvents events_;

@@ -32,6 +32,12 @@ void Control::bringToFront() {
     native_->widget->raise();
 }
 
+void Control::takeFocus(FocusMove move) {
+    native_->focusWidget()->setFocus(move == FocusMove::Tab       ? Qt::TabFocusReason
+                                     : move == FocusMove::Backtab ? Qt::BacktabFocusReason
+                                                                  : Qt::ShortcutFocusReason);
+}
+
 QWidget* parentWidget(const ControlParent& parent) {
     return parent.container != nullptr ? parent.container->native().widget
                                        : parent.form.native().window;

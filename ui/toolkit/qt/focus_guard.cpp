@@ -1,17 +1,14 @@
 #include "ui/toolkit/qt/focus_guard.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QTabBar>
+#include <QShortcutEvent>
 #include <QWidget>
 #include <QWindow>
 
-#include "ui/toolkit/check_box.h"
 #include "ui/toolkit/form.h"
-#include "ui/toolkit/label.h"
 #include "ui/toolkit/qt/native.h"
-#include "ui/toolkit/tab_strip.h"
-#include "ui/toolkit/text_box.h"
 
 namespace toolkit {
 
@@ -29,7 +26,7 @@ bool FocusGuard::eventFilter(QObject* receiver, QEvent* event) {
         case QEvent::KeyPress:
             return onTabKey(receiver, event);
         case QEvent::Shortcut:
-            return onShortcut(receiver);
+            return onShortcut(receiver, event);
         default:
             return false;
     }
@@ -38,35 +35,40 @@ bool FocusGuard::eventFilter(QObject* receiver, QEvent* event) {
 bool FocusGuard::onMousePress(QObject* receiver, QEvent* event) {
     if (receiver != form_.native().window->windowHandle()) return false;
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    QWidget* hit = form_.native().window->childAt(mouse->position().toPoint());
+    const QWidget* hit = form_.native().window->childAt(mouse->position().toPoint());
     const Control* target = form_.native().controlOf(hit);
-    // Only what takes the focus or acts on a click: boxes, the check box, the tabs. Labels,
-    // the frame and the page under the tabs do neither.
-    const bool acts = dynamic_cast<const TextBox*>(target) != nullptr ||
-                      dynamic_cast<const CheckBox*>(target) != nullptr ||
-                      qobject_cast<QTabBar*>(hit) != nullptr;
-    if (!acts || form_.mayLeaveFor(target)) return false;
+    // A control acts where it takes the focus: the tabs do, the page under them does not.
+    if (target != nullptr && hit != target->native().focusWidget()) target = nullptr;
+    if (form_.focus().allowPress(target)) return false;
     swallowRelease_ = true;
     return true;
 }
 
-bool FocusGuard::onTabKey(QObject* receiver, QEvent* event) const {
+bool FocusGuard::onTabKey(QObject* receiver, QEvent* event) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) return false;
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    // Once, where the key is delivered first.
     const auto* widget = qobject_cast<QWidget*>(receiver);
-    const TextBox* leaving = form_.activeTextBox();
-    if (widget == nullptr || leaving == nullptr || form_.native().controlOf(widget) != leaving)
+    if (widget == nullptr || widget != QApplication::focusWidget() ||
+        widget->window() != form_.native().window)
         return false;
-    return !form_.mayLeaveFor(nullptr);
+    form_.focus().tab(key->key() == Qt::Key_Backtab ||
+                      (key->modifiers() & Qt::ShiftModifier) != 0);
+    return true;
 }
 
-bool FocusGuard::onShortcut(QObject* receiver) const {
+bool FocusGuard::onShortcut(QObject* receiver, QEvent* event) {
     const auto* widget = qobject_cast<QWidget*>(receiver);
     if (widget == nullptr || widget->window() != form_.native().window) return false;
-    const Control* target = form_.native().controlOf(widget);
-    if (const auto* label = dynamic_cast<const Label*>(target)) target = label->buddy();
-    return target != nullptr && !form_.mayLeaveFor(target);
+    const QKeySequence sequence = static_cast<QShortcutEvent*>(event)->key();
+    if (sequence.isEmpty()) return false;
+    const int code = sequence[0].key();
+    char key = 0;
+    if (code >= Qt::Key_A && code <= Qt::Key_Z) key = static_cast<char>('a' + (code - Qt::Key_A));
+    if (code >= Qt::Key_0 && code <= Qt::Key_9) key = static_cast<char>('0' + (code - Qt::Key_0));
+    form_.focus().accessKey(key);
+    return true;
 }
 
 }  // namespace toolkit

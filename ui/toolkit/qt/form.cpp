@@ -130,6 +130,7 @@ void Form::unload() {
     // Widgets first: tearing them down may still raise events, which need the controls.
     delete native_->window;
     native_->window = nullptr;
+    focus_.clear();
     controls_.clear();
     native_->byWidget.clear();
 }
@@ -189,23 +190,18 @@ void Form::setHeight(int twips) {
         native_->window->resize(native_->window->width(), client);
 }
 
-void Form::setTabOrder(const std::vector<const Control*>& order) {
-    for (std::size_t i = 0; i + 1 < order.size(); ++i)
-        QWidget::setTabOrder(order[i]->native().focusWidget(),
-                             order[i + 1]->native().focusWidget());
-}
-
 void Form::setClientSize(int twipsWidth, int twipsHeight) {
     native_->window->resize(scale_.px(twipsWidth), scale_.px(twipsHeight));
 }
 
-TextBox* Form::activeTextBox() const {
-    return dynamic_cast<TextBox*>(native_->byWidget.value(QApplication::focusWidget()));
-}
-
 void Form::registerControl(std::unique_ptr<Control> control) {
     native_->registerControl(*control);
+    focus_.add(*control);
     controls_.push_back(std::move(control));
+}
+
+Control* Form::focusedControl() const {
+    return native_->controlOf(QApplication::focusWidget());
 }
 
 void Form::raiseResize() {

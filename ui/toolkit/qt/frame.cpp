@@ -47,10 +47,6 @@ Panel& panel(const Frame& frame) {
 Frame::Frame(ControlParent parent)
     : Control(std::make_unique<NativeControl>(new Panel(parentWidget(parent), lines_))) {}
 
-Line& Frame::addLine(int x1, int y1, int x2, int y2, SystemColour colour) {
-    return lines_.emplace_back(Line{x1, y1, x2, y2, colour});
-}
-
 int Frame::lineRow(const Line& line) const {
     return panel(*this).pixels(line).y1();
 }

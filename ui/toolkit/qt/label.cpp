@@ -35,11 +35,6 @@ void Label::setBuddy(Control* buddy) {
     if (visible()) nameBuddy();
 }
 
-void Label::setVisible(bool visible) {
-    Control::setVisible(visible);
-    if (visible) nameBuddy();
-}
-
 void Label::nameBuddy() const {
     if (buddy_ != nullptr)
         buddy_->native().widget->setAccessibleName(qt(plainText(caption_)).simplified());

@@ -19,21 +19,9 @@ class Bar : public QTabBar {
   public:
     using QTabBar::QTabBar;
 
-    // Raised when the access key of the selected tab is pressed, which QTabBar ignores.
-    std::function<void()> reselected;
-
   protected:
     // A turn of the wheel over the tabs must not switch modes behind the trader's back.
     void wheelEvent(QWheelEvent* event) override { event->ignore(); }
-
-    bool event(QEvent* event) override {
-        const bool selectedTabsKey = event->type() == QEvent::Shortcut && currentIndex() >= 0 &&
-                                     static_cast<QShortcutEvent*>(event)->key() ==
-                                         QKeySequence::mnemonic(tabText(currentIndex()));
-        const bool handled = QTabBar::event(event);
-        if (selectedTabsKey && reselected) reselected();
-        return handled;
-    }
 };
 
 // The page area under the tabs, drawn like a tab widget's pane.
@@ -85,10 +73,6 @@ TabStrip::TabStrip(ControlParent parent)
     QObject::connect(bar, &QTabBar::tabBarClicked, bar, [this, bar](int index) {
         if (index == bar->currentIndex() && click) click();
     });
-    // Its access key does what a click on the selected tab does.
-    bar->reselected = [this] {
-        if (click) click();
-    };
 }
 
 void TabStrip::addTab(const std::string& caption, const std::string& toolTip) {

@@ -53,8 +53,15 @@ int keyAscii(const QKeyEvent* event) {
 }
 
 int shiftState(Qt::KeyboardModifiers modifiers) {
-    return ((modifiers & Qt::ShiftModifier) ? 1 : 0) | ((modifiers & Qt::ControlModifier) ? 2 : 0) |
-           ((modifiers & Qt::AltModifier) ? 4 : 0);
+    return ((modifiers & Qt::ShiftModifier) ? kShiftMask : 0) |
+           ((modifiers & Qt::ControlModifier) ? kCtrlMask : 0) |
+           ((modifiers & Qt::AltModifier) ? kAltMask : 0);
+}
+
+int mouseButtons(Qt::MouseButtons buttons) {
+    return ((buttons & Qt::LeftButton) ? kLeftButton : 0) |
+           ((buttons & Qt::RightButton) ? kRightButton : 0) |
+           ((buttons & Qt::MiddleButton) ? kMiddleButton : 0);
 }
 
 class Edit : public QLineEdit {
@@ -137,7 +144,7 @@ class Edit : public QLineEdit {
         // typing, the caret and the selection stay as they were.
         // Nor is the focus coming back to a field that refused to let it go.
         if (event->reason() == Qt::ActiveWindowFocusReason ||
-            event->reason() == Qt::PopupFocusReason || form_.refocusing())
+            event->reason() == Qt::PopupFocusReason || form_.focus().refocusing())
             return;
         if (owner_.events().gotFocus) owner_.events().gotFocus(owner_.index());
         // A click that brought the focus would put the caret where it landed; keep what the
@@ -155,13 +162,13 @@ class Edit : public QLineEdit {
             event->reason() == Qt::PopupFocusReason)
             return;
         const QWidget* gaining = QApplication::focusWidget();
-        if (gaining == nullptr || gaining->window() != window() || !form_.refusesLostFocus(owner_))
+        if (gaining == nullptr || gaining->window() != window() || !form_.focus().refusesLostFocus(owner_))
             return;
         QMetaObject::invokeMethod(
             this,
             [this] {
                 setFocus(Qt::OtherFocusReason);
-                form_.refocused();
+                form_.focus().refocused();
             },
             Qt::QueuedConnection);
     }
@@ -180,7 +187,8 @@ class Edit : public QLineEdit {
             event->ignore();
             return;
         }
-        int code = keyAscii(event);
+        const int typed = keyAscii(event);
+        int code = typed;
         if (code >= 0 && owner_.events().keyPress) {
             owner_.events().keyPress(owner_.index(), code);
             if (code == 0) {
@@ -188,7 +196,11 @@ class Edit : public QLineEdit {
                 return;
             }
         }
-        QLineEdit::keyPressEvent(event);
+        if (code == typed) return QLineEdit::keyPressEvent(event);
+        // A key the handler replaced types its replacement, as on every back end.
+        QKeyEvent replaced(event->type(), event->key(), event->modifiers(),
+                           QString(QChar(static_cast<char16_t>(code))));
+        QLineEdit::keyPressEvent(&replaced);
     }
 
     void keyReleaseEvent(QKeyEvent* event) override {
@@ -200,7 +212,7 @@ class Edit : public QLineEdit {
     void mouseMoveEvent(QMouseEvent* event) override {
         if (owner_.events().mouseMove) {
             const QPoint at = event->position().toPoint();
-            owner_.events().mouseMove(owner_.index(), static_cast<int>(event->buttons()),
+            owner_.events().mouseMove(owner_.index(), mouseButtons(event->buttons()),
                                       shiftState(event->modifiers()), at.x(), at.y());
         }
         QLineEdit::mouseMoveEvent(event);
@@ -238,11 +250,6 @@ TextBox::TextBox(ControlParent parent, int index, const TextBoxEvents& events)
       index_(index),
       events_(events) {
     edit(*this).applyColours();
-}
-
-void TextBox::raiseValidate(bool& cancel) const {
-    cancel = false;
-    if (events_.validate) events_.validate(index_, cancel);
 }
 
 std::string TextBox::text() const {

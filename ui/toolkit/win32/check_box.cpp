@@ -5,14 +5,32 @@
 
 namespace toolkit {
 
+namespace {
+
 // A click anywhere in the control's rectangle toggles it: a BUTTON's whole window is its hit
-// area. BN_CLICKED reaches click through the parent (onChildMessage).
+// area. BN_CLICKED comes through the parent.
+struct NativeCheckBox : NativeCaptioned {
+    NativeCheckBox(HWND h, NativeForm& f, CheckBox& o) : NativeCaptioned(h, f), owner(o) {}
+    bool onCommand(WORD code) override {
+        if (code != BN_CLICKED) return false;
+        if (owner.click) owner.click();
+        return true;
+    }
+    void colours(SystemColour& back, SystemColour& fore) const override {
+        back = SystemColour::ButtonFace;
+        fore = SystemColour::WindowText;
+    }
+    CheckBox& owner;
+};
+
+}  // namespace
+
 CheckBox::CheckBox(ControlParent parent, const std::string& caption)
-    : Control(std::make_unique<NativeCaptioned>(
+    : Control(std::make_unique<NativeCheckBox>(
           CreateWindowExW(0, L"BUTTON", wide(caption).c_str(),
                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 0, 0, 0, 0,
                           parentWindow(parent), nullptr, instance(), nullptr),
-          nativeFormOf(parent))),
+          nativeFormOf(parent), *this)),
       caption_(caption) {
     native().applyFont();
 }

@@ -23,6 +23,10 @@ void Control::setVisible(bool visible) {
     ShowWindow(native_->hwnd, visible ? SW_SHOWNA : SW_HIDE);
 }
 
+void Control::takeFocus(FocusMove /*move*/) {
+    SetFocus(native_->hwnd);
+}
+
 void Control::bringToFront() {
     SetWindowPos(native_->hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }

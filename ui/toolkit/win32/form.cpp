@@ -67,21 +67,19 @@ LRESULT CALLBACK formProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-void registerFormClass() {
-    static bool registered = false;
-    if (registered) return;
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = formProc;
-    windowClass.hInstance = instance();
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    windowClass.hbrBackground = brushOf(SystemColour::ButtonFace);
-    windowClass.lpszClassName = kFormClass;
-    RegisterClassExW(&windowClass);
-    registered = true;
-}
-
 }  // namespace
+
+void registerWindowClass(const wchar_t* name, WNDPROC procedure) {
+    WNDCLASSEXW windowClass{};
+    if (GetClassInfoExW(instance(), name, &windowClass)) return;
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance();
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = brushOf(SystemColour::ButtonFace);
+    windowClass.lpszClassName = name;
+    RegisterClassExW(&windowClass);
+}
 
 NativeForm* activeForm() {
     return current;
@@ -90,55 +88,10 @@ void setActiveForm(NativeForm* form) {
     current = form;
 }
 
-// Fonts
-
-Fonts::~Fonts() {
-    clear();
-}
-
-void Fonts::clear() {
-    for (auto& [key, font] : made_) DeleteObject(font);
-    made_.clear();
-}
-
-void Fonts::setDpi(UINT dpi) {
-    clear();
-    dpi_ = dpi;
-    // The font dialogs and message boxes use (Segoe UI 9 pt), as the system gives it at the
-    // system's DPI, brought to the window's. (SystemParametersInfoForDpi would do both at
-    // once, but wine 8 scales it from a DPI it has not always read yet.)
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    HDC screen = GetDC(nullptr);
-    const int systemDpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    metrics.lfMessageFont.lfHeight =
-        MulDiv(metrics.lfMessageFont.lfHeight, static_cast<int>(dpi), systemDpi);
-    base_ = metrics.lfMessageFont;
-}
-
-HFONT Fonts::get(bool bold, LONG height) {
-    if (height == 0) height = base_.lfHeight;
-    const auto key = std::make_pair(bold, height);
-    if (auto found = made_.find(key); found != made_.end()) return found->second;
-    LOGFONTW font = base_;
-    font.lfHeight = height;
-    font.lfWidth = 0;
-    font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
-    HFONT made = CreateFontIndirectW(&font);
-    made_[key] = made;
-    return made;
-}
-
-void NativeCaptioned::applyFont() {
-    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(form.fonts.get(false)), TRUE);
-}
-
 // NativeForm
 
 NativeForm::NativeForm(Form& f) : form(f) {
-    registerFormClass();
+    registerWindowClass(kFormClass, formProc);
     CreateWindowExW(0, kFormClass, L"", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 400, 200, nullptr,
                     nullptr, instance(), this);
     fonts.setDpi(dpiOf(hwnd));
@@ -204,6 +157,7 @@ void Form::unload() {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     native_->hwnd = nullptr;
     DestroyWindow(window);
+    focus_.clear();
     controls_.clear();
     native_->byWindow.clear();
 }
@@ -277,10 +231,6 @@ void Form::setHeight(int twips) {
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Form::setTabOrder(const std::vector<const Control*>& order) {
-    native_->tabOrder = order;
-}
-
 void Form::setClientSize(int twipsWidth, int twipsHeight) {
     RECT r{0, 0, scale_.px(twipsWidth), scale_.px(twipsHeight)};
     AdjustWindowRectEx(&r, kStyle, FALSE, 0);
@@ -288,13 +238,14 @@ void Form::setClientSize(int twipsWidth, int twipsHeight) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-TextBox* Form::activeTextBox() const {
-    return dynamic_cast<TextBox*>(native_->controlOf(GetFocus()));
-}
-
 void Form::registerControl(std::unique_ptr<Control> control) {
     native_->registerControl(*control);
+    focus_.add(*control);
     controls_.push_back(std::move(control));
+}
+
+Control* Form::focusedControl() const {
+    return native_->controlOf(GetFocus());
 }
 
 void Form::raiseResize() {

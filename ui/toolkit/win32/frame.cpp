@@ -43,18 +43,7 @@ LRESULT CALLBACK frameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 }
 
 HWND createFrameWindow(HWND parent) {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = frameProc;
-        windowClass.hInstance = instance();
-        windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-        windowClass.hbrBackground = brushOf(SystemColour::ButtonFace);
-        windowClass.lpszClassName = kFrameClass;
-        RegisterClassExW(&windowClass);
-        registered = true;
-    }
+    registerWindowClass(kFrameClass, frameProc);
     return CreateWindowExW(WS_EX_CONTROLPARENT, kFrameClass, L"",
                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, 0, 0,
                            parent, nullptr, instance(), nullptr);
@@ -70,10 +59,6 @@ Frame::Frame(ControlParent parent)
     : Control(std::make_unique<NativeFrame>(createFrameWindow(parentWindow(parent)),
                                             nativeFormOf(parent), lines_)) {
     SetWindowLongPtrW(native().hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&frameOf(*this)));
-}
-
-Line& Frame::addLine(int x1, int y1, int x2, int y2, SystemColour colour) {
-    return lines_.emplace_back(Line{x1, y1, x2, y2, colour});
 }
 
 int Frame::lineRow(const Line& line) const {

@@ -7,7 +7,7 @@ namespace toolkit {
 void pressTab() {
     // As a typed Tab, at once: keys still waiting in the queue are routed to the window that
     // has the focus when they are taken from it, which is then the next field.
-    if (NativeForm* form = activeForm()) form->tab(false);
+    if (NativeForm* form = activeForm()) form->form.focus().tab(false);
 }
 
 }  // namespace toolkit

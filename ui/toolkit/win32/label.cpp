@@ -45,11 +45,6 @@ void Label::setBuddy(Control* buddy) {
     if (visible()) nameBuddy();
 }
 
-void Label::setVisible(bool visible) {
-    Control::setVisible(visible);
-    if (visible) nameBuddy();
-}
-
 void Label::nameBuddy() const {
     if (buddy_ == nullptr) return;
     // As it reads: without the ampersand, runs of blanks as one.

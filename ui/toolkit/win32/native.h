@@ -16,6 +16,7 @@
 #include "ui/toolkit/control.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/system_colour.h"
+#include "ui/toolkit/win32/text.h"
 
 namespace toolkit {
 
@@ -26,6 +27,16 @@ struct NativeControl {
     virtual ~NativeControl() = default;
     // The font the control was given changed (a new DPI, bold): apply it.
     virtual void applyFont() {}
+
+    // Each control answers the messages Windows sends its parent about it: a command
+    // (WM_COMMAND's code), a notification (WM_NOTIFY), true when handled; and its colours,
+    // by default button text on the button face.
+    virtual bool onCommand(WORD /*code*/) { return false; }
+    virtual bool onNotify(const NMHDR& /*header*/) { return false; }
+    virtual void colours(SystemColour& back, SystemColour& fore) const {
+        back = SystemColour::ButtonFace;
+        fore = SystemColour::ButtonText;
+    }
 
     HWND hwnd;
 };
@@ -70,8 +81,6 @@ struct NativeForm {
     // of their child controls. True, with result set, when handled.
     bool onChildMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
-    // Tab and Shift+Tab, from a key or from pressTab: validate, then move along the tab order.
-    void tab(bool backwards);
     // What the message loop asks before it dispatches: true when the message is handled.
     bool preTranslate(MSG& message);
 
@@ -82,7 +91,6 @@ struct NativeForm {
     HWND hwnd = nullptr;
     HWND tooltip = nullptr;
     Fonts fonts;
-    std::vector<const Control*> tabOrder;
     std::map<HWND, Control*> byWindow;
     HWND savedFocus = nullptr;    // where the focus was when the window was deactivated
     bool restoringFocus = false;  // giving it back: no entry into the field
@@ -94,17 +102,14 @@ HWND parentWindow(const ControlParent& parent);
 // The form's Win32 side, for a control being made.
 NativeForm& nativeFormOf(const ControlParent& parent);
 
-// Text across the contract is UTF-8; Win32 holds UTF-16.
-std::wstring wide(std::string_view utf8);
-std::string utf8(std::wstring_view wide);
-std::wstring windowText(HWND hwnd);
-
 // The system colour by its Windows index.
 COLORREF colourOf(SystemColour colour);
 HBRUSH brushOf(SystemColour colour);
 
 // The instance the program's windows and resources belong to.
 HINSTANCE instance();
+// A window class of the program's, on the button face with the arrow cursor, registered once.
+void registerWindowClass(const wchar_t* name, WNDPROC procedure);
 
 // The one form whose input the message loop guards (the program has one window).
 NativeForm* activeForm();

@@ -8,7 +8,14 @@ namespace toolkit {
 namespace {
 
 struct NativeTabs : NativeCaptioned {
-    using NativeCaptioned::NativeCaptioned;
+    NativeTabs(HWND h, NativeForm& f, TabStrip& o) : NativeCaptioned(h, f), owner(o) {}
+    // A click on another tab is reported as a change.
+    bool onNotify(const NMHDR& header) override {
+        if (header.code != TCN_SELCHANGE) return false;
+        if (owner.click) owner.click();
+        return true;
+    }
+    TabStrip& owner;
     std::vector<std::wstring> captions;
     std::vector<std::wstring> tips;
 };
@@ -58,7 +65,7 @@ TabStrip::TabStrip(ControlParent parent)
           CreateWindowExW(0, WC_TABCONTROLW, L"",
                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_TOOLTIPS, 0, 0,
                           0, 0, parentWindow(parent), nullptr, instance(), nullptr),
-          nativeFormOf(parent))) {
+          nativeFormOf(parent), *this)) {
     native().applyFont();
     SetWindowSubclass(native().hwnd, tabsProc, 1, reinterpret_cast<DWORD_PTR>(this));
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "ui/toolkit/keyboard.h"
 #include "ui/toolkit/win32/native.h"
 
 namespace toolkit {
@@ -9,9 +10,18 @@ namespace toolkit {
 namespace {
 
 int shiftState() {
-    return (GetKeyState(VK_SHIFT) < 0 ? 1 : 0) | (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
-           (GetKeyState(VK_MENU) < 0 ? 4 : 0);
+    return (GetKeyState(VK_SHIFT) < 0 ? kShiftMask : 0) |
+           (GetKeyState(VK_CONTROL) < 0 ? kCtrlMask : 0) | (GetKeyState(VK_MENU) < 0 ? kAltMask : 0);
 }
+
+int mouseButtons(WPARAM keys) {
+    return ((keys & MK_LBUTTON) != 0 ? kLeftButton : 0) |
+           ((keys & MK_RBUTTON) != 0 ? kRightButton : 0) |
+           ((keys & MK_MBUTTON) != 0 ? kMiddleButton : 0);
+}
+
+// Posted by the backstop: the focus goes back to the box that refused to let it go.
+constexpr UINT kRefocus = WM_APP + 1;
 
 int width(HDC dc, HFONT font, const std::wstring& text) {
     SelectObject(dc, font);
@@ -24,6 +34,16 @@ struct NativeTextBox : NativeControl {
     NativeTextBox(HWND h, TextBox& o, NativeForm& f) : NativeControl(h), owner(o), form(f) {}
 
     void applyFont() override { fitText(); }
+    // Typed text may need a smaller size.
+    bool onCommand(WORD code) override {
+        if (code != EN_CHANGE) return false;
+        fitText();
+        return true;
+    }
+    void colours(SystemColour& back, SystemColour& fore) const override {
+        back = owner.backColor();
+        fore = owner.foreColor();
+    }
 
     // Room for text without scrolling: the client area less the box's margins, and a pixel
     // for the caret at either end.
@@ -57,6 +77,94 @@ struct NativeTextBox : NativeControl {
             SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fitted), TRUE);
     }
 
+    // What the box does with a message before the EDIT control has it: true when consumed,
+    // with result set; wParam may be replaced.
+    bool before(UINT message, WPARAM& wParam, LPARAM lParam, LRESULT& result) {
+        const TextBoxEvents& events = owner.events();
+        switch (message) {
+            case WM_CHAR:
+                return onChar(wParam);
+            case WM_KEYUP:
+                if (events.keyUp)
+                    events.keyUp(owner.index(), static_cast<int>(wParam), shiftState());
+                return false;
+            case WM_MOUSEMOVE:
+                if (events.mouseMove)
+                    events.mouseMove(owner.index(), mouseButtons(wParam), shiftState(),
+                                     static_cast<short>(LOWORD(lParam)),
+                                     static_cast<short>(HIWORD(lParam)));
+                return false;
+            case WM_SETCURSOR:
+                if (LOWORD(lParam) != HTCLIENT) return false;
+                SetCursor(LoadCursorW(
+                    nullptr, owner.mousePointer() == MousePointer::Arrow ? IDC_ARROW : IDC_IBEAM));
+                result = TRUE;
+                return true;
+            case WM_KILLFOCUS:
+                onKillFocus(reinterpret_cast<HWND>(wParam));
+                return false;
+            case kRefocus:
+                form.restoringFocus = true;
+                SetFocus(hwnd);
+                form.restoringFocus = false;
+                form.form.focus().refocused();
+                return true;
+            default:
+                return false;
+        }
+    }
+
+    // What it does once the EDIT control has handled the message.
+    void after(UINT message) {
+        switch (message) {
+            case WM_SETFOCUS:
+                onSetFocus();
+                break;
+            case WM_LBUTTONDOWN:
+                if (reselectAfterPress) SendMessageW(hwnd, EM_SETSEL, focusStart, focusEnd);
+                reselectAfterPress = false;
+                break;
+            case WM_SIZE:
+                fitText();
+                break;
+            default:
+                break;
+        }
+    }
+
+    // A typed character, through keyPress, which may replace or discard it.
+    bool onChar(WPARAM& wParam) {
+        if (wParam == '\t') return true;  // the focus guard moves the focus
+        // Ctrl and Alt with a key are commands, not typing.
+        const TextBoxEvents& events = owner.events();
+        if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0 || !events.keyPress)
+            return false;
+        int code = static_cast<int>(wParam);
+        events.keyPress(owner.index(), code);
+        wParam = static_cast<WPARAM>(code);
+        return code == 0;
+    }
+
+    // Wherever the focus went inside the form, the text must have been let go; posted, the
+    // return comes before any key typed since.
+    void onKillFocus(HWND gaining) {
+        if (gaining != nullptr && IsChild(form.hwnd, gaining) && !form.restoringFocus &&
+            form.form.focus().refusesLostFocus(owner))
+            PostMessageW(hwnd, kRefocus, 0, 0);
+    }
+
+    void onSetFocus() {
+        // The window coming back to the front, or the focus coming back to a field that
+        // refused to let it go, is not entering a field.
+        if (form.restoringFocus || form.form.focus().refocusing()) return;
+        if (owner.events().gotFocus) owner.events().gotFocus(owner.index());
+        // A click that brought the focus would put the caret where it landed; keep what the
+        // focus handling selected instead.
+        reselectAfterPress = GetKeyState(VK_LBUTTON) < 0;
+        SendMessageW(hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&focusStart),
+                     reinterpret_cast<LPARAM>(&focusEnd));
+    }
+
     TextBox& owner;
     NativeForm& form;
     bool bold = false;
@@ -67,9 +175,6 @@ struct NativeTextBox : NativeControl {
     bool reselectAfterPress = false;
 };
 
-// Posted by the backstop: the focus goes back to the box that refused to let it go.
-constexpr UINT kRefocus = WM_APP + 1;
-
 NativeTextBox& box(const TextBox& owner) {
     return static_cast<NativeTextBox&>(owner.native());
 }
@@ -77,82 +182,12 @@ NativeTextBox& box(const TextBox& owner) {
 LRESULT CALLBACK editProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                           DWORD_PTR data) {
     auto& native = *reinterpret_cast<NativeTextBox*>(data);
-    const TextBoxEvents& events = native.owner.events();
-    const int index = native.owner.index();
-    switch (message) {
-        case WM_CHAR: {
-            if (wParam == '\t') return 0;  // the focus guard moves the focus
-            // Ctrl and Alt with a key are commands, not typing.
-            if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0 || !events.keyPress) break;
-            int code = static_cast<int>(wParam);
-            events.keyPress(index, code);
-            if (code == 0) return 0;
-            wParam = static_cast<WPARAM>(code);
-            break;
-        }
-        case WM_KEYUP:
-            if (events.keyUp) events.keyUp(index, static_cast<int>(wParam), shiftState());
-            break;
-        case WM_MOUSEMOVE:
-            if (events.mouseMove)
-                events.mouseMove(index, static_cast<int>(wParam & (MK_LBUTTON | MK_RBUTTON)),
-                                 shiftState(), static_cast<short>(LOWORD(lParam)),
-                                 static_cast<short>(HIWORD(lParam)));
-            break;
-        case WM_SETCURSOR:
-            if (LOWORD(lParam) == HTCLIENT) {
-                const bool arrow = native.owner.mousePointer() == MousePointer::Arrow;
-                SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(arrow ? 32512 : 32513)));
-                return TRUE;
-            }
-            break;
-        case WM_KILLFOCUS: {
-            // Wherever the focus went inside the form, the text must have been let go; posted,
-            // the return comes before any key typed since.
-            const auto gaining = reinterpret_cast<HWND>(wParam);
-            if (gaining != nullptr && IsChild(native.form.hwnd, gaining) &&
-                !native.form.restoringFocus && native.form.form.refusesLostFocus(native.owner))
-                PostMessageW(hwnd, kRefocus, 0, 0);
-            break;
-        }
-        case kRefocus:
-            native.form.restoringFocus = true;
-            SetFocus(hwnd);
-            native.form.restoringFocus = false;
-            native.form.form.refocused();
-            return 0;
-        case WM_SETFOCUS: {
-            const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
-            // The window coming back to the front, or the focus coming back to a field that
-            // refused to let it go, is not entering a field.
-            if (native.form.restoringFocus || native.form.form.refocusing()) return result;
-            if (events.gotFocus) events.gotFocus(index);
-            // A click that brought the focus would put the caret where it landed; keep what
-            // the focus handling selected instead.
-            native.reselectAfterPress = GetKeyState(VK_LBUTTON) < 0;
-            SendMessageW(hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&native.focusStart),
-                         reinterpret_cast<LPARAM>(&native.focusEnd));
-            return result;
-        }
-        case WM_LBUTTONDOWN: {
-            const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
-            if (native.reselectAfterPress)
-                SendMessageW(hwnd, EM_SETSEL, native.focusStart, native.focusEnd);
-            native.reselectAfterPress = false;
-            return result;
-        }
-        case WM_SIZE: {
-            const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
-            native.fitText();
-            return result;
-        }
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(hwnd, editProc, 1);
-            break;
-        default:
-            break;
-    }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, editProc, 1);
+    LRESULT result = 0;
+    if (native.before(message, wParam, lParam, result)) return result;
+    result = DefSubclassProc(hwnd, message, wParam, lParam);
+    native.after(message);
+    return result;
 }
 
 }  // namespace
@@ -176,11 +211,6 @@ TextBox::TextBox(ControlParent parent, int index, const TextBoxEvents& events)
     tool.uId = reinterpret_cast<UINT_PTR>(native.hwnd);
     tool.lpszText = native.tip.data();
     SendMessageW(native.form.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
-void TextBox::raiseValidate(bool& cancel) const {
-    cancel = false;
-    if (events_.validate) events_.validate(index_, cancel);
 }
 
 std::string TextBox::text() const {

@@ -1,0 +1,39 @@
+#pragma once
+
+// Text between UTF-8, which crosses the contract and the command line, and UTF-16, which Win32
+// holds: the one conversion for the window, the locale's settings and the test probe.
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace toolkit {
+
+inline std::wstring wide(std::string_view utf8) {
+    if (utf8.empty()) return {};
+    const auto length = static_cast<int>(utf8.size());
+    const int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0);
+    std::wstring out(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, out.data(), size);
+    return out;
+}
+
+inline std::string utf8(std::wstring_view wide) {
+    if (wide.empty()) return {};
+    const auto length = static_cast<int>(wide.size());
+    const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, nullptr, 0, nullptr,
+                                         nullptr);
+    std::string out(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, out.data(), size, nullptr, nullptr);
+    return out;
+}
+
+// A window's text, whatever its length.
+inline std::wstring windowText(HWND hwnd) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+}  // namespace toolkit
