@@ -22,14 +22,15 @@ std::string money(int cents) {
 }
 
 // Seconds that quorvel-calc --batch takes over lines lines that line(i) makes; -1 on failure.
-double secondsFor(long lines, const std::function<std::string(long)>& line) {
+double secondsFor(long lines, const std::function<std::string(long)>& line,
+                  const char* options = "--batch") {
     const auto dir = std::filesystem::temp_directory_path() / "quorvel-batch-bench";
     std::filesystem::create_directories(dir);
     {
         std::ofstream out(dir / "in.tsv");
         for (long i = 0; i < lines; ++i) out << line(i) << '\n';
     }
-    const std::string command = std::string("LC_ALL=C '") + QUORVEL_CALC + "' --batch < '" +
+    const std::string command = std::string("LC_ALL=C '") + QUORVEL_CALC + "' " + options + " < '" +
                                 (dir / "in.tsv").string() + "' > '" + (dir / "out.txt").string() +
                                 "'";
     const auto start = Clock::now();
@@ -107,6 +108,25 @@ int main(int argc, char** argv) {
         std::printf("batch, every line error: %-8s %.3f s = %.2f times a valid line\n", kind,
                     seconds, seconds / valid);
     }
+
+    // Market requests of five runners, greened best, through --batch --json.
+    const long markets = lines / 20;
+    const double marketSeconds = secondsFor(
+        markets,
+        [&](long) {
+            std::string runners;
+            for (int r = 0; r < 5; ++r) {
+                const int back = 200 + 10 * r * r;  // on the ladder
+                runners += std::string(r == 0 ? "" : ", ") + "{\"name\": \"R" +
+                           std::to_string(r) + "\", \"bets\": [\"back:" + money(stake(rng)) +
+                           "@" + money(back) + "\"], \"back\": \"" + money(back) +
+                           "\", \"lay\": \"" + money(back + 10) + "\"}";
+            }
+            return "{\"market\": [" + runners + "], \"green\": \"best\"}";
+        },
+        "--batch --json");
+    std::printf("batch JSON markets of 5 runners, greened best: %.0f requests/s\n",
+                static_cast<double>(markets) / marketSeconds);
 
     const int trips = 20'000;
     std::printf("co-process: %.0f round trips/s (one line written, its answer read, %d times)\n",

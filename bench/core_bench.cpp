@@ -7,6 +7,7 @@
 
 #include "core/hedge.h"
 #include "core/money.h"
+#include "core/market.h"
 #include "core/position.h"
 #include "core/price_ladder.h"
 
@@ -81,6 +82,26 @@ void BM_ComputePosition(benchmark::State& state) {
     state.SetLabel(std::to_string(state.range(0)) + " bets");
 }
 BENCHMARK(BM_ComputePosition)->Arg(1000);
+
+// A 40-runner market of 2,000 bets, greened each way.
+void BM_GreenMarket(benchmark::State& state) {
+    quorvel::MarketRequest request;
+    const std::vector<Money> prices = quorvel::standardLadder().prices();
+    for (std::size_t r = 0; r < 40; ++r) {
+        const Money back = prices[60 + r * 5];
+        request.runners.push_back({"Runner " + std::to_string(r + 1), {}, back, prices[61 + r * 5]});
+    }
+    for (std::int64_t i = 0; i < 2000; ++i) {
+        auto& runner = request.runners[static_cast<std::size_t>(i % 40)];
+        runner.bets.push_back({i % 3 == 0 ? quorvel::BetKind::Lay : quorvel::BetKind::Back,
+                               *runner.back, Money::fromCount((i % 500 + 1) * 1000)});
+    }
+    request.green = state.range(0) == 0 ? quorvel::Green::Each : quorvel::Green::Best;
+    for (auto _ : state) benchmark::DoNotOptimize(quorvel::ComputeMarket(request));
+    state.SetLabel(state.range(0) == 0 ? "40 runners, 2,000 bets, green each"
+                                       : "40 runners, 2,000 bets, green best");
+}
+BENCHMARK(BM_GreenMarket)->Arg(0)->Arg(1);
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/json_output.h"
+#include "cli/json_request.h"
 #include "cli/line_output.h"
 #include "core/hedge.h"
 #include "core/mode_layout.h"
@@ -125,7 +126,8 @@ class LineAnswerer {
         const std::size_t first = line.find_first_not_of(' ');
         if (json_ && !overlong_ && line.size() <= kMaxLineBytes &&
             first != std::string_view::npos && line[first] == '{') {
-            // A JSON request: a position, for a bot that keeps one co-process for both.
+            // A JSON request (a position, a market, a dutch), for a bot that keeps one
+            // co-process for all.
             appendJsonRequestAnswer(line, out);
             out += '\n';
             return;

@@ -1,9 +1,8 @@
 #include "cli/json_output.h"
 
-#include <algorithm>
-
 #include <nlohmann/json.hpp>
 
+#include "cli/machine_format.h"
 #include "cli/position_command.h"
 #include "core/mode_layout.h"
 
@@ -12,28 +11,6 @@ namespace quorvel::cli {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-// Machine-readable numbers never depend on the locale.
-const NumberFormat& plain() {
-    static const NumberFormat format(".", "");
-    return format;
-}
-
-// A value as shown: two decimals.
-std::string shown(Money value) {
-    return value.display(plain());
-}
-
-// A value as used: all four decimals, trailing zeros dropped down to two.
-std::string used(Money value) {
-    const bool negative = value.count() < 0;
-    const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(value.count())
-                                             : static_cast<std::uint64_t>(value.count());
-    std::string fraction = std::to_string(magnitude % 10000);
-    fraction.insert(0, 4 - fraction.size(), '0');
-    while (fraction.size() > 2 && fraction.back() == '0') fraction.pop_back();
-    return (negative ? "-" : "") + std::to_string(magnitude / 10000) + "." + fraction;
-}
 
 Json results(HedgeMode mode, const HedgeResults& values) {
     const ModeLayout& layout = modeLayout(mode);
@@ -142,64 +119,10 @@ Json positionObject(const PositionRequest& request, const PositionReport& report
     return json;
 }
 
-// The string value of key, if the request has one; anything else under the key is refused.
-std::optional<std::string> stringAt(const Json& request, const char* key) {
-    if (!request.contains(key)) return std::nullopt;
-    if (!request[key].is_string())
-        throw RefusedArgument{std::string(key) + ": expected a string, such as \"2.50\""};
-    return request[key].get<std::string>();
-}
-
-constexpr const char* kPositionKeys[] = {"position", "price",     "hedge",
-                                         "rate",     "min_stake", "min_payout"};
-
-Json answerPositionRequest(const Json& request) {
-    for (const auto& [key, value] : request.items())
-        if (std::find_if(std::begin(kPositionKeys), std::end(kPositionKeys), [&](const char* k) {
-                return key == k;
-            }) == std::end(kPositionKeys))
-            throw RefusedArgument{"\"" + key + "\" is not a key of a position request"};
-    PositionArguments arguments;
-    arguments.spelling = Spelling::JsonKeys;
-    const Json& bets = request["position"];
-    if (!bets.is_array()) throw RefusedArgument{"position: expected an array of bets"};
-    for (const Json& bet : bets) {
-        if (!bet.is_string())
-            throw RefusedArgument{"position: expected bets as strings, such as \"back:10@3.00\""};
-        arguments.bets.push_back(bet.get<std::string>());
-    }
-    arguments.price = stringAt(request, "price");
-    arguments.hedge = stringAt(request, "hedge");
-    arguments.rate = stringAt(request, "rate");
-    arguments.minStake = stringAt(request, "min_stake");
-    arguments.minPayout = stringAt(request, "min_payout");
-    const PositionRequest position = readPosition(arguments, plain());
-    return positionObject(position, ComputePosition(position));
-}
-
 }  // namespace
 
 std::string positionJson(const PositionRequest& request, const PositionReport& report) {
     return positionObject(request, report).dump() + "\n";
-}
-
-void appendJsonRequestAnswer(std::string_view line, std::string& out) {
-    const Json request = Json::parse(line, nullptr, false);
-    if (request.is_discarded() || !request.is_object() || !request.contains("position")) {
-        out += Json{{"error", "input"},
-                    {"message", "expected a JSON object with \"position\", an array of bets"}}
-                   .dump();
-        return;
-    }
-    try {
-        out += answerPositionRequest(request).dump();
-    } catch (const RefusedArgument& refused) {
-        out += Json{{"error", "input"}, {"message", refused.message}}.dump();
-    } catch (const MoneyError& error) {
-        out += Json{{"error", toString(error.kind())},
-                    {"message", "the calculation failed: " + std::string(toString(error.kind()))}}
-                   .dump();
-    }
 }
 
 }  // namespace quorvel::cli

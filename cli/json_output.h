@@ -27,10 +27,4 @@ void appendJson(const BatchAnswer& answer, std::string& out);
 // bookmaker_loses, exchange_wins, exchange_loses}. Values are strings, as in asJson.
 std::string positionJson(const PositionRequest& request, const PositionReport& report);
 
-// A batch line that is a JSON object, without a newline: a request with "position" (an array
-// of bets as strings) and optionally "price", "hedge", "rate", "min_stake" and "min_payout"
-// (strings, '.' for decimals) is answered as positionJson answers it; any other line, a key
-// besides these or a refused value gets {"error": KIND, "message": ...}.
-void appendJsonRequestAnswer(std::string_view line, std::string& out);
-
 }  // namespace quorvel::cli

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "cli/text_width.h"
+#include "cli/text_table.h"
 #include "locale/number_locale.h"
 
 namespace quorvel::cli {

@@ -2,6 +2,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <algorithm>
 #include <iostream>
 #include <stdexcept>
 #include <string>
@@ -12,6 +13,7 @@
 #include "cli/json_output.h"
 #include "cli/line_output.h"
 #include "cli/locale_format.h"
+#include "cli/market_command.h"
 #include "cli/options.h"
 #include "cli/position_command.h"
 #include "cli/single_calculation.h"
@@ -30,6 +32,10 @@ constexpr std::string_view kHelp =
                     [--outcomes] [--json]
        quorvel-calc position BET... [--price P] [--hedge equal|N%|wins-zero|loses-zero]
                     [--rate R] [--min-stake S] [--min-payout P] [--json]
+       quorvel-calc market NAME=BET... [--prices NAME=BACK/LAY...] [--green each|best]
+                    [--rate R] [--min-stake S] [--min-payout P] [--json]
+       quorvel-calc dutch back|lay NAME=PRICE... (--stake T | --profit P | --liability L)
+                    [--rate R] [--json]
        quorvel-calc --batch [--json] < bets.tsv
 
 Works out the stake of the opposite bet that makes a bet's result the same whichever way the
@@ -86,6 +92,28 @@ stake, liability, and below_min_stake when not placed} or null with a reason, an
 {wins, loses, commission_wins, commission_loses, net_wins, net_loses, bookmaker_wins,
 bookmaker_loses, exchange_wins, exchange_loses}.
 
+A market is the runners of one race or match, exactly one of which wins. market takes the
+bets on each runner as NAME=BET (NAME is what stands before the last '='; a runner may have
+several bets) and, after --prices, each runner's best back and lay price as NAME=BACK/LAY
+(either may be left empty); the runners named are the whole market. It shows what the market
+pays if each runner wins, exactly, and the back and lay book %.
+  --green each             hedge each runner with bets on its own net: a lay at its lay price
+                           when its win pays more than its loss, else a back at its back price
+  --green best             the one set of bets that makes every outcome pay the same, and the
+                           most: back the runners below a level, lay those above it, at the
+                           level that pays most (of equals, the one that stakes least); a book
+                           that makes it unbounded (back under 100 %, lay over) is said to be
+                           an arbitrage and nothing is staked
+  --rate, --min-stake and --min-payout as for a position.
+With --json: runners {name, back, lay, if_wins, hedge {side, price, stake} or null, after,
+commission, net}, book {back, lay}, green, rate and staked.
+
+dutch back NAME=PRICE... backs the runners so that any of them winning pays the same: stakes
+in proportion to 1 / price, each to the cent, for a total --stake T, or for a --profit P if
+one of them wins. dutch lay NAME=PRICE... lays them (making a book) so that any of them
+winning costs the same --liability L. It shows each stake, what each runner's win pays, and
+what another runner's win pays, before and after commission at --rate.
+
 Batch lines are tab-separated: mode (@MODENUMBERS@), model (single or separate), back rate,
 lay rate, and the mode's three inputs. Each line gets one output line: the results as
 FIELD=TEXT pairs joined by ';', FIELD being the field's number:
@@ -96,8 +124,10 @@ UTF-8 byte-order mark at the start is skipped; the 64 KiB do not count the line'
 CRLF. Batch checks no ranges: it computes what it is given. With --json, each line gets
 {"results": {...}}, {"error": "KIND"}, or null for an empty or '#' line; and a line that is
 a JSON object with "position" (the bets as strings) and "price", "hedge", "rate",
-"min_stake", "min_payout" (strings, '.' decimals) gets the position's object, or {"error":
-"input", "message": "..."}.
+"min_stake", "min_payout" (strings, '.' decimals) gets the position's object; likewise a
+"market" request (runners as objects with name, bets, back, lay; green, rate, min_stake,
+min_payout) and a "dutch" request ("back" or "lay", runners with name and price, stake,
+profit or liability, rate). A refused one gets {"error": "input", "message": "..."}.
 
 As a co-process: unless standard input and output are both regular files, each complete line
 is answered and its answer written out before more input is awaited, so a program that
@@ -220,14 +250,7 @@ int writeOutput(std::string_view text) {
     return 1;
 }
 
-bool hasPositionOption(const quorvel::cli::Options& options) {
-    return options.price || options.hedge || options.rate || options.minStake || options.minPayout;
-}
-
 int batch(const quorvel::cli::Options& options, const quorvel::NumberFormat& format) {
-    if (!options.positional.empty() || options.separate || options.backRate || options.layRate ||
-        options.outcomes || hasPositionOption(options))
-        return refuse("--batch takes no other arguments; each line gives its model and rates");
     using quorvel::cli::BatchEnd;
     const BatchEnd end = quorvel::cli::runBatch(0, 1, format, options.json);
     if (end == BatchEnd::Done) return 0;
@@ -240,10 +263,6 @@ int batch(const quorvel::cli::Options& options, const quorvel::NumberFormat& for
 
 int position(const quorvel::cli::Options& options, const quorvel::NumberFormat& format) {
     using namespace quorvel::cli;
-    if (options.outcomes)
-        return refuse("--outcomes goes with one calculation; a position always shows its outcomes");
-    if (options.separate || options.backRate || options.layRate)
-        return refuse("a position takes one rate, --rate, on the exchange's net winnings");
     const PositionArguments arguments{{options.positional.begin() + 1, options.positional.end()},
                                       options.price,
                                       options.hedge,
@@ -254,6 +273,57 @@ int position(const quorvel::cli::Options& options, const quorvel::NumberFormat& 
     const quorvel::PositionReport report = quorvel::ComputePosition(request);
     return writeOutput(options.json ? positionJson(request, report)
                                     : positionText(request, report, format));
+}
+
+int market(const quorvel::cli::Options& options, const quorvel::NumberFormat& format) {
+    using namespace quorvel::cli;
+    const MarketArguments arguments{{options.positional.begin() + 1, options.positional.end()},
+                                    options.prices,
+                                    options.green,
+                                    options.rate,
+                                    options.minStake,
+                                    options.minPayout};
+    const quorvel::MarketRequest request = readMarket(arguments, format);
+    const quorvel::MarketReport report = marketOrRefuse(request);
+    return writeOutput(options.json ? marketJson(request, report)
+                                    : marketText(request, report, format));
+}
+
+int dutch(const quorvel::cli::Options& options, const quorvel::NumberFormat& format) {
+    using namespace quorvel::cli;
+    DutchArguments arguments;
+    if (options.positional.size() > 1) arguments.side = options.positional[1];
+    if (options.positional.size() > 2)
+        arguments.runners.assign(options.positional.begin() + 2, options.positional.end());
+    arguments.stake = options.stake;
+    arguments.profit = options.profit;
+    arguments.liability = options.liability;
+    arguments.rate = options.rate;
+    const quorvel::DutchRequest request = readDutch(arguments, format);
+    const quorvel::DutchReport report = dutchOrRefuse(request, format);
+    return writeOutput(options.json ? dutchJson(request, report)
+                                    : dutchText(request, report, format));
+}
+
+// What options given to the wrong command are told, where a word more helps.
+void refuseMisplacedOptions(quorvel::cli::Command command, const quorvel::cli::Options& options) {
+    using namespace quorvel::cli;
+    if (command == kBatch) {
+        const bool others = std::any_of(options.given.begin(), options.given.end(), [](auto n) {
+            return n != "--batch" && n != "--json" && n != "--decimal-separator" &&
+                   n != "--group-separator";
+        });
+        if (others || !options.positional.empty())
+            throw RefusedArgument{
+                "--batch takes no other arguments; each line gives its model and rates"};
+    }
+    if (command == kPosition && options.outcomes)
+        throw RefusedArgument{
+            "--outcomes goes with one calculation; a position always shows its outcomes"};
+    if ((command & (kPosition | kMarket)) != 0 &&
+        (options.separate || options.backRate || options.layRate))
+        throw RefusedArgument{"a position takes one rate, --rate, on the exchange's net winnings"};
+    checkOptionsFor(command, options);
 }
 
 }  // namespace
@@ -268,11 +338,20 @@ int main(int argc, char** argv) {
             return writeOutput("quorvel-calc " + std::string(quorvel::kVersion) + "\n");
         const quorvel::NumberFormat format =
             chooseNumberFormat(options.decimalSeparator, options.groupSeparator);
-        if (options.batch) return batch(options, format);
-        if (!options.positional.empty() && options.positional[0] == "position")
-            return position(options, format);
-        if (hasPositionOption(options))
-            return refuse("--price, --hedge, --rate, --min-stake and --min-payout go with position");
+        const Command command = commandOf(options);
+        refuseMisplacedOptions(command, options);
+        switch (command) {
+            case kBatch:
+                return batch(options, format);
+            case kPosition:
+                return position(options, format);
+            case kMarket:
+                return market(options, format);
+            case kDutch:
+                return dutch(options, format);
+            default:
+                break;
+        }
         if (options.positional.size() != 4)
             return refuse("expected MODE and three inputs (see --help)");
         if (options.layRate && !options.separate)

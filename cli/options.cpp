@@ -1,7 +1,6 @@
 #include "cli/options.h"
 
 #include <stdexcept>
-#include <string_view>
 
 namespace quorvel::cli {
 
@@ -14,30 +13,39 @@ bool looksLikeNumber(const std::string& argument) {
     return (next >= '0' && next <= '9') || next == '.' || next == ',';
 }
 
-// Where each option puts what it is given.
+// Where each option puts what it is given, and the commands it belongs to.
 struct OptionTarget {
     std::string_view name;
+    unsigned commands;
     bool Options::*flag = nullptr;
     std::optional<std::string> Options::*value = nullptr;
+    std::vector<std::string> Options::*list = nullptr;
 };
 
+constexpr unsigned kExchange = kPosition | kMarket;
+
 constexpr OptionTarget kOptions[] = {
-    {"--help", &Options::help},
-    {"-h", &Options::help},
-    {"--version", &Options::version},
-    {"--batch", &Options::batch},
-    {"--separate", &Options::separate},
-    {"--outcomes", &Options::outcomes},
-    {"--json", &Options::json},
-    {"--back-rate", nullptr, &Options::backRate},
-    {"--lay-rate", nullptr, &Options::layRate},
-    {"--decimal-separator", nullptr, &Options::decimalSeparator},
-    {"--group-separator", nullptr, &Options::groupSeparator},
-    {"--price", nullptr, &Options::price},
-    {"--hedge", nullptr, &Options::hedge},
-    {"--rate", nullptr, &Options::rate},
-    {"--min-stake", nullptr, &Options::minStake},
-    {"--min-payout", nullptr, &Options::minPayout},
+    {"--help", kAnyCommand, &Options::help},
+    {"-h", kAnyCommand, &Options::help},
+    {"--version", kAnyCommand, &Options::version},
+    {"--batch", kBatch, &Options::batch},
+    {"--separate", kCalculation, &Options::separate},
+    {"--outcomes", kCalculation, &Options::outcomes},
+    {"--json", kAnyCommand, &Options::json},
+    {"--back-rate", kCalculation, nullptr, &Options::backRate},
+    {"--lay-rate", kCalculation, nullptr, &Options::layRate},
+    {"--decimal-separator", kAnyCommand, nullptr, &Options::decimalSeparator},
+    {"--group-separator", kAnyCommand, nullptr, &Options::groupSeparator},
+    {"--price", kPosition, nullptr, &Options::price},
+    {"--hedge", kPosition, nullptr, &Options::hedge},
+    {"--rate", kExchange | kDutch, nullptr, &Options::rate},
+    {"--min-stake", kExchange, nullptr, &Options::minStake},
+    {"--min-payout", kExchange, nullptr, &Options::minPayout},
+    {"--prices", kMarket, nullptr, nullptr, &Options::prices},
+    {"--green", kMarket, nullptr, &Options::green},
+    {"--stake", kDutch, nullptr, &Options::stake},
+    {"--profit", kDutch, nullptr, &Options::profit},
+    {"--liability", kDutch, nullptr, &Options::liability},
 };
 
 const OptionTarget& optionNamed(std::string_view name) {
@@ -46,17 +54,39 @@ const OptionTarget& optionNamed(std::string_view name) {
     throw std::runtime_error("unknown option " + std::string(name) + " (see --help)");
 }
 
+bool given(const OptionTarget& option, const Options& options) {
+    if (option.flag != nullptr) return options.*option.flag;
+    if (option.value != nullptr) return options.*option.value != std::nullopt;
+    return !(options.*option.list).empty();
+}
+
+// "position", "market or dutch": the commands an option goes with, in words.
+std::string commandNames(unsigned commands) {
+    constexpr std::pair<unsigned, const char*> kNames[] = {
+        {kCalculation, "one calculation"}, {kPosition, "position"}, {kMarket, "market"},
+        {kDutch, "dutch"},                 {kBatch, "--batch"}};
+    std::vector<const char*> names;
+    for (const auto& [command, name] : kNames)
+        if ((commands & command) != 0) names.push_back(name);
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        text += std::string(i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + names[i];
+    return text;
+}
+
 }  // namespace
 
 Options parseOptions(const std::vector<std::string>& arguments) {
     Options options;
     bool optionsEnded = false;
+    std::vector<std::string>* list = nullptr;  // --prices takes what follows it
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (optionsEnded || !argument.starts_with("-") || looksLikeNumber(argument)) {
-            options.positional.push_back(argument);
+            (list != nullptr ? *list : options.positional).push_back(argument);
             continue;
         }
+        list = nullptr;
         if (argument == "--") {
             optionsEnded = true;
             continue;
@@ -69,11 +99,14 @@ Options parseOptions(const std::vector<std::string>& arguments) {
         }
         const OptionTarget& option = optionNamed(name);
         // A second value would silently win over the first.
-        if (option.flag != nullptr ? options.*option.flag : options.*option.value != std::nullopt)
-            throw std::runtime_error(std::string(name) + " is given twice");
+        if (given(option, options)) throw std::runtime_error(std::string(name) + " is given twice");
+        options.given.push_back(option.name);
         if (option.flag != nullptr) {
             if (inlineValue) throw std::runtime_error(std::string(name) + " takes no value");
             options.*option.flag = true;
+        } else if (option.list != nullptr) {
+            list = &(options.*option.list);
+            if (inlineValue) list->push_back(*inlineValue);
         } else if (inlineValue) {
             options.*option.value = inlineValue;
         } else if (i + 1 < arguments.size()) {
@@ -83,6 +116,24 @@ Options parseOptions(const std::vector<std::string>& arguments) {
         }
     }
     return options;
+}
+
+Command commandOf(const Options& options) {
+    if (options.batch) return kBatch;
+    const std::string first = options.positional.empty() ? "" : options.positional[0];
+    if (first == "position") return kPosition;
+    if (first == "market") return kMarket;
+    if (first == "dutch") return kDutch;
+    return kCalculation;
+}
+
+void checkOptionsFor(Command command, const Options& options) {
+    for (std::string_view name : options.given) {
+        const OptionTarget& option = optionNamed(name);
+        if ((option.commands & command) == 0)
+            throw std::runtime_error(std::string(name) + " goes with " +
+                                     commandNames(option.commands));
+    }
 }
 
 }  // namespace quorvel::cli

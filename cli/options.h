@@ -2,9 +2,21 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorvel::cli {
+
+// What quorvel-calc is asked to do, as the options know it: each option names the commands it
+// belongs to.
+enum Command : unsigned {
+    kCalculation = 1,  // MODE IN1 IN2 IN3
+    kPosition = 2,
+    kMarket = 4,
+    kDutch = 8,
+    kBatch = 16,
+    kAnyCommand = 31,
+};
 
 // The command line as given, before any value is read as a number.
 struct Options {
@@ -18,17 +30,30 @@ struct Options {
     std::optional<std::string> layRate;
     std::optional<std::string> decimalSeparator;
     std::optional<std::string> groupSeparator;
-    std::optional<std::string> price;  // position only, as are the three below
+    std::optional<std::string> price;
     std::optional<std::string> hedge;
     std::optional<std::string> rate;
     std::optional<std::string> minStake;
     std::optional<std::string> minPayout;
-    std::vector<std::string> positional;  // MODE IN1 IN2 IN3, or position BET...
+    std::optional<std::string> green;
+    std::optional<std::string> stake;
+    std::optional<std::string> profit;
+    std::optional<std::string> liability;
+    std::vector<std::string> prices;      // --prices NAME=BACK/LAY..., up to the next option
+    std::vector<std::string> positional;  // MODE IN1 IN2 IN3, or position BET..., and so on
+    std::vector<std::string_view> given;  // the options given, by name
 };
 
 // Throws std::runtime_error with a one-line message on an unknown or repeated option or a
 // missing value.
 // "--name value" and "--name=value" both work; "--" ends the options.
 Options parseOptions(const std::vector<std::string>& arguments);
+
+// The command the positional arguments and --batch name.
+Command commandOf(const Options& options);
+
+// Throws std::runtime_error naming the first option given that does not belong to command:
+// "--price goes with position".
+void checkOptionsFor(Command command, const Options& options);
 
 }  // namespace quorvel::cli

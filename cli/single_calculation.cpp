@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/text_width.h"
+#include "cli/text_table.h"
 #include "core/field_role.h"
 #include "core/hedge.h"
 #include "core/mode_layout.h"
@@ -80,31 +80,6 @@ std::string asText(const Calculation& c, const NumberFormat& format) {
         text += alignedTable({{"Selection", "Back", "Lay", "Commission", "Net"},
                               row("wins", c.outcomes->wins),
                               row("loses", c.outcomes->loses)});
-    }
-    return text;
-}
-
-std::string alignedTable(const std::vector<std::vector<std::string>>& rows, Align align) {
-    std::vector<std::size_t> widths;
-    for (const auto& row : rows) {
-        widths.resize(std::max(widths.size(), row.size()));
-        for (std::size_t i = 0; i < row.size(); ++i)
-            widths[i] = std::max(widths[i], characterCount(row[i]));
-    }
-    std::string text;
-    for (const auto& row : rows) {
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            const std::size_t padding = widths[i] - characterCount(row[i]);
-            if (i > 0) text.append(2, ' ');
-            if (i == 0 || align == Align::Left) {
-                text += row[i];
-                if (i + 1 < row.size()) text.append(padding, ' ');
-            } else {
-                text.append(padding, ' ');
-                text += row[i];
-            }
-        }
-        text += '\n';
     }
     return text;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/arguments.h"
+#include "cli/text_table.h"
 #include "core/field_role.h"
 #include "core/hedge.h"
 #include "core/money.h"
@@ -37,12 +38,6 @@ Calculation calculate(const CalculationRequest& request, const NumberFormat& for
 
 // The results as aligned "Caption  value" lines, then the outcomes as a table.
 std::string asText(const Calculation& calculation, const NumberFormat& format);
-
-// Rows of cells two spaces apart, with widths in characters: the first column aligned left and
-// the others right, as numbers are, or all of them left.
-enum class Align { Numbers, Left };
-std::string alignedTable(const std::vector<std::vector<std::string>>& rows,
-                         Align align = Align::Numbers);
 
 // bet-back, lay-back or total-funds.
 std::string_view modeName(HedgeMode mode);

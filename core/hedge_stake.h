@@ -2,16 +2,9 @@
 
 #include "core/money.h"
 #include "core/money_ratio.h"
+#include "core/settlement.h"
 
 namespace quorvel {
-
-// A figure for each way the selection finishes.
-struct OutcomePair {
-    Money wins;
-    Money loses;
-
-    friend constexpr bool operator==(const OutcomePair&, const OutcomePair&) = default;
-};
 
 // What the hedge aims at: both nets equal (a green-up), a percentage of that stake, or one
 // outcome's net brought to nothing lost.

@@ -11,27 +11,9 @@ namespace {
 constexpr Money kOne = Money::fromWhole(1);
 constexpr Money kHundred = Money::fromWhole(100);
 
-OutcomePair operator+(OutcomePair a, OutcomePair b) {
-    return {a.wins + b.wins, a.loses + b.loses};
-}
-
-// What the bet pays each way.
-OutcomePair pays(const Bet& bet) {
-    const BetKindInfo& info = bet.info();
-    const Money winnings =
-        bet.stake * (info.stake == StakeKind::FreeReturned ? bet.price : bet.price - kOne);
-    const Money lost = info.stake == StakeKind::Cash ? bet.stake : Money();
-    if (info.side == BetSide::Lay) return {Money() - winnings, lost};
-    return {winnings, Money() - lost};
-}
-
 OutcomePair pays(const HedgeBet& hedge) {
     return pays(Bet{hedge.side == BetSide::Lay ? BetKind::Lay : BetKind::Back, hedge.price,
                     hedge.stake});
-}
-
-Money commissionOn(Money exchange, Money rate) {
-    return exchange.compare(0.0) > 0 ? mulDivRounded(exchange, rate, kHundred, kCent) : Money();
 }
 
 // after, commission and net from the two parts.

@@ -221,7 +221,20 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{{"position", "back:10@3", "--separate"},
                     "a position takes one rate, --rate, on the exchange's net winnings"},
         RefusedCase{{"lay-back", "3", "10", "2.5", "--price", "2.5"},
-                    "--price, --hedge, --rate, --min-stake and --min-payout go with position"},
+                    "--price goes with position"},
+        RefusedCase{{"position", "back:10@3", "--green", "each"}, "--green goes with market"},
+        RefusedCase{{"--batch", "--prices", "A=2/2.02"},
+                    "--batch takes no other arguments; each line gives its model and rates"},
+        RefusedCase{{"market", "A=back:10@3", "--prices", "A=3/", "B=2/2.02", "--green", "each"},
+                    "green each: runner \"A\" has no lay price"},
+        RefusedCase{{"market", "A=back:10@3", "--prices", "A=3.05/3"},
+                    "runner \"A\": the back price 3.05 is above the lay price 3.00"},
+        RefusedCase{{"market", "back:10@3"}, "\"back:10@3\": expected NAME=BET"},
+        RefusedCase{{"dutch", "back", "A=2", "B=2", "--profit", "10"},
+                    "a profit from a back dutch needs a book under 100 %; this one is 100.00 %"},
+        RefusedCase{{"dutch", "lay", "A=1.5", "B=3", "--liability", "10"},
+                    "a lay dutch needs a book under 100 %; this one is 100.00 %"},
+        RefusedCase{{"dutch", "lay", "A=5", "--stake", "10"}, "a lay dutch takes --liability L"},
         RefusedCase{{"1", "2", "3", "4", "--decimal-separator", "abc"},
                     "--decimal-separator: \"abc\" is not one character"}));
 
@@ -610,7 +623,14 @@ TEST(QuorvelCalc, BatchJsonAnswersAPositionRequest) {
                           "{\"position\": [\"back:10@3.01\"]}\n"
                           "{\"price\": \"2.50\"}\n"
                           "{\"position\": [\"back:10@3\"], \"min-stake\": \"2\"}\n"
-                          "{\"position\": [\"back:10@3\"], \"hedge\": \"equal\"}\n");
+                          "{\"position\": [\"back:10@3\"], \"hedge\": \"equal\"}\n"
+                          "{\"market\": [{\"name\": \"A\", \"bets\": [\"back:10@4\"], \"back\": "
+                          "\"3.5\", \"lay\": \"3.55\"}, {\"name\": \"B\", \"bets\": [\"lay:10@3\"], "
+                          "\"back\": \"3\", \"lay\": \"3.05\"}, {\"name\": \"C\", \"back\": "
+                          "\"2.62\", \"lay\": \"2.64\"}], \"green\": \"best\"}\n"
+                          "{\"dutch\": \"lay\", \"runners\": [{\"name\": \"A\", \"price\": \"5\"}, "
+                          "{\"name\": \"B\", \"price\": \"12\"}], \"liability\": \"50\", "
+                          "\"Rate\": \"5\"}\n");
     ASSERT_EQ(r.status, 0) << r.err;
     std::istringstream lines(r.out);
     std::string line;
@@ -621,11 +641,17 @@ TEST(QuorvelCalc, BatchJsonAnswersAPositionRequest) {
     std::getline(lines, line);
     EXPECT_EQ(nlohmann::json::parse(line)["error"], "input");
     for (const char* message :
-         {"expected a JSON object with \"position\", an array of bets",
+         {"expected a JSON object with \"position\", \"market\" or \"dutch\"",
           "\"min-stake\" is not a key of a position request", "hedge goes with price"}) {
         std::getline(lines, line);
         EXPECT_EQ(nlohmann::json::parse(line)["message"], message);
     }
+    std::getline(lines, line);
+    const auto market = nlohmann::json::parse(line);
+    EXPECT_EQ(market["runners"][2]["hedge"]["stake"], "15.27") << line;
+    EXPECT_EQ(market["staked"], "38.60");
+    std::getline(lines, line);
+    EXPECT_EQ(nlohmann::json::parse(line)["message"], "\"Rate\" is not a key of a dutch request");
 }
 
 struct CompletionCase {
@@ -635,7 +661,8 @@ struct CompletionCase {
 
 TEST(QuorvelCalc, BashCompletesModesOptionsAndTheirFewValues) {
     for (const CompletionCase& c :
-         std::vector<CompletionCase>{{{""}, "bet-back lay-back total-funds position"},
+         std::vector<CompletionCase>{{{""}, "bet-back lay-back total-funds position market dutch"},
+                                     {{"market", "A=back:10@3", "--green", ""}, "each best"},
                                      {{"position", "back:10@3", ""}, "back: lay: book: free: free-sr:"},
                                      {{"position", "back:10@3", "--hedge", "w"}, "wins-zero"},
                                      {{"position", "--min-s"}, "--min-stake"},
@@ -661,7 +688,8 @@ TEST(QuorvelCalc, HelpDocumentsTheModesAndBatch) {
     for (const char* word :
          {"bet-back", "lay-back", "total-funds", "--separate", "--back-rate", "--lay-rate",
           "--batch", "--decimal-separator", "--group-separator", "--outcomes", "--json",
-          "co-process", "position", "--hedge", "--min-stake", "--min-payout", "free-sr"})
+          "co-process", "position", "--hedge", "--min-stake", "--min-payout", "free-sr", "market",
+          "--green", "dutch", "--liability"})
         EXPECT_NE(r.out.find(word), std::string::npos) << word;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvel::cli {
 
@@ -13,5 +15,11 @@ constexpr std::size_t characterCount(std::string_view utf8) noexcept {
         if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;  // not a continuation byte
     return count;
 }
+
+// Rows of cells two spaces apart, with widths in characters: the first column aligned left and
+// the others right, as numbers are, or all of them left.
+enum class Align { Numbers, Left };
+std::string alignedTable(const std::vector<std::vector<std::string>>& rows,
+                         Align align = Align::Numbers);
 
 }  // namespace quorvel::cli

@@ -1,0 +1,146 @@
+#include "cli/json_request.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <optional>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/json_output.h"
+#include "cli/machine_format.h"
+#include "cli/market_command.h"
+#include "cli/position_command.h"
+
+namespace quorvel::cli {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// Refuses a key the request does not take, naming it.
+void onlyKeys(const Json& request, std::initializer_list<std::string_view> keys,
+              const char* what) {
+    for (const auto& [key, value] : request.items())
+        if (std::find(keys.begin(), keys.end(), key) == keys.end())
+            throw RefusedArgument{"\"" + key + "\" is not a key of a " + what + " request"};
+}
+
+// The string value of key, if the request has one; anything else under the key is refused.
+std::optional<std::string> stringAt(const Json& request, const char* key) {
+    if (!request.contains(key)) return std::nullopt;
+    if (!request[key].is_string())
+        throw RefusedArgument{std::string(key) + ": expected a string, such as \"2.50\""};
+    return request[key].get<std::string>();
+}
+
+// The strings of an array under key.
+std::vector<std::string> stringsAt(const Json& request, const char* key, const char* example) {
+    std::vector<std::string> strings;
+    if (!request.contains(key)) return strings;
+    const Json& array = request[key];
+    if (!array.is_array())
+        throw RefusedArgument{std::string(key) + ": expected an array of strings, such as \"" +
+                              example + "\""};
+    for (const Json& item : array) {
+        if (!item.is_string())
+            throw RefusedArgument{std::string(key) + ": expected strings, such as \"" + example +
+                                  "\""};
+        strings.push_back(item.get<std::string>());
+    }
+    return strings;
+}
+
+std::string answerPosition(const Json& request) {
+    onlyKeys(request, {"position", "price", "hedge", "rate", "min_stake", "min_payout"},
+             "position");
+    PositionArguments arguments;
+    arguments.spelling = Spelling::JsonKeys;
+    if (!request["position"].is_array())
+        throw RefusedArgument{"position: expected an array of bets"};
+    arguments.bets = stringsAt(request, "position", "back:10@3.00");
+    arguments.price = stringAt(request, "price");
+    arguments.hedge = stringAt(request, "hedge");
+    arguments.rate = stringAt(request, "rate");
+    arguments.minStake = stringAt(request, "min_stake");
+    arguments.minPayout = stringAt(request, "min_payout");
+    const PositionRequest position = readPosition(arguments, plain());
+    return positionJson(position, ComputePosition(position));
+}
+
+std::string answerMarket(const Json& request) {
+    onlyKeys(request, {"market", "green", "rate", "min_stake", "min_payout"}, "market");
+    MarketArguments arguments;
+    arguments.spelling = Spelling::JsonKeys;
+    if (!request["market"].is_array())
+        throw RefusedArgument{"market: expected an array of runners, such as {\"name\": \"A\"}"};
+    for (const Json& runner : request["market"]) {
+        if (!runner.is_object()) throw RefusedArgument{"market: expected runners as objects"};
+        onlyKeys(runner, {"name", "bets", "back", "lay"}, "runner");
+        const std::string name = stringAt(runner, "name").value_or("");
+        for (const std::string& bet : stringsAt(runner, "bets", "back:10@3.00"))
+            arguments.bets.push_back(name + "=" + bet);
+        arguments.prices.push_back(name + "=" + stringAt(runner, "back").value_or("") + "/" +
+                                   stringAt(runner, "lay").value_or(""));
+    }
+    arguments.green = stringAt(request, "green");
+    arguments.rate = stringAt(request, "rate");
+    arguments.minStake = stringAt(request, "min_stake");
+    arguments.minPayout = stringAt(request, "min_payout");
+    const MarketRequest market = readMarket(arguments, plain());
+    return marketJson(market, marketOrRefuse(market));
+}
+
+std::string answerDutch(const Json& request) {
+    onlyKeys(request, {"dutch", "runners", "stake", "profit", "liability", "rate"}, "dutch");
+    DutchArguments arguments;
+    arguments.spelling = Spelling::JsonKeys;
+    arguments.side = stringAt(request, "dutch").value_or("");
+    if (request.contains("runners") && !request["runners"].is_array())
+        throw RefusedArgument{"runners: expected an array of runners"};
+    for (const Json& runner : request.value("runners", Json::array())) {
+        if (!runner.is_object()) throw RefusedArgument{"runners: expected runners as objects"};
+        onlyKeys(runner, {"name", "price"}, "runner");
+        arguments.runners.push_back(stringAt(runner, "name").value_or("") + "=" +
+                                    stringAt(runner, "price").value_or(""));
+    }
+    arguments.stake = stringAt(request, "stake");
+    arguments.profit = stringAt(request, "profit");
+    arguments.liability = stringAt(request, "liability");
+    arguments.rate = stringAt(request, "rate");
+    const DutchRequest dutch = readDutch(arguments, plain());
+    return dutchJson(dutch, dutchOrRefuse(dutch, plain()));
+}
+
+std::string answer(const Json& request) {
+    if (request.contains("position")) return answerPosition(request);
+    if (request.contains("market")) return answerMarket(request);
+    return answerDutch(request);
+}
+
+}  // namespace
+
+void appendJsonRequestAnswer(std::string_view line, std::string& out) {
+    const Json request = Json::parse(line, nullptr, false);
+    if (request.is_discarded() || !request.is_object() ||
+        !(request.contains("position") || request.contains("market") ||
+          request.contains("dutch"))) {
+        out += Json{{"error", "input"},
+                    {"message", "expected a JSON object with \"position\", \"market\" or "
+                                "\"dutch\""}}
+                   .dump();
+        return;
+    }
+    try {
+        std::string answered = answer(request);
+        if (!answered.empty() && answered.back() == '\n') answered.pop_back();
+        out += answered;
+    } catch (const RefusedArgument& refused) {
+        out += Json{{"error", "input"}, {"message", refused.message}}.dump();
+    } catch (const MoneyError& error) {
+        out += Json{{"error", toString(error.kind())},
+                    {"message", "the calculation failed: " + std::string(toString(error.kind()))}}
+                   .dump();
+    }
+}
+
+}  // namespace quorvel::cli

@@ -1,0 +1,271 @@
+#include "cli/market_command.h"
+
+#include <algorithm>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/bet_arguments.h"
+#include "cli/machine_format.h"
+#include "cli/text_table.h"
+#include "core/field_role.h"
+#include "core/money_ratio.h"
+
+namespace quorvel::cli {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// NAME=TEXT, NAME being what stands before the last '='.
+std::pair<std::string, std::string> named(const std::string& argument, const char* what) {
+    const std::size_t equals = argument.rfind('=');
+    if (equals == std::string::npos || equals == 0)
+        throw RefusedArgument{"\"" + argument + "\": expected NAME=" + what};
+    return {argument.substr(0, equals), argument.substr(equals + 1)};
+}
+
+Runner& runnerNamed(std::vector<Runner>& runners, const std::string& name) {
+    const auto found = std::find_if(runners.begin(), runners.end(),
+                                    [&](const Runner& r) { return r.name == name; });
+    if (found != runners.end()) return *found;
+    return runners.emplace_back(Runner{name, {}, std::nullopt, std::nullopt});
+}
+
+void readPrices(const std::string& argument, std::vector<Runner>& runners,
+                const NumberFormat& format) {
+    const auto [name, text] = named(argument, "BACK/LAY");
+    const std::size_t slash = text.find('/');
+    if (slash == std::string::npos)
+        throw RefusedArgument{"runner \"" + name + "\" prices: \"" + text +
+                              "\": expected BACK/LAY, either of them empty when not known"};
+    Runner& runner = runnerNamed(runners, name);
+    if (runner.back || runner.lay)
+        throw RefusedArgument{"runner \"" + name + "\": its prices are given twice"};
+    const std::string back = text.substr(0, slash), lay = text.substr(slash + 1);
+    if (!back.empty()) runner.back = readLadderPrice("runner \"" + name + "\" back", back, format);
+    if (!lay.empty()) runner.lay = readLadderPrice("runner \"" + name + "\" lay", lay, format);
+    if (runner.back && runner.lay && *runner.back > *runner.lay)
+        throw RefusedArgument{"runner \"" + name + "\": the back price " +
+                              runner.back->display(format) + " is above the lay price " +
+                              runner.lay->display(format)};
+}
+
+std::string hedgeText(const HedgeBet& bet, bool below, const NumberFormat& format) {
+    return std::string(bet.side == BetSide::Lay ? "Lay " : "Back ") + bet.stake.display(format) +
+           " @ " + bet.price.display(format) + (below ? " (under the minimum)" : "");
+}
+
+std::string priceText(const std::optional<Money>& price, const NumberFormat& format) {
+    return price ? price->display(format) : "-";
+}
+
+Json optionalShown(const std::optional<Money>& value) {
+    return value ? Json(shown(*value)) : Json(nullptr);
+}
+
+const char* greenName(Green green) {
+    return green == Green::Each ? "each" : green == Green::Best ? "best" : "none";
+}
+
+}  // namespace
+
+MarketRequest readMarket(const MarketArguments& arguments, const NumberFormat& format) {
+    MarketRequest request;
+    for (const std::string& argument : arguments.bets) {
+        const auto [name, text] = named(argument, "BET");
+        Bet bet = readBet(text, format);
+        runnerNamed(request.runners, name).bets.push_back(bet);
+    }
+    for (const std::string& argument : arguments.prices)
+        readPrices(argument, request.runners, format);
+    if (request.runners.empty())
+        throw RefusedArgument{"expected the market's runners, as NAME=BET or with --prices"};
+    const bool keys = arguments.spelling == Spelling::JsonKeys;
+    if (arguments.green) {
+        if (*arguments.green == "each")
+            request.green = Green::Each;
+        else if (*arguments.green == "best")
+            request.green = Green::Best;
+        else
+            throw RefusedArgument{std::string(keys ? "green" : "--green") + ": \"" +
+                                  *arguments.green + "\" is not each or best"};
+    }
+    if (arguments.rate) {
+        const std::string name = keys ? "rate" : "--rate";
+        const std::optional<Money> rate = readNumber(name, *arguments.rate, format);
+        if (!rate || rate->compare(0.0) < 0 || *rate > kHighestPositionRate)
+            throw notAccepted(name, *arguments.rate, "0 to 10");
+        request.rate = *rate;
+    }
+    const std::string cents = "0 to 10000, in whole cents";
+    if (arguments.minStake)
+        request.minStake = readCents(keys ? "min_stake" : "--min-stake", *arguments.minStake,
+                                     Money(), false, kHighestAmount, cents, format);
+    if (arguments.minPayout) {
+        if (!arguments.minStake)
+            throw RefusedArgument{keys ? "min_payout goes with min_stake"
+                                       : "--min-payout goes with --min-stake"};
+        request.minPayout = readCents(keys ? "min_payout" : "--min-payout",
+                                      *arguments.minPayout, Money(), false, kHighestAmount,
+                                      cents, format);
+    }
+    return request;
+}
+
+MarketReport marketOrRefuse(const MarketRequest& request) {
+    MarketReport report = ComputeMarket(request);
+    if (report.problem != GreenProblem::MissingPrice) return report;
+    throw RefusedArgument{std::string("green ") + greenName(request.green) + ": runner \"" +
+                          request.runners[report.problemRunner].name + "\" has no " +
+                          (report.problemPriceIsBack ? "back" : "lay") + " price"};
+}
+
+std::string marketText(const MarketRequest& request, const MarketReport& report,
+                       const NumberFormat& format) {
+    std::vector<std::vector<std::string>> rows{
+        {"Runner", "Back", "Lay", "Bets", "If wins", "Hedge", "After", "Commission", "Net"}};
+    for (std::size_t i = 0; i < request.runners.size(); ++i) {
+        const Runner& r = request.runners[i];
+        const RunnerOutcome& o = report.runners[i];
+        Money staked;
+        for (const Bet& bet : r.bets) staked = staked + bet.stake;
+        rows.push_back({r.name, priceText(r.back, format), priceText(r.lay, format),
+                        staked.display(format), o.ifWins.display(format),
+                        o.hedge ? hedgeText(*o.hedge, o.belowMinimum, format) : "",
+                        o.after.display(format), o.commission.display(format),
+                        o.net.display(format)});
+    }
+    std::string text = alignedTable(rows) + "\nBook: back " + priceText(report.backBook, format) +
+                       " %, lay " + priceText(report.layBook, format) + " %\n";
+    if (request.green == Green::None) return text;
+    const std::string green = request.green == Green::Each ? "Green each" : "Green best";
+    if (report.problem == GreenProblem::Arbitrage)
+        return text + green + ": the books are an arbitrage (back under 100 % or lay over): " +
+               "no level is the best, nothing staked\n";
+    return text + green + ": stakes " + report.staked.display(format) + ", locks in " +
+           report.lowest.display(format) + "\n";
+}
+
+std::string marketJson(const MarketRequest& request, const MarketReport& report) {
+    Json runners = Json::array();
+    for (std::size_t i = 0; i < request.runners.size(); ++i) {
+        const Runner& r = request.runners[i];
+        const RunnerOutcome& o = report.runners[i];
+        Json hedge = nullptr;
+        if (o.hedge) {
+            hedge = {{"side", o.hedge->side == BetSide::Lay ? "lay" : "back"},
+                     {"price", shown(o.hedge->price)},
+                     {"stake", shown(o.hedge->stake)}};
+            if (o.belowMinimum) hedge["below_minimum"] = true;
+        }
+        runners.push_back({{"name", r.name},
+                           {"back", optionalShown(r.back)},
+                           {"lay", optionalShown(r.lay)},
+                           {"if_wins", shown(o.ifWins)},
+                           {"hedge", hedge},
+                           {"after", shown(o.after)},
+                           {"commission", shown(o.commission)},
+                           {"net", shown(o.net)}});
+    }
+    Json json{{"runners", runners},
+              {"book", {{"back", optionalShown(report.backBook)},
+                        {"lay", optionalShown(report.layBook)}}},
+              {"green", greenName(request.green)},
+              {"rate", used(request.rate)},
+              {"staked", shown(report.staked)}};
+    if (report.problem == GreenProblem::Arbitrage) json["problem"] = "arbitrage";
+    return json.dump() + "\n";
+}
+
+DutchRequest readDutch(const DutchArguments& arguments, const NumberFormat& format) {
+    const bool keys = arguments.spelling == Spelling::JsonKeys;
+    DutchRequest request;
+    if (arguments.side == "back")
+        request.side = DutchSide::Back;
+    else if (arguments.side == "lay")
+        request.side = DutchSide::Lay;
+    else
+        throw RefusedArgument{"dutch: expected back or lay, then NAME=PRICE..."};
+    for (const std::string& argument : arguments.runners) {
+        const auto [name, text] = named(argument, "PRICE");
+        // A dutch may be placed at a bookmaker as well as at the exchange.
+        request.runners.push_back(
+            {name, readCents("runner \"" + name + "\" price", text, Money::fromWhole(1), true,
+                             kHighestPrice,
+                             "a price above 1.00, up to 1000, with up to two decimals", format)});
+    }
+    if (request.runners.empty()) throw RefusedArgument{"dutch: expected NAME=PRICE..."};
+    const int targets = (arguments.stake ? 1 : 0) + (arguments.profit ? 1 : 0) +
+                        (arguments.liability ? 1 : 0);
+    const bool back = request.side == DutchSide::Back;
+    if (targets != 1 || (back && arguments.liability) || (!back && !arguments.liability))
+        throw RefusedArgument{back ? (keys ? "a back dutch takes stake or profit"
+                                           : "a back dutch takes --stake T or --profit P")
+                                   : (keys ? "a lay dutch takes liability"
+                                           : "a lay dutch takes --liability L")};
+    request.target = arguments.stake    ? DutchTarget::Stake
+                     : arguments.profit ? DutchTarget::Profit
+                                        : DutchTarget::Liability;
+    const std::string& amount =
+        arguments.stake ? *arguments.stake : arguments.profit ? *arguments.profit : *arguments.liability;
+    const char* name = arguments.stake      ? (keys ? "stake" : "--stake")
+                       : arguments.profit   ? (keys ? "profit" : "--profit")
+                                            : (keys ? "liability" : "--liability");
+    request.amount = readCents(name, amount, Money(), true, kHighestAmount,
+                               "above 0, up to 10000, in whole cents", format);
+    if (arguments.rate) {
+        const std::string rateName = keys ? "rate" : "--rate";
+        const std::optional<Money> rate = readNumber(rateName, *arguments.rate, format);
+        if (!rate || rate->compare(0.0) < 0 || *rate > kHighestPositionRate)
+            throw notAccepted(rateName, *arguments.rate, "0 to 10");
+        request.rate = *rate;
+    }
+    return request;
+}
+
+DutchReport dutchOrRefuse(const DutchRequest& request, const NumberFormat& format) {
+    if (auto report = ComputeDutch(request)) return *report;
+    DutchRequest anyStake = request;  // the book, for the message
+    anyStake.side = DutchSide::Back;
+    anyStake.target = DutchTarget::Stake;
+    const Money book = ComputeDutch(anyStake)->book;
+    throw RefusedArgument{std::string(request.side == DutchSide::Lay
+                                          ? "a lay dutch"
+                                          : "a profit from a back dutch") +
+                          " needs a book under 100 %; this one is " + book.display(format) +
+                          " %"};
+}
+
+std::string dutchText(const DutchRequest& request, const DutchReport& report,
+                      const NumberFormat& format) {
+    std::vector<std::vector<std::string>> rows{{"Runner", "Price", "Stake", "If wins", "Net"}};
+    for (std::size_t i = 0; i < request.runners.size(); ++i)
+        rows.push_back({request.runners[i].name, request.runners[i].price.display(format),
+                        report.stakes[i].display(format), report.ifWins[i].display(format),
+                        report.netIfWins[i].display(format)});
+    return alignedTable(rows) + "\nAnother runner wins: " + report.ifOtherWins.display(format) +
+           " (" + report.netIfOtherWins.display(format) + " after commission)\n" +
+           (request.side == DutchSide::Back ? "Backed " : "Laid ") +
+           report.staked.display(format) + ", book " + report.book.display(format) + " %\n";
+}
+
+std::string dutchJson(const DutchRequest& request, const DutchReport& report) {
+    Json runners = Json::array();
+    for (std::size_t i = 0; i < request.runners.size(); ++i)
+        runners.push_back({{"name", request.runners[i].name},
+                           {"price", shown(request.runners[i].price)},
+                           {"stake", shown(report.stakes[i])},
+                           {"if_wins", shown(report.ifWins[i])},
+                           {"net", shown(report.netIfWins[i])}});
+    return Json{{"side", request.side == DutchSide::Back ? "back" : "lay"},
+                {"runners", runners},
+                {"if_other_wins", shown(report.ifOtherWins)},
+                {"if_other_wins_net", shown(report.netIfOtherWins)},
+                {"staked", shown(report.staked)},
+                {"book", shown(report.book)},
+                {"rate", used(request.rate)}}
+               .dump() +
+           "\n";
+}
+
+}  // namespace quorvel::cli

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/bet.h"
+#include "core/hedge.h"
+#include "core/position.h"
+#include "core/settlement.h"
+
+namespace quorvel {
+
+// A runner of a win market: its name, the bets on it, and its best back and lay prices when
+// known (on the exchange's ladder).
+struct Runner {
+    std::string name;
+    std::vector<Bet> bets;
+    std::optional<Money> back;
+    std::optional<Money> lay;
+};
+
+// How the whole market is greened: each runner hedged on its own net, or one level K for every
+// outcome, chosen to pay the most.
+enum class Green { None, Each, Best };
+
+struct MarketRequest {
+    std::vector<Runner> runners;  // the whole market: exactly one of them wins
+    Green green = Green::None;
+    Money rate = kDefaultCommissionRate;  // per cent, of the exchange's positive net per outcome
+    std::optional<Money> minStake;        // the smallest stake the exchange takes...
+    std::optional<Money> minPayout;       // ...unless stake × price reaches this
+};
+
+// What a runner's win pays, before and after the green.
+struct RunnerOutcome {
+    Money ifWins;                   // the market's P/L if it wins, before any green
+    std::optional<HedgeBet> hedge;  // the green's bet on this runner
+    bool belowMinimum = false;      // the hedge is under the minimums: shown, not placed
+    Money after;                    // if it wins, with the green's bets placed
+    Money commission;               // on the exchange's positive net of that outcome
+    Money net;
+};
+
+// Why a green stakes nothing.
+enum class GreenProblem {
+    None,
+    Arbitrage,     // the back book is under 100 % or the lay book over: no level is the best
+    MissingPrice,  // a runner lacks the price the green needs
+};
+
+struct MarketReport {
+    std::vector<RunnerOutcome> runners;  // in the request's order
+    std::optional<Money> backBook;       // Σ 100 ÷ back price, per cent, to two decimals
+    std::optional<Money> layBook;        // none unless every runner has the price
+    GreenProblem problem = GreenProblem::None;
+    std::size_t problemRunner = 0;  // the runner without the price
+    bool problemPriceIsBack = false;
+    Money staked;   // by the green's placed bets
+    Money lowest;   // the smallest net over the outcomes: what the green locks in
+};
+
+// The exact profit or loss of the market if each runner wins (Σ over every runner of its bets'
+// "loses", plus the winner's "wins" less its "loses", in Money, never from rounded per-runner
+// figures), the books, and the green the request asks for, each stake to the cent. Commission
+// is taken per outcome from the exchange bets' positive net, the green included.
+//   Back A 10@4.00 and lay B 10@3.00 in A/B/C: A 40.00, B −30.00, C 0.00; green each lays A
+//   11.27 @ 3.55 and backs B 10.00 @ 3.00; green best backs B 23.33 and C 15.27.
+// Overflow failures pass to the caller.
+MarketReport ComputeMarket(const MarketRequest& request);
+
+}  // namespace quorvel
