@@ -1,11 +1,30 @@
-// The calculator: one window; closing it ends the program.
+// The calculator, and the market window beside it: `quorvel --market` opens the market window
+// alone, and Ctrl+M in the calculator opens it or brings it to the front. Closing one window
+// leaves the other open; the program ends with the last.
+#include <cstring>
+#include <memory>
+
 #include "core/version.h"
 #include "ui/frm_main.h"
+#include "ui/frm_market.h"
 #include "ui/toolkit/application.h"
 
 int main(int argc, char** argv) {
     toolkit::Application application(
         argc, argv, {"Quorvel", std::string(quorvel::kVersion), "org.quorvel.Quorvel"});
-    frmMain window;
+    std::unique_ptr<frmMarket> market;
+    auto openMarket = [&market] {
+        // A market window the user closed is made anew, from the sheet it kept.
+        if (market && !market->isOpen()) market.reset();
+        if (!market) market = std::make_unique<frmMarket>();
+        market->activate();
+    };
+    std::unique_ptr<frmMain> calculator;
+    if (argc > 1 && std::strcmp(argv[1], "--market") == 0) {
+        openMarket();
+    } else {
+        calculator = std::make_unique<frmMain>();
+        calculator->openMarket = openMarket;
+    }
     return application.exec();
 }

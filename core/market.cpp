@@ -54,9 +54,10 @@ Outcomes outcomesOf(const std::vector<Parts>& parts) {
     return o;
 }
 
-// Σ 100 ÷ price, per cent to two decimals, when every runner has the price.
+// Σ 100 ÷ price, per cent to two decimals, when there are runners and every one has the price.
 std::optional<Money> book(const std::vector<Runner>& runners, std::optional<Money> Runner::*price,
                           bool& exactlyHundred, bool& underHundred) {
+    if (runners.empty()) return std::nullopt;
     Int128 sum = 0;  // in fine units of a per cent
     for (const Runner& r : runners) {
         if (!(r.*price)) return std::nullopt;
@@ -182,7 +183,9 @@ MarketReport ComputeMarket(const MarketRequest& request) {
     report.layBook = book(request.runners, &Runner::lay, layHundred, layUnder);
 
     std::vector<std::optional<HedgeBet>> hedges(parts.size());
-    if (request.green == Green::Each) {
+    if (request.runners.empty()) {
+        // no market yet: nothing to green
+    } else if (request.green == Green::Each) {
         report.problem = greenEach(request, parts, hedges, report.problemRunner,
                                    report.problemPriceIsBack);
     } else if (request.green == Green::Best) {

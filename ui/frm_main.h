@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/field_role.h"
@@ -53,6 +54,9 @@ class frmMain : public toolkit::Form {
     const toolkit::Line& line2() const { return *Line2; }
     const quorvel::NumberFormat& numberFormat() const { return format_; }
 
+    // What Ctrl+M does: open the market window, or bring it to the front.
+    std::function<void()> openMarket;
+
   private:
     // Layout and the fixed size.
     void Form_Create() override;
@@ -70,6 +74,8 @@ class frmMain : public toolkit::Form {
     void tabMain_Click();
     void ConfigureField(int index, const std::string& caption, quorvel::FieldRole role,
                         const std::string& tooltip);
+
+    bool Form_KeyDown(int KeyCode, int Shift) override;
 
     // Commission panel.
     void chkSingleMarket_Click();

@@ -3,6 +3,7 @@
 #include "core/hedge.h"
 #include "core/mode_layout.h"
 #include "ui/frm_main.h"
+#include "ui/toolkit/keyboard.h"
 
 using toolkit::SystemColour;
 
@@ -54,6 +55,12 @@ void frmMain::ConfigureField(int index, const std::string& caption, quorvel::Fie
         field.setLocked(true);
         field.setTabStop(false);
     }
+}
+
+bool frmMain::Form_KeyDown(int KeyCode, int Shift) {
+    if (KeyCode != 'M' || Shift != toolkit::kCtrlMask || !openMarket) return false;
+    openMarket();
+    return true;
 }
 
 std::string frmMain::display(quorvel::Money value) const {

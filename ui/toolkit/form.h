@@ -42,6 +42,10 @@ class Form {
 
     // Modeless, without an owner.
     void Show();
+    // In front of the other windows, with the input.
+    void activate();
+    // Shown and not closed by the user.
+    bool isOpen() const;
 
     void setCaption(const std::string& caption);
     // The program's icon, by the name it is built in under, in the sizes it is built in.
@@ -69,6 +73,9 @@ class Form {
 
     // The focus guard's rules, which the back ends feed with their input.
     FocusPolicy& focus() { return focus_; }
+    // A key pressed in the form, before the control with the focus has it (the back ends
+    // call it): true when the form took it.
+    bool raiseKeyDown(int keyCode, int shift) { return Form_KeyDown(keyCode, shift); }
 
     NativeForm& native() const { return *native_; }
 
@@ -93,6 +100,8 @@ class Form {
     virtual void Form_Create() = 0;
     virtual void Form_Load() {}
     virtual void Form_Resize() {}
+    // Keys the form answers wherever the focus is (key codes of keyboard.h): true to take it.
+    virtual bool Form_KeyDown(int /*KeyCode*/, int /*Shift*/) { return false; }
 
   private:
     friend struct NativeForm;

@@ -43,6 +43,8 @@ class TextBox : public Control {
     void setFontBold(bool bold);
     std::string toolTipText() const;
     void setToolTipText(const std::string& text);
+    // What a screen reader calls the box, where no label names it.
+    void setAccessibleName(const std::string& name);
     void setBackColor(SystemColour colour);
     void setForeColor(SystemColour colour);
     SystemColour backColor() const { return back_; }

@@ -46,13 +46,14 @@ bool FocusGuard::onMousePress(QObject* receiver, QEvent* event) {
 
 bool FocusGuard::onTabKey(QObject* receiver, QEvent* event) {
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) return false;
-    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
     // Once, where the key is delivered first.
     const auto* widget = qobject_cast<QWidget*>(receiver);
     if (widget == nullptr || widget != QApplication::focusWidget() ||
         widget->window() != form_.native().window)
         return false;
+    if (form_.raiseKeyDown(keyCode(key), shiftState(key->modifiers()))) return true;
+    if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) return false;
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
     form_.focus().tab(key->key() == Qt::Key_Backtab ||
                       (key->modifiers() & Qt::ShiftModifier) != 0);
     return true;

@@ -200,6 +200,17 @@ void Form::registerControl(std::unique_ptr<Control> control) {
     controls_.push_back(std::move(control));
 }
 
+void Form::activate() {
+    load();
+    native_->window->show();
+    native_->window->raise();
+    native_->window->activateWindow();
+}
+
+bool Form::isOpen() const {
+    return native_->window != nullptr && native_->window->isVisible();
+}
+
 Control* Form::focusedControl() const {
     return native_->controlOf(QApplication::focusWidget());
 }

@@ -11,6 +11,7 @@
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/system_colour.h"
 
+class QKeyEvent;
 class QWidget;
 
 namespace toolkit {
@@ -41,6 +42,11 @@ struct NativeForm {
     std::unique_ptr<FocusGuard> guard;
     QHash<const QWidget*, Control*> byWidget;
 };
+
+// Key codes as the handlers know them: the Windows virtual-key codes of the keys they use, the
+// ASCII codes of letters and digits; and the shift bits.
+int keyCode(const QKeyEvent* event);
+int shiftState(Qt::KeyboardModifiers modifiers);
 
 // The widget a new control goes into.
 QWidget* parentWidget(const ControlParent& parent);

@@ -18,24 +18,6 @@ namespace toolkit {
 
 namespace {
 
-// Key codes as the handlers know them: the Windows virtual-key codes for the keys they use.
-int keyCode(const QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Escape:
-            return kEscape;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return kEnter;
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-            return kTab;
-        case Qt::Key_Backspace:
-            return kBackspace;
-        default:
-            return event->key() < 128 ? event->key() : 0;
-    }
-}
-
 // The character a key press types, or -1 for a key that types none.
 int keyAscii(const QKeyEvent* event) {
     switch (event->key()) {
@@ -50,12 +32,6 @@ int keyAscii(const QKeyEvent* event) {
     const QString text = event->text();
     if (text.isEmpty() || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) return -1;
     return text.at(0).unicode();
-}
-
-int shiftState(Qt::KeyboardModifiers modifiers) {
-    return ((modifiers & Qt::ShiftModifier) ? kShiftMask : 0) |
-           ((modifiers & Qt::ControlModifier) ? kCtrlMask : 0) |
-           ((modifiers & Qt::AltModifier) ? kAltMask : 0);
 }
 
 int mouseButtons(Qt::MouseButtons buttons) {
@@ -286,6 +262,10 @@ void TextBox::setFontBold(bool bold) {
 
 void TextBox::setWidestText(const std::string& widest) {
     edit(*this).setWidestText(qt(widest));
+}
+
+void TextBox::setAccessibleName(const std::string& name) {
+    edit(*this).setAccessibleName(qt(name));
 }
 
 std::string TextBox::toolTipText() const {

@@ -2,6 +2,8 @@
 
 #include <objbase.h>
 
+#include <algorithm>
+
 #include "ui/toolkit/win32/native.h"
 
 namespace toolkit {
@@ -29,7 +31,9 @@ Application::~Application() {
 int Application::exec() {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (NativeForm* form = activeForm(); form != nullptr && form->preTranslate(message))
+        const auto& forms = liveForms();
+        if (std::any_of(forms.begin(), forms.end(),
+                        [&](NativeForm* form) { return form->preTranslate(message); }))
             continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);

@@ -38,6 +38,7 @@ bool NativeForm::preTranslate(MSG& message) {
         return false;
     switch (message.message) {
         case WM_KEYDOWN:
+            if (form.raiseKeyDown(static_cast<int>(message.wParam), shiftState())) return true;
             if (message.wParam != VK_TAB || GetKeyState(VK_CONTROL) < 0) return false;
             form.focus().tab(GetKeyState(VK_SHIFT) < 0);
             return true;

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/text_box.h"
 #include "ui/toolkit/win32/native.h"
@@ -9,7 +11,7 @@ namespace {
 constexpr wchar_t kFormClass[] = L"QuorvelForm";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
-NativeForm* current = nullptr;
+std::vector<NativeForm*> forms;
 
 // Windows 10's per-monitor functions, where the system has them (wine and older Windows may
 // not): looked up rather than linked, so the program starts everywhere.
@@ -60,7 +62,11 @@ LRESULT CALLBACK formProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
             DestroyWindow(hwnd);
             return 0;
         case WM_DESTROY:
-            PostQuitMessage(0);
+            // Closing one window leaves the others open; the last one ends the program.
+            if (std::none_of(forms.begin(), forms.end(), [&](const NativeForm* other) {
+                    return other != form && other->hwnd != nullptr && IsWindow(other->hwnd);
+                }))
+                PostQuitMessage(0);
             return 0;
         default:
             return DefWindowProcW(hwnd, message, wParam, lParam);
@@ -81,11 +87,16 @@ void registerWindowClass(const wchar_t* name, WNDPROC procedure) {
     RegisterClassExW(&windowClass);
 }
 
-NativeForm* activeForm() {
-    return current;
+const std::vector<NativeForm*>& liveForms() {
+    return forms;
 }
-void setActiveForm(NativeForm* form) {
-    current = form;
+
+NativeForm* activeForm() {
+    HWND focus = GetFocus();
+    for (NativeForm* form : forms)
+        if (form->hwnd != nullptr && (focus == form->hwnd || IsChild(form->hwnd, focus)))
+            return form;
+    return nullptr;
 }
 
 // NativeForm
@@ -98,11 +109,11 @@ NativeForm::NativeForm(Form& f) : form(f) {
     tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                               CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr, instance(), nullptr);
-    setActiveForm(this);
+    forms.push_back(this);
 }
 
 NativeForm::~NativeForm() {
-    if (activeForm() == this) setActiveForm(nullptr);
+    std::erase(forms, this);
 }
 
 Control* NativeForm::controlOf(HWND window) const {
@@ -242,6 +253,16 @@ void Form::registerControl(std::unique_ptr<Control> control) {
     native_->registerControl(*control);
     focus_.add(*control);
     controls_.push_back(std::move(control));
+}
+
+void Form::activate() {
+    load();
+    ShowWindow(native_->hwnd, IsIconic(native_->hwnd) ? SW_RESTORE : SW_SHOW);
+    SetForegroundWindow(native_->hwnd);
+}
+
+bool Form::isOpen() const {
+    return native_->hwnd != nullptr && IsWindow(native_->hwnd) && IsWindowVisible(native_->hwnd);
 }
 
 Control* Form::focusedControl() const {

@@ -9,8 +9,6 @@
 
 namespace toolkit {
 
-namespace {
-
 // Screen readers ask MSAA for a field's name. Its own guess is the text of the window before
 // the field, which a hidden label or the panel's other layout can get wrong: the label names
 // its buddy outright (a dynamic annotation of the buddy's window).
@@ -23,8 +21,6 @@ void annotateName(HWND hwnd, const std::wstring& name) {
                              name.c_str());
     services->Release();
 }
-
-}  // namespace
 
 Label::Label(ControlParent parent)
     : Control(std::make_unique<NativeCaptioned>(

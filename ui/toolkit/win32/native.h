@@ -111,8 +111,14 @@ HINSTANCE instance();
 // A window class of the program's, on the button face with the arrow cursor, registered once.
 void registerWindowClass(const wchar_t* name, WNDPROC procedure);
 
-// The one form whose input the message loop guards (the program has one window).
+// The forms whose input the message loop guards, and the one that has the focus.
+const std::vector<NativeForm*>& liveForms();
 NativeForm* activeForm();
-void setActiveForm(NativeForm* form);
+
+// The shift bits of keyboard.h, as the keyboard stands now.
+int shiftState();
+
+// The name a screen reader gives a window (an MSAA annotation).
+void annotateName(HWND hwnd, const std::wstring& name);
 
 }  // namespace toolkit

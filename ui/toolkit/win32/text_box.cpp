@@ -9,11 +9,6 @@ namespace toolkit {
 
 namespace {
 
-int shiftState() {
-    return (GetKeyState(VK_SHIFT) < 0 ? kShiftMask : 0) |
-           (GetKeyState(VK_CONTROL) < 0 ? kCtrlMask : 0) | (GetKeyState(VK_MENU) < 0 ? kAltMask : 0);
-}
-
 int mouseButtons(WPARAM keys) {
     return ((keys & MK_LBUTTON) != 0 ? kLeftButton : 0) |
            ((keys & MK_RBUTTON) != 0 ? kRightButton : 0) |
@@ -253,6 +248,10 @@ void TextBox::setWidestText(const std::string& widest) {
 std::string TextBox::toolTipText() const {
     return utf8(box(*this).tip);
 }
+void TextBox::setAccessibleName(const std::string& name) {
+    annotateName(native().hwnd, wide(name));
+}
+
 void TextBox::setToolTipText(const std::string& text) {
     NativeTextBox& native = box(*this);
     native.tip = wide(text);

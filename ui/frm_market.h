@@ -1,0 +1,97 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "core/market.h"
+#include "core/number_format.h"
+#include "ui/market_sheet.h"
+#include "ui/toolkit/control_array.h"
+#include "ui/toolkit/form.h"
+#include "ui/toolkit/label.h"
+#include "ui/toolkit/text_box.h"
+
+// The market window: a sheet of runners, one row each (name, back and lay price, bets), with
+// what each runner's win pays, and the whole market greened at one key. The sheet is kept in
+// the user's configuration folder from one start to the next.
+class frmMarket : public toolkit::Form {
+  public:
+    // folder: where the sheet is kept, the user's configuration folder by default.
+    frmMarket(quorvel::NumberFormat format, std::filesystem::path folder);
+    frmMarket();
+
+    static constexpr int kVisibleRows = 10;
+    static constexpr int kColumns = market_sheet::kColumns;
+    static constexpr int kCellCount = kVisibleRows * kColumns;
+    static constexpr int kRateSetting = 0;
+    static constexpr int kMinStakeSetting = 1;
+    static constexpr int kMinPayoutSetting = 2;
+    static constexpr int kSettingCount = 3;
+
+    // The controls, loading the window on first use. Cell (row, column) of the rows shown is
+    // txtCells(row * kColumns + column).
+    toolkit::TextBox& txtCells(int index);
+    toolkit::TextBox& txtSettings(int index);
+    toolkit::Label& lblBook();
+    toolkit::Label& lblGreenEach();
+    toolkit::Label& lblGreenBest();
+    toolkit::Label& lblMessage();
+
+    // State, for those who look in (the tests).
+    int topRow() const { return intTopRow; }
+    quorvel::Green green() const { return green_; }
+    const market_sheet::Sheet& sheet() const { return sheet_; }
+
+  private:
+    // Layout.
+    void Form_Create() override;
+    void createGrid();
+    void createSummary();
+    void fitScaleToFont();
+    toolkit::Label& newLabel(int left, int top, int width, const std::string& caption);
+
+    // Start-up and the kept sheet.
+    void Form_Load() override;
+    void LoadSheet();
+    void SaveSheet();
+
+    // Cells.
+    void txtCells_GotFocus(int Index);
+    void txtCells_KeyPress(int Index, int& KeyAscii);
+    void txtCells_KeyUp(int Index, int KeyCode, int Shift);
+    void txtCells_Validate(int Index, bool& Cancel);
+    void txtSettings_GotFocus(int Index);
+    void txtSettings_KeyPress(int Index, int& KeyAscii);
+    void txtSettings_KeyUp(int Index, int KeyCode, int Shift);
+    void txtSettings_Validate(int Index, bool& Cancel);
+    bool Form_KeyDown(int KeyCode, int Shift) override;
+
+    // Moving about the sheet, a row out of sight brought into it.
+    void MoveToCell(int row, int column);
+    void MoveNext(int Index, bool backwards);
+    void ShowRows();
+    void ClearRow(int row);
+
+    // Results.
+    void CalculateMarket();
+    void ShowGreen(quorvel::Green green);
+
+    std::string display(quorvel::Money value) const { return value.display(format_); }
+
+    quorvel::NumberFormat format_;
+    std::filesystem::path file_;
+    market_sheet::Sheet sheet_;
+    toolkit::TextBoxEvents cellEvents_;
+    toolkit::TextBoxEvents settingEvents_;
+    toolkit::ControlArray<toolkit::TextBox> txtCells_;
+    toolkit::ControlArray<toolkit::TextBox> txtSettings_;
+    toolkit::Label* lblBook_ = nullptr;
+    toolkit::Label* lblGreenEach_ = nullptr;
+    toolkit::Label* lblGreenBest_ = nullptr;
+    toolkit::Label* lblMessage_ = nullptr;
+
+    int intTopRow = 0;
+    quorvel::Green green_ = quorvel::Green::None;
+    std::string strSavedText;
+    std::string strLoadMessage;
+};

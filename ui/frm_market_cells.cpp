@@ -1,0 +1,203 @@
+// What the cells do: select on entry, Enter and Tab move on, Up and Down change rows, + and -
+// step a price along the ladder, Escape restores, and leaving checks the cell.
+#include <algorithm>
+
+#include "ui/frm_market.h"
+#include "ui/toolkit/keyboard.h"
+#include "ui/toolkit/text.h"
+
+using market_sheet::Column;
+
+namespace {
+
+int rowOf(int index) {
+    return index / frmMarket::kColumns;
+}
+Column columnOf(int index) {
+    return static_cast<Column>(index % frmMarket::kColumns);
+}
+bool isPriceColumn(Column column) {
+    return column == market_sheet::kBack || column == market_sheet::kLay;
+}
+
+void selectAll(toolkit::TextBox& box) {
+    box.setSelStart(0);
+    box.setSelLength(toolkit::characterCount(box.text()));
+}
+
+}  // namespace
+
+void frmMarket::txtCells_GotFocus(int Index) {
+    toolkit::TextBox& cell = txtCells(Index);
+    strSavedText = cell.text();
+    if (!cell.locked()) selectAll(cell);
+}
+
+void frmMarket::txtCells_KeyPress(int Index, int& KeyAscii) {
+    const Column column = columnOf(Index);
+    if (KeyAscii == toolkit::kEnter) {
+        KeyAscii = 0;
+        MoveNext(Index, false);
+    } else if ((KeyAscii == '+' || KeyAscii == '-') && isPriceColumn(column)) {
+        const int steps = KeyAscii == '+' ? 1 : -1;
+        KeyAscii = 0;
+        toolkit::TextBox& cell = txtCells(Index);
+        cell.setText(market_sheet::stepPrice(cell.text(), steps, format_));
+        selectAll(cell);
+    }
+}
+
+void frmMarket::txtCells_KeyUp(int Index, int KeyCode, int /*Shift*/) {
+    toolkit::TextBox& cell = txtCells(Index);
+    if (KeyCode != toolkit::kEscape || cell.locked()) return;
+    cell.setText(strSavedText);
+    selectAll(cell);
+}
+
+void frmMarket::txtCells_Validate(int Index, bool& Cancel) {
+    const Column column = columnOf(Index);
+    if (column >= market_sheet::kTypedColumns) return;
+    toolkit::TextBox& cell = txtCells(Index);
+    const market_sheet::Accepted accepted = market_sheet::acceptCell(column, cell.text(), format_);
+    if (!accepted.text) {
+        lblMessage().setCaption(accepted.refusal);
+        Cancel = true;
+        return;
+    }
+    lblMessage().setCaption("");
+    cell.setText(*accepted.text);
+    std::string& kept = sheet_.rows[static_cast<std::size_t>(intTopRow + rowOf(Index))]
+                            .cells[static_cast<std::size_t>(column)];
+    if (kept == *accepted.text) return;
+    kept = *accepted.text;
+    SaveSheet();
+    CalculateMarket();
+}
+
+bool frmMarket::Form_KeyDown(int KeyCode, int Shift) {
+    const bool ctrl = (Shift & toolkit::kCtrlMask) != 0;
+    if (ctrl && KeyCode == 'G') {
+        ShowGreen((Shift & toolkit::kShiftMask) != 0 ? quorvel::Green::Best : quorvel::Green::Each);
+        return true;
+    }
+    if (ctrl && KeyCode == '0') {
+        ShowGreen(quorvel::Green::None);
+        return true;
+    }
+    const toolkit::TextBox* active = activeTextBox();
+    int index = -1;
+    for (int i = 0; i < kCellCount && active != nullptr; ++i)
+        if (&txtCells_(i) == active) index = i;
+    if (index < 0) return false;  // the settings take keys as fields do
+    const int row = intTopRow + rowOf(index);
+    const Column column = columnOf(index);
+    if (ctrl && KeyCode == toolkit::kDelete) {
+        ClearRow(row);
+        return true;
+    }
+    if (Shift != 0 && Shift != toolkit::kShiftMask) return false;
+    switch (KeyCode) {
+        case toolkit::kUp:
+            MoveToCell(row - 1, column);
+            return true;
+        case toolkit::kDown:
+            MoveToCell(row + 1, column);
+            return true;
+        case toolkit::kPageUp:
+            MoveToCell(row - kVisibleRows, column);
+            return true;
+        case toolkit::kPageDown:
+            MoveToCell(row + kVisibleRows, column);
+            return true;
+        case toolkit::kTab:
+            MoveNext(index, Shift == toolkit::kShiftMask);
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Runner, Back, Lay, Bets, then the next row's Runner; backwards the other way. A result cell
+// moves on to the next row's Runner.
+void frmMarket::MoveNext(int Index, bool backwards) {
+    int row = intTopRow + rowOf(Index);
+    int column = std::min<int>(columnOf(Index), market_sheet::kTypedColumns);
+    if (backwards) {
+        if (--column < 0) {
+            column = market_sheet::kTypedColumns - 1;
+            --row;
+        }
+    } else if (++column >= market_sheet::kTypedColumns) {
+        column = market_sheet::kRunner;
+        ++row;
+    }
+    if (row < 0 || row >= market_sheet::kRows) {
+        // Past either end of the sheet: the cell is still checked, and the focus stays.
+        focus().mayLeaveFor(nullptr);
+        return;
+    }
+    MoveToCell(row, column);
+}
+
+void frmMarket::MoveToCell(int row, int column) {
+    row = std::clamp(row, 0, market_sheet::kRows - 1);
+    // The cell being left is checked while it still shows its own row.
+    if (!focus().mayLeaveFor(nullptr)) return;
+    if (row < intTopRow)
+        intTopRow = row;
+    else if (row >= intTopRow + kVisibleRows)
+        intTopRow = row - kVisibleRows + 1;
+    ShowRows();
+    txtCells((row - intTopRow) * kColumns + column).setFocus();
+}
+
+void frmMarket::ClearRow(int row) {
+    sheet_.rows[static_cast<std::size_t>(row)] = {};
+    lblMessage().setCaption("");
+    ShowRows();
+    SaveSheet();
+    CalculateMarket();
+    if (toolkit::TextBox* active = activeTextBox()) {
+        strSavedText = active->text();
+        selectAll(*active);
+    }
+}
+
+void frmMarket::txtSettings_GotFocus(int Index) {
+    strSavedText = txtSettings(Index).text();
+    selectAll(txtSettings(Index));
+}
+
+void frmMarket::txtSettings_KeyPress(int /*Index*/, int& KeyAscii) {
+    if (KeyAscii == toolkit::kEnter) {
+        KeyAscii = 0;
+        toolkit::pressTab();
+    }
+}
+
+void frmMarket::txtSettings_KeyUp(int Index, int KeyCode, int /*Shift*/) {
+    if (KeyCode != toolkit::kEscape) return;
+    txtSettings(Index).setText(strSavedText);
+    selectAll(txtSettings(Index));
+}
+
+void frmMarket::txtSettings_Validate(int Index, bool& Cancel) {
+    toolkit::TextBox& field = txtSettings(Index);
+    const market_sheet::Accepted accepted =
+        Index == kRateSetting ? market_sheet::acceptRate(field.text(), format_)
+                              : market_sheet::acceptMinimum(field.text(), format_);
+    if (!accepted.text) {
+        lblMessage().setCaption(accepted.refusal);
+        Cancel = true;
+        return;
+    }
+    lblMessage().setCaption("");
+    field.setText(*accepted.text);
+    std::string& kept = Index == kRateSetting       ? sheet_.rate
+                        : Index == kMinStakeSetting ? sheet_.minStake
+                                                    : sheet_.minPayout;
+    if (kept == *accepted.text) return;
+    kept = *accepted.text;
+    SaveSheet();
+    CalculateMarket();
+}

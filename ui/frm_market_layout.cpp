@@ -1,0 +1,173 @@
+// The market window as it is created: the column headings, the rows of cells, the settings and
+// the summary under them, the tab order and the scale that shows every digit.
+#include "locale/number_locale.h"
+#include "ui/frm_market.h"
+#include "ui/toolkit/config_folder.h"
+#include "ui/toolkit/scale_fit.h"
+
+using toolkit::SystemColour;
+
+namespace {
+
+constexpr int kLeft = 100;
+constexpr int kHeadingTop = 90;
+constexpr int kGridTop = 330;
+constexpr int kRowHeight = 300;
+constexpr int kCellHeight = 285;
+// The columns' widths: Runner, Back, Lay, Bets, If wins, Hedge, Net.
+constexpr int kWidths[market_sheet::kColumns] = {1500, 700, 700, 2700, 1000, 1800, 900};
+constexpr int kGap = 40;
+
+int columnLeft(int column) {
+    int left = kLeft;
+    for (int c = 0; c < column; ++c) left += kWidths[c] + kGap;
+    return left;
+}
+
+constexpr int kGridWidth = 9300 + 6 * kGap;
+constexpr int kSummaryTop = kGridTop + frmMarket::kVisibleRows * kRowHeight + 120;
+constexpr int kClientWidth = kGridWidth + 2 * kLeft;
+constexpr int kClientHeight = kSummaryTop + 6 * kRowHeight + 60;
+
+}  // namespace
+
+frmMarket::frmMarket() : frmMarket(quorvel::userNumberFormat(), toolkit::configFolder()) {}
+
+frmMarket::frmMarket(quorvel::NumberFormat format, std::filesystem::path folder)
+    : format_(std::move(format)), file_(market_sheet::sheetFile(folder)) {
+    LoadSheet();
+    load();
+}
+
+toolkit::TextBox& frmMarket::txtCells(int index) {
+    load();
+    return txtCells_(index);
+}
+toolkit::TextBox& frmMarket::txtSettings(int index) {
+    load();
+    return txtSettings_(index);
+}
+toolkit::Label& frmMarket::lblBook() {
+    load();
+    return *lblBook_;
+}
+toolkit::Label& frmMarket::lblGreenEach() {
+    load();
+    return *lblGreenEach_;
+}
+toolkit::Label& frmMarket::lblGreenBest() {
+    load();
+    return *lblGreenBest_;
+}
+toolkit::Label& frmMarket::lblMessage() {
+    load();
+    return *lblMessage_;
+}
+
+toolkit::Label& frmMarket::newLabel(int left, int top, int width, const std::string& caption) {
+    auto& label = add<toolkit::Label>();
+    label.setTwipGeometry(left, top, width, 195);
+    label.setCaption(caption);
+    return label;
+}
+
+void frmMarket::Form_Create() {
+    setCaption("Quorvel Market");
+    setIcon("quorvel", {QUORVEL_ICON_SIZES});
+    setBackColor(SystemColour::ButtonFace);
+    createGrid();
+    createSummary();
+
+    // Typed cells row by row, then the settings; results take the focus only by a click.
+    std::vector<const toolkit::Control*> order;
+    for (int row = 0; row < kVisibleRows; ++row)
+        for (int column = 0; column < market_sheet::kTypedColumns; ++column)
+            order.push_back(&txtCells_(row * kColumns + column));
+    for (int i = 0; i < kSettingCount; ++i) order.push_back(&txtSettings_(i));
+    setTabOrder(order);
+
+    fitScaleToFont();
+    setClientSize(kClientWidth, kClientHeight);
+}
+
+void frmMarket::createGrid() {
+    cellEvents_.gotFocus = [this](int i) { txtCells_GotFocus(i); };
+    cellEvents_.keyPress = [this](int i, int& key) { txtCells_KeyPress(i, key); };
+    cellEvents_.keyUp = [this](int i, int key, int shift) { txtCells_KeyUp(i, key, shift); };
+    cellEvents_.validate = [this](int i, bool& cancel) { txtCells_Validate(i, cancel); };
+    for (int column = 0; column < kColumns; ++column)
+        newLabel(columnLeft(column), kHeadingTop, kWidths[column],
+                 market_sheet::kColumnCaptions[column]);
+    for (int row = 0; row < kVisibleRows; ++row) {
+        for (int column = 0; column < kColumns; ++column) {
+            const int index = row * kColumns + column;
+            auto& cell = add<toolkit::TextBox>(index, cellEvents_);
+            cell.setTwipGeometry(columnLeft(column), kGridTop + row * kRowHeight, kWidths[column],
+                                 kCellHeight);
+            const bool typed = column < market_sheet::kTypedColumns;
+            cell.setLocked(!typed);
+            cell.setTabStop(typed);
+            cell.setBackColor(typed ? SystemColour::InfoBackground : SystemColour::Window);
+            cell.setForeColor(typed ? SystemColour::InfoText : SystemColour::WindowText);
+            cell.setFontBold(column == market_sheet::kNet);
+            txtCells_.append(cell, index);
+        }
+    }
+}
+
+void frmMarket::createSummary() {
+    settingEvents_.gotFocus = [this](int i) { txtSettings_GotFocus(i); };
+    settingEvents_.keyPress = [this](int i, int& key) { txtSettings_KeyPress(i, key); };
+    settingEvents_.keyUp = [this](int i, int key, int shift) { txtSettings_KeyUp(i, key, shift); };
+    settingEvents_.validate = [this](int i, bool& cancel) { txtSettings_Validate(i, cancel); };
+    const char* captions[kSettingCount] = {"&Commission (%)", "Min &stake", "Min &payout"};
+    for (int i = 0; i < kSettingCount; ++i) {
+        const int left = kLeft + i * 2700;
+        toolkit::Label& label = newLabel(left, kSummaryTop + 45, 1500, captions[i]);
+        auto& field = add<toolkit::TextBox>(i, settingEvents_);
+        field.setTwipGeometry(left + 1550, kSummaryTop, 900, kCellHeight);
+        field.setBackColor(SystemColour::InfoBackground);
+        field.setForeColor(SystemColour::InfoText);
+        label.setBuddy(&field);
+        txtSettings_.append(field, i);
+    }
+    const int half = kGridWidth / 2 - 50;
+    lblBook_ = &newLabel(kLeft, kSummaryTop + kRowHeight + 60, kGridWidth, "");
+    lblGreenEach_ = &newLabel(kLeft, kSummaryTop + 2 * kRowHeight + 60, half, "");
+    lblGreenBest_ = &newLabel(kLeft + half + 100, kSummaryTop + 2 * kRowHeight + 60, half, "");
+    lblMessage_ = &newLabel(kLeft, kSummaryTop + 3 * kRowHeight + 60, kGridWidth, "");
+    newLabel(kLeft, kSummaryTop + 4 * kRowHeight + 60, kGridWidth,
+             "Enter or Tab: next cell    Up, Down: row    + and -: a price a step    "
+             "Escape: undo the cell");
+    newLabel(kLeft, kSummaryTop + 5 * kRowHeight, kGridWidth,
+             "Ctrl+G: green each    Ctrl+Shift+G: green best    Ctrl+0: no green    "
+             "Ctrl+Delete: clear the row");
+}
+
+void frmMarket::fitScaleToFont() {
+    toolkit::ScaleFit fit;
+    auto room = [](const toolkit::Control& c) { return c.twipGeometry().size(); };
+    for (const auto& control : controls()) fit.need(control->contentSize(), room(*control));
+    // A typical value shows at the font's size; the widest the market's figures get is drawn
+    // smaller, down to the size it needs.
+    const std::string money = display(quorvel::Money::fromCount(-99'999'900));
+    const std::string samples[kColumns] = {"Runner name",  "1,000.00", "1,000.00",
+                                           "back:10@3.00", money,      "Back 999.99 @ 10.50",
+                                           money};
+    const std::string widestMoney = display(quorvel::Money::fromCount(-99'999'999'999'900));
+    const std::string widest[kColumns] = {"", "", "", "", widestMoney,
+                                          "Back 9,999,999.99 @ 1,000.00", widestMoney};
+    for (int column = 0; column < kColumns; ++column) {
+        toolkit::TextBox& cell = txtCells_(column);
+        cell.setSampleText(samples[column]);
+        fit.need(cell.contentSize(), room(cell));
+        for (int row = 0; row < kVisibleRows; ++row)
+            txtCells_(row * kColumns + column)
+                .setWidestText(widest[column].empty() ? samples[column] : widest[column]);
+    }
+    for (int i = 0; i < kSettingCount; ++i) {
+        txtSettings_(i).setSampleText(display(quorvel::Money::fromWhole(10000)));
+        fit.need(txtSettings_(i).contentSize(), room(txtSettings_(i)));
+    }
+    setScale(fit.scale());
+}

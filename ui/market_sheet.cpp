@@ -1,0 +1,225 @@
+#include "ui/market_sheet.h"
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "core/field_role.h"
+#include "core/money_ratio.h"
+#include "core/price_ladder.h"
+
+namespace market_sheet {
+
+namespace {
+
+using quorvel::Money;
+
+std::string trimmed(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::optional<Money> number(const std::string& text, const quorvel::NumberFormat& format) {
+    quorvel::MoneyErrorKind failure{};
+    return Money::tryParse(text, format, failure);
+}
+
+Accepted ladderPrice(const std::string& text, const quorvel::NumberFormat& format) {
+    const std::optional<Money> price = number(text, format);
+    const quorvel::PriceLadder& ladder = quorvel::standardLadder();
+    if (price && ladder.contains(*price)) return {price->display(format), {}};
+    if (!price) return {std::nullopt, "\"" + text + "\" is no price"};
+    const auto n = ladder.neighbours(*price);
+    std::string nearest;
+    if (n.below) nearest = n.below->display(format);
+    if (n.below && n.above) nearest += " or ";
+    if (n.above) nearest += n.above->display(format);
+    return {std::nullopt, "\"" + text + "\" is not on the exchange's ladder: nearest " + nearest};
+}
+
+// A bet as the command line reads it: a stake in cents above 0 up to 10000, an exchange price
+// on the ladder, a bookmaker's above 1.00 up to 1000.
+std::string betRefusal(const std::string& text, const quorvel::NumberFormat& format) {
+    const quorvel::ParsedBet parsed = quorvel::parseBet(text, format);
+    if (!parsed.bet)
+        return "\"" + text + "\" is no bet: back:10@3.00, lay:, book:, free: or free-sr:";
+    const quorvel::Bet& bet = *parsed.bet;
+    if (bet.stake.compare(0.0) <= 0 || bet.stake > quorvel::kHighestAmount ||
+        bet.stake.count() % quorvel::kCent.count() != 0)
+        return "\"" + text + "\": a stake is above 0, up to 10000, in cents";
+    if (bet.info().venue == quorvel::Venue::Exchange) {
+        const Accepted price = ladderPrice(std::string(parsed.priceText), format);
+        return price.text ? std::string() : "\"" + text + "\": " + price.refusal.substr(
+                                                                       price.refusal.find(':') + 2);
+    }
+    if (bet.price.compare(1.0) <= 0 || bet.price > quorvel::kHighestPrice ||
+        bet.price.count() % quorvel::kCent.count() != 0)
+        return "\"" + text + "\": a bookmaker's price is above 1.00, up to 1000";
+    return {};
+}
+
+std::vector<std::string> words(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<std::string> out;
+    for (std::string word; in >> word;) out.push_back(word);
+    return out;
+}
+
+}  // namespace
+
+bool Row::empty() const {
+    for (const std::string& cell : cells)
+        if (!cell.empty()) return false;
+    return true;
+}
+
+Accepted acceptCell(Column column, const std::string& typed, const quorvel::NumberFormat& format) {
+    const std::string text = trimmed(typed);
+    if (column == kRunner || text.empty()) return {text, {}};
+    if (column == kBack || column == kLay) return ladderPrice(text, format);
+    std::string joined;
+    for (const std::string& bet : words(text)) {
+        if (std::string refusal = betRefusal(bet, format); !refusal.empty())
+            return {std::nullopt, refusal};
+        joined += (joined.empty() ? "" : " ") + bet;
+    }
+    return {joined, {}};
+}
+
+Accepted acceptRate(const std::string& typed, const quorvel::NumberFormat& format) {
+    const std::optional<Money> rate = number(trimmed(typed), format);
+    if (!rate || rate->compare(0.0) < 0 || *rate > quorvel::kHighestPositionRate)
+        return {std::nullopt, "a commission rate is 0 to 10 (per cent)"};
+    return {rate->display(format), {}};
+}
+
+Accepted acceptMinimum(const std::string& typed, const quorvel::NumberFormat& format) {
+    const std::string text = trimmed(typed);
+    if (text.empty()) return {text, {}};
+    const std::optional<Money> value = number(text, format);
+    if (!value || value->compare(0.0) < 0 || *value > quorvel::kHighestAmount ||
+        value->count() % quorvel::kCent.count() != 0)
+        return {std::nullopt, "a minimum is 0 to 10000, in cents, or empty"};
+    return {value->display(format), {}};
+}
+
+std::string stepPrice(const std::string& text, int steps, const quorvel::NumberFormat& format) {
+    const std::vector<Money> prices = quorvel::standardLadder().prices();
+    const std::optional<Money> price = number(trimmed(text), format);
+    if (!price) return text;
+    auto at = std::lower_bound(prices.begin(), prices.end(), *price);
+    if (at == prices.end()) --at;
+    std::ptrdiff_t index = at - prices.begin();
+    if (*at != *price && steps < 0) ++index;  // between two prices, the step down is to the lower
+    index = std::clamp<std::ptrdiff_t>(index + steps, 0,
+                                       static_cast<std::ptrdiff_t>(prices.size()) - 1);
+    return prices[static_cast<std::size_t>(index)].display(format);
+}
+
+Market marketOf(const Sheet& sheet, const quorvel::NumberFormat& format) {
+    Market market;
+    quorvel::MarketRequest& request = market.request;
+    if (const auto rate = number(sheet.rate, format)) request.rate = *rate;
+    if (const auto stake = number(sheet.minStake, format)) request.minStake = stake;
+    if (const auto payout = number(sheet.minPayout, format); payout && request.minStake)
+        request.minPayout = payout;
+    for (int r = 0; r < kRows; ++r) {
+        const Row& row = sheet.rows[static_cast<std::size_t>(r)];
+        if (row.empty()) continue;
+        quorvel::Runner runner;
+        runner.name = row.cells[kRunner].empty() ? "Runner " + std::to_string(r + 1)
+                                                 : row.cells[kRunner];
+        runner.back = number(row.cells[kBack], format);
+        runner.lay = number(row.cells[kLay], format);
+        for (const std::string& bet : words(row.cells[kBets]))
+            if (const auto parsed = quorvel::parseBet(bet, format).bet) runner.bets.push_back(*parsed);
+        request.runners.push_back(runner);
+        market.rowOf.push_back(r);
+    }
+    return market;
+}
+
+std::filesystem::path sheetFile(const std::filesystem::path& folder) {
+    return folder / "market.txt";
+}
+
+namespace {
+
+constexpr const char* kHeading = "quorvel-market 1";
+
+std::vector<std::string> fields(const std::string& line) {
+    std::vector<std::string> out{""};
+    for (char c : line) {
+        if (c == '\t')
+            out.emplace_back();
+        else
+            out.back() += c;
+    }
+    return out;
+}
+
+}  // namespace
+
+std::optional<Sheet> load(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        if (!std::filesystem::exists(file)) return std::nullopt;
+        throw std::runtime_error("cannot be opened");
+    }
+    std::string line;
+    if (!std::getline(in, line) || line != kHeading)
+        throw std::runtime_error("is not a Quorvel market");
+    Sheet sheet;
+    for (auto* setting : {&sheet.rate, &sheet.minStake, &sheet.minPayout}) {
+        if (!std::getline(in, line)) throw std::runtime_error("ends too early");
+        const auto f = fields(line);
+        if (f.size() != 2) throw std::runtime_error("has a damaged setting");
+        *setting = f[1];
+    }
+    for (Row& row : sheet.rows) {
+        if (!std::getline(in, line)) throw std::runtime_error("ends too early");
+        const auto f = fields(line);
+        if (f.size() != kTypedColumns) throw std::runtime_error("has a damaged row");
+        for (int c = 0; c < kTypedColumns; ++c) row.cells[static_cast<std::size_t>(c)] = f[static_cast<std::size_t>(c)];
+    }
+    if (std::getline(in, line) && line != "end") throw std::runtime_error("does not end");
+    return sheet;
+}
+
+void save(const Sheet& sheet, const std::filesystem::path& file) {
+    std::filesystem::create_directories(file.parent_path());
+    std::filesystem::path fresh = file;
+    fresh += ".new";
+    {
+        std::ofstream out(fresh, std::ios::binary | std::ios::trunc);
+        out << kHeading << "\nrate\t" << sheet.rate << "\nmin_stake\t" << sheet.minStake
+            << "\nmin_payout\t" << sheet.minPayout << '\n';
+        for (const Row& row : sheet.rows)
+            out << row.cells[0] << '\t' << row.cells[1] << '\t' << row.cells[2] << '\t'
+                << row.cells[3] << '\n';
+        out << "end\n";
+        out.flush();
+        if (!out) {
+            out.close();
+            std::filesystem::remove(fresh);
+            throw std::runtime_error("could not be written");
+        }
+    }
+    // Only a whole file takes the old one's place: a crash or a full disk leaves the old one.
+    std::filesystem::rename(fresh, file);
+}
+
+std::filesystem::path setAside(const std::filesystem::path& file) {
+    for (int n = 1;; ++n) {
+        std::filesystem::path aside = file;
+        aside += ".damaged-" + std::to_string(n);
+        if (!std::filesystem::exists(aside)) {
+            std::filesystem::rename(file, aside);
+            return aside;
+        }
+    }
+}
+
+}  // namespace market_sheet
