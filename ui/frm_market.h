@@ -1,6 +1,5 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
 
 #include "core/market.h"
@@ -17,7 +16,7 @@
 class frmMarket : public toolkit::Form {
   public:
     // folder: where the sheet is kept, the user's configuration folder by default.
-    frmMarket(quorvel::NumberFormat format, std::filesystem::path folder);
+    frmMarket(quorvel::NumberFormat format, const std::string& folder);
     frmMarket();
 
     static constexpr int kVisibleRows = 10;
@@ -79,7 +78,7 @@ class frmMarket : public toolkit::Form {
     std::string display(quorvel::Money value) const { return value.display(format_); }
 
     quorvel::NumberFormat format_;
-    std::filesystem::path file_;
+    std::string file_;
     market_sheet::Sheet sheet_;
     toolkit::TextBoxEvents cellEvents_;
     toolkit::TextBoxEvents settingEvents_;

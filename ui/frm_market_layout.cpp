@@ -2,7 +2,7 @@
 // the summary under them, the tab order and the scale that shows every digit.
 #include "locale/number_locale.h"
 #include "ui/frm_market.h"
-#include "ui/toolkit/config_folder.h"
+#include "ui/toolkit/files.h"
 #include "ui/toolkit/scale_fit.h"
 
 using toolkit::SystemColour;
@@ -33,7 +33,7 @@ constexpr int kClientHeight = kSummaryTop + 6 * kRowHeight + 60;
 
 frmMarket::frmMarket() : frmMarket(quorvel::userNumberFormat(), toolkit::configFolder()) {}
 
-frmMarket::frmMarket(quorvel::NumberFormat format, std::filesystem::path folder)
+frmMarket::frmMarket(quorvel::NumberFormat format, const std::string& folder)
     : format_(std::move(format)), file_(market_sheet::sheetFile(folder)) {
     LoadSheet();
     load();

@@ -105,7 +105,8 @@ void frmMarket::LoadSheet() {
         // Never overwritten in silence: the damaged file is kept under another name.
         std::string aside;
         try {
-            aside = market_sheet::setAside(file_).filename().string();
+            aside = market_sheet::setAside(file_);
+            aside = aside.substr(aside.rfind('/') + 1);
         } catch (const std::exception&) {
             aside = "(it could not be moved)";
         }
@@ -118,7 +119,6 @@ void frmMarket::SaveSheet() {
     try {
         market_sheet::save(sheet_, file_);
     } catch (const std::exception&) {
-        lblMessage().setCaption("The market could not be kept: the folder " +
-                                file_.parent_path().string() + " cannot be written.");
+        lblMessage().setCaption("The market could not be kept in " + file_ + ".");
     }
 }

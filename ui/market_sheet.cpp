@@ -1,13 +1,14 @@
 #include "ui/market_sheet.h"
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
+#include <cstdio>
+#include <memory>
 #include <stdexcept>
 
 #include "core/field_role.h"
 #include "core/money_ratio.h"
 #include "core/price_ladder.h"
+#include "ui/toolkit/files.h"
 
 namespace market_sheet {
 
@@ -60,10 +61,15 @@ std::string betRefusal(const std::string& text, const quorvel::NumberFormat& for
     return {};
 }
 
+// The words of a text, split at blanks.
 std::vector<std::string> words(const std::string& text) {
-    std::istringstream in(text);
     std::vector<std::string> out;
-    for (std::string word; in >> word;) out.push_back(word);
+    std::size_t at = 0;
+    while ((at = text.find_first_not_of(' ', at)) != std::string::npos) {
+        const std::size_t end = std::min(text.find(' ', at), text.size());
+        out.push_back(text.substr(at, end - at));
+        at = end;
+    }
     return out;
 }
 
@@ -141,8 +147,8 @@ Market marketOf(const Sheet& sheet, const quorvel::NumberFormat& format) {
     return market;
 }
 
-std::filesystem::path sheetFile(const std::filesystem::path& folder) {
-    return folder / "market.txt";
+std::string sheetFile(const std::string& folder) {
+    return folder + "/market.txt";
 }
 
 namespace {
@@ -160,65 +166,84 @@ std::vector<std::string> fields(const std::string& line) {
     return out;
 }
 
+// The file's lines, without their newlines; C streams, which the program has anyway, rather than
+// the iostreams' locale machinery.
+std::vector<std::string> linesOf(const std::string& file) {
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(toolkit::openFile(file, "rb"),
+                                                          &std::fclose);
+    if (!in) throw std::runtime_error("cannot be opened");
+    std::vector<std::string> lines{""};
+    for (int c; (c = std::fgetc(in.get())) != EOF;) {
+        if (c == '\n')
+            lines.emplace_back();
+        else
+            lines.back() += static_cast<char>(c);
+    }
+    if (std::ferror(in.get()) != 0) throw std::runtime_error("cannot be read");
+    if (lines.back().empty()) lines.pop_back();
+    return lines;
+}
+
 }  // namespace
 
-std::optional<Sheet> load(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        if (!std::filesystem::exists(file)) return std::nullopt;
-        throw std::runtime_error("cannot be opened");
-    }
+std::optional<Sheet> load(const std::string& file) {
+    if (!toolkit::fileExists(file)) return std::nullopt;
+    const std::vector<std::string> lines = linesOf(file);
+    std::size_t next = 0;
+    auto getline = [&](std::string& line) {
+        if (next >= lines.size()) return false;
+        line = lines[next++];
+        return true;
+    };
     std::string line;
-    if (!std::getline(in, line) || line != kHeading)
-        throw std::runtime_error("is not a Quorvel market");
+    if (!getline(line) || line != kHeading) throw std::runtime_error("is not a Quorvel market");
     Sheet sheet;
     for (auto* setting : {&sheet.rate, &sheet.minStake, &sheet.minPayout}) {
-        if (!std::getline(in, line)) throw std::runtime_error("ends too early");
+        if (!getline(line)) throw std::runtime_error("ends too early");
         const auto f = fields(line);
         if (f.size() != 2) throw std::runtime_error("has a damaged setting");
         *setting = f[1];
     }
     for (Row& row : sheet.rows) {
-        if (!std::getline(in, line)) throw std::runtime_error("ends too early");
+        if (!getline(line)) throw std::runtime_error("ends too early");
         const auto f = fields(line);
         if (f.size() != kTypedColumns) throw std::runtime_error("has a damaged row");
-        for (int c = 0; c < kTypedColumns; ++c) row.cells[static_cast<std::size_t>(c)] = f[static_cast<std::size_t>(c)];
+        std::copy(f.begin(), f.end(), row.cells.begin());
     }
-    if (std::getline(in, line) && line != "end") throw std::runtime_error("does not end");
+    if (!getline(line) || line != "end") throw std::runtime_error("does not end");
     return sheet;
 }
 
-void save(const Sheet& sheet, const std::filesystem::path& file) {
-    std::filesystem::create_directories(file.parent_path());
-    std::filesystem::path fresh = file;
-    fresh += ".new";
-    {
-        std::ofstream out(fresh, std::ios::binary | std::ios::trunc);
-        out << kHeading << "\nrate\t" << sheet.rate << "\nmin_stake\t" << sheet.minStake
-            << "\nmin_payout\t" << sheet.minPayout << '\n';
-        for (const Row& row : sheet.rows)
-            out << row.cells[0] << '\t' << row.cells[1] << '\t' << row.cells[2] << '\t'
-                << row.cells[3] << '\n';
-        out << "end\n";
-        out.flush();
-        if (!out) {
-            out.close();
-            std::filesystem::remove(fresh);
-            throw std::runtime_error("could not be written");
-        }
+void save(const Sheet& sheet, const std::string& file) {
+    const std::string folder = file.substr(0, file.rfind('/'));
+    if (!toolkit::makeFolders(folder)) throw std::runtime_error("its folder cannot be made");
+    std::string text = std::string(kHeading) + "\nrate\t" + sheet.rate + "\nmin_stake\t" +
+                       sheet.minStake + "\nmin_payout\t" + sheet.minPayout + '\n';
+    for (const Row& row : sheet.rows)
+        text += row.cells[0] + '\t' + row.cells[1] + '\t' + row.cells[2] + '\t' + row.cells[3] +
+                '\n';
+    text += "end\n";
+    const std::string fresh = file + ".new";
+    std::FILE* out = toolkit::openFile(fresh, "wb");
+    const bool written =
+        out != nullptr && std::fwrite(text.data(), 1, text.size(), out) == text.size();
+    if (out == nullptr || std::fclose(out) != 0 || !written) {
+        toolkit::removeFile(fresh);
+        throw std::runtime_error("could not be written");
     }
     // Only a whole file takes the old one's place: a crash or a full disk leaves the old one.
-    std::filesystem::rename(fresh, file);
+    if (!toolkit::replaceFile(fresh, file)) {
+        toolkit::removeFile(fresh);
+        throw std::runtime_error("could not be replaced");
+    }
 }
 
-std::filesystem::path setAside(const std::filesystem::path& file) {
+std::string setAside(const std::string& file) {
     for (int n = 1;; ++n) {
-        std::filesystem::path aside = file;
-        aside += ".damaged-" + std::to_string(n);
-        if (!std::filesystem::exists(aside)) {
-            std::filesystem::rename(file, aside);
-            return aside;
-        }
+        const std::string aside = file + ".damaged-" + std::to_string(n);
+        if (toolkit::fileExists(aside)) continue;
+        if (!toolkit::replaceFile(file, aside)) throw std::runtime_error("cannot be moved");
+        return aside;
     }
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -57,13 +56,14 @@ struct Market {
 };
 Market marketOf(const Sheet& sheet, const quorvel::NumberFormat& format);
 
-// The file: a line a setting and a line a row, tab-separated; written to a new file and renamed
-// over the old one. load gives nothing for a missing file, and throws std::runtime_error for one
-// it cannot read.
-std::filesystem::path sheetFile(const std::filesystem::path& folder);
-std::optional<Sheet> load(const std::filesystem::path& file);
-void save(const Sheet& sheet, const std::filesystem::path& file);
-// Moves a file that cannot be read out of the way, keeping it: market.txt.damaged-1 and so on.
-std::filesystem::path setAside(const std::filesystem::path& file);
+// The file (a UTF-8 path): a line a setting and a line a row, tab-separated; written to a new
+// file and renamed over the old one. load gives nothing for a missing file, and throws
+// std::runtime_error for one it cannot read; save throws it for one it cannot write.
+std::string sheetFile(const std::string& folder);
+std::optional<Sheet> load(const std::string& file);
+void save(const Sheet& sheet, const std::string& file);
+// Moves a file that cannot be read out of the way, keeping it: market.txt.damaged-1 and so on;
+// the name it now has.
+std::string setAside(const std::string& file);
 
 }  // namespace market_sheet

@@ -34,6 +34,8 @@ Section "Quorvel"
     WriteUninstaller "$INSTDIR\Uninstall.exe"
     CreateShortCut "$SMPROGRAMS\Quorvel.lnk" "$INSTDIR\quorvel.exe" "" "$INSTDIR\quorvel.exe" 0 \
         SW_SHOWNORMAL "" "Hedge calculator for betting-exchange traders"
+    CreateShortCut "$SMPROGRAMS\Quorvel Market.lnk" "$INSTDIR\quorvel.exe" "--market" \
+        "$INSTDIR\quorvel.exe" 0 SW_SHOWNORMAL "" "A whole market: every runner's P/L, greened at one key"
     WriteRegStr HKCU "${KEY}" "DisplayName" "Quorvel"
     WriteRegStr HKCU "${KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr HKCU "${KEY}" "Publisher" "The Quorvel developers"
@@ -54,5 +56,6 @@ Section "Uninstall"
     Delete "$INSTDIR\Uninstall.exe"
     RMDir "$INSTDIR"
     Delete "$SMPROGRAMS\Quorvel.lnk"
+    Delete "$SMPROGRAMS\Quorvel Market.lnk"
     DeleteRegKey HKCU "${KEY}"
 SectionEnd

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Walks the running calculator's accessibility tree through AT-SPI, as a screen reader does,
-and checks what it would announce. Run beside a started `quorvel`, on the same X display and
-D-Bus session."""
+and checks what it would announce; then opens the market window with Ctrl+M and walks its
+cells. Run beside a started `quorvel`, on the same X display and D-Bus session."""
 import sys
 import time
 
@@ -86,6 +86,26 @@ press_alt("a")
 expect(wait_for(lambda: selected_tabs(app) == ["Lay Back"]),
        f"selected tabs after Alt+A: {selected_tabs(app)}")
 expect(wait_for(lambda: focused() == ["Back Price"]), f"focused after Alt+A: {focused()}")
+
+# The market window: each cell called by its runner and column, the results read-only.
+control = 37  # Control_L in the X server's default keymap
+pyatspi.Registry.generateKeyboardEvent(control, None, pyatspi.KEY_PRESS)
+pyatspi.Registry.generateKeyboardEvent(ord("m"), None, pyatspi.KEY_SYM)
+pyatspi.Registry.generateKeyboardEvent(control, None, pyatspi.KEY_RELEASE)
+market = lambda: [w for w in (app.getChildAtIndex(i) for i in range(app.childCount))
+                  if w is not None and w.name == "Quorvel Market"]
+expect(wait_for(lambda: market() != []), "Ctrl+M opened no window \"Quorvel Market\"")
+if market():
+    cells = {n.name: n for n in nodes(market()[0]) if n.getRoleName() == "text"}
+    for name, read_only in (("Runner 1, Runner", False), ("Runner 2, Back", False),
+                            ("Runner 10, Bets", False), ("Runner 1, If wins", True),
+                            ("Runner 3, Hedge", True), ("Runner 10, Net", True)):
+        expect(name in cells, f"no market cell {name!r}")
+        if name in cells:
+            expect(has(cells[name], pyatspi.STATE_READ_ONLY) == read_only,
+                   f"market cell {name!r}: read-only is {not read_only}")
+    expect(wait_for(lambda: focused() == ["Runner 1, Runner"]),
+           f"focused in the market window: {focused()}")
 
 for failure in failures:
     print("accessibility:", failure, file=sys.stderr)

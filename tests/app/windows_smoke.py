@@ -3,7 +3,7 @@
 xdotool, the window's state read back by win32_probe.exe (the fields' texts, selections and
 focus, as Win32 reports them to any other program).
 
-windows_smoke.py QUORVEL.EXE PROBE.EXE [--screenshot FILE] [--only-startup]
+windows_smoke.py QUORVEL.EXE PROBE.EXE [--screenshot FILE] [--only-startup] [--market]
 Needs DISPLAY, WINEPREFIX and a window manager on the display."""
 import argparse
 import random
@@ -22,9 +22,10 @@ def check(condition, what):
 
 
 class Window:
-    def __init__(self, exe, probe):
+    def __init__(self, exe, probe, arguments=(), title="Quorvel Single Selection"):
         self.probe = probe
-        self.process = subprocess.Popen(["wine", exe], stdout=subprocess.DEVNULL,
+        self.title = title
+        self.process = subprocess.Popen(["wine", exe, *arguments], stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
         self.state = self.wait(lambda s: s.get("focus") == 0, "the window with field 0 focused",
                                seconds=90)
@@ -78,7 +79,7 @@ class Window:
         return state
 
     def x_window(self):
-        out = subprocess.run(["xdotool", "search", "--name", "Quorvel Single Selection"],
+        out = subprocess.run(["xdotool", "search", "--name", self.title],
                              capture_output=True, text=True).stdout.split()
         return out[-1] if out else None
 
@@ -111,7 +112,7 @@ class Window:
 
 def typed(text):
     """xdotool key names for a text typed, then Enter: '2.5' is 2 period 5 Return."""
-    names = {".": "period", ",": "comma", "-": "minus"}
+    names = {".": "period", ",": "comma", "-": "minus", ":": "colon", "@": "at"}
     return [names.get(c, c) for c in text] + ["Return"]
 
 
@@ -157,6 +158,33 @@ def storm(window, seed=22, bursts=12, events=15):
         window.keys("Escape", "Escape")
 
 
+def market(options):
+    """The market window: the worked example typed, greened at Ctrl+G. Its cells are fields
+    row by row, seven a row: Runner, Back, Lay, Bets, If wins, Hedge, Net."""
+    window = Window(options.exe, options.probe, ["--market"], "Quorvel Market")
+    try:
+        if not window.state.get("fields"):
+            return
+        check(window.state.get("title") == "Quorvel Market", "the market window's title")
+        keys = []
+        for text in ["A", "3.50", "3.55", "back:10@4.00", "B", "3.00", "3.05", "lay:10@3.00",
+                     "C", "2.62", "2.64", ""]:
+            keys += typed(text)
+        window.keys(*keys)
+        s = window.settle(lambda s: s["fields"][18]["text"] == "0.00", "the P/L if each wins")
+        check(results(s, [4, 11, 18]) == ["40.00", "-30.00", "0.00"],
+              "market: 40.00, -30.00, 0.00 if A, B, C wins")
+        window.keys("ctrl+g")
+        s = window.settle(lambda s: s["fields"][5]["text"] != "", "green each")
+        check(results(s, [5, 12]) == ["Lay 11.27 @ 3.55", "Back 10.00 @ 3.00"],
+              "green each: lay A 11.27 @ 3.55, back B 10.00 @ 3.00")
+        check(results(s, [6, 13, 20]) == ["1.20", "1.21", "1.21"], "green each nets 1.20, 1.21")
+        if options.screenshot:
+            subprocess.run(["import", "-window", "root", options.screenshot], check=False)
+    finally:
+        window.close()
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("exe")
@@ -165,7 +193,12 @@ def main():
     parser.add_argument("--only-startup", action="store_true")
     parser.add_argument("--only-storm", type=int, metavar="BURSTS",
                         help="only the random storm, with this many bursts")
+    parser.add_argument("--market", action="store_true",
+                        help="the market window alone, as quorvel.exe --market opens it")
     options = parser.parse_args()
+    if options.market:
+        market(options)
+        return
 
     window = Window(options.exe, options.probe)
     try:
