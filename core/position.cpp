@@ -9,7 +9,6 @@ namespace quorvel {
 namespace {
 
 constexpr Money kOne = Money::fromWhole(1);
-constexpr Money kHundred = Money::fromWhole(100);
 
 OutcomePair pays(const HedgeBet& hedge) {
     return pays(Bet{hedge.side == BetSide::Lay ? BetKind::Lay : BetKind::Back, hedge.price,
