@@ -8,6 +8,7 @@ ManifestDPIAware true
 ; installer (a downloads folder) or the uninstaller is never loaded.
 XPStyle on
 SetCompressor /SOLID lzma
+!include "FileFunc.nsh"
 
 !define KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorvel"
 
@@ -45,7 +46,9 @@ Section "Quorvel"
     WriteRegStr HKCU "${KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
     WriteRegDWORD HKCU "${KEY}" "NoModify" 1
     WriteRegDWORD HKCU "${KEY}" "NoRepair" 1
-    WriteRegDWORD HKCU "${KEY}" "EstimatedSize" 4096
+    ; What is installed, in KB, as Apps shows it.
+    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    WriteRegDWORD HKCU "${KEY}" "EstimatedSize" $0
 SectionEnd
 
 Section "Uninstall"

@@ -116,6 +116,33 @@ def typed(text):
     return [names.get(c, c) for c in text] + ["Return"]
 
 
+def ink_gaps(screenshot, place):
+    """The rows of background above and below a field's text (its ink, or its selection), inside
+    its sunken edge: from a screenshot through ImageMagick's trim box."""
+    left, top, width, height = place
+    out = subprocess.run(["convert", screenshot, "-crop", f"{width}x{height}+{left}+{top}",
+                          "+repage", "-shave", "3x3", "-colorspace", "Gray", "-threshold", "60%",
+                          "-format", "%@ %h", "info:"], capture_output=True, text=True,
+                         timeout=30).stdout.split()
+    match = re.fullmatch(r"(\d+)x(\d+)\+(\d+)\+(\d+)", out[0]) if len(out) == 2 else None
+    if match is None:
+        return None
+    ink_height, ink_top, room = int(match.group(2)), int(match.group(4)), int(out[1])
+    if ink_height >= room:
+        return None  # no ink: the trim box is the whole field
+    return ink_top, room - ink_top - ink_height
+
+
+def check_centred(window, fields, what):
+    """Each field's text in the middle of its box, within two pixels."""
+    shot = "/tmp/quorvel-smoke-%d.png" % window.process.pid
+    subprocess.run(["import", "-window", "root", shot], check=False, timeout=60)
+    gaps = {i: ink_gaps(shot, window.state["places"][str(i)]) for i in fields}
+    off = {i: g for i, g in gaps.items() if g is not None and abs(g[0] - g[1]) > 2}
+    check(not off and any(g is not None for g in gaps.values()),
+          f"{what}: the text in the middle of its field (rows above, below: {gaps})")
+
+
 def results(state, fields):
     return [state["fields"][i]["text"] for i in fields]
 
@@ -216,6 +243,8 @@ def main():
               "every field shows all of its text")
         size = s["size"]
         print("window", size, flush=True)
+        check_centred(window, [i for i in range(9) if s["fields"][i]["visible"] == "1"],
+                      "start-up")
         if options.screenshot:
             subprocess.run(["import", "-window", "root", options.screenshot], check=False)
         if options.only_startup:
@@ -324,6 +353,7 @@ def main():
         s = window.settle(lambda s: s["fields"][3]["text"] == "9,896,354.17", "a wide result")
         check(all(s["fields"][i]["fits"] == "1" for i in (3, 4, 5, 6)),
               "9,896,354.17 and its neighbours show every digit")
+        check_centred(window, [3, 4, 5, 6], "a result drawn smaller")
 
         # The check box's access key ticks it and recomputes in one market.
         window.keys("alt+m")

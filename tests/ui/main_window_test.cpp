@@ -219,3 +219,19 @@ TEST_F(MainWindow, NamesEachFieldForScreenReaders) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every control takes the rectangle its twips give it at the window's scale.
+TEST_F(MainWindow, EveryControlHasItsPlaceInPixels) {
+    for (const auto& control : form->controls()) {
+        const toolkit::Rect twips = control->twipGeometry();
+        if (twips.width == 0) continue;  // placed by its container
+        const QWidget* widget = toolkit::widgetOf(*control);
+        // Within the pixel that rounding each edge on its own may take.
+        EXPECT_NEAR(widget->width(), form->scale().px(twips.width), 1)
+            << widget->metaObject()->className();
+    }
+}
+
+}  // namespace

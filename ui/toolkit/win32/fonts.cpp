@@ -4,9 +4,17 @@ namespace toolkit {
 
 Fonts::~Fonts() {
     clear();
+    if (measuring_ != nullptr) DeleteDC(measuring_);
+}
+
+HDC Fonts::measuring(HFONT font) {
+    if (measuring_ == nullptr) measuring_ = CreateCompatibleDC(nullptr);
+    SelectObject(measuring_, font);
+    return measuring_;
 }
 
 void Fonts::clear() {
+    if (measuring_ != nullptr) SelectObject(measuring_, GetStockObject(SYSTEM_FONT));
     for (auto& [key, font] : made_) DeleteObject(font);
     made_.clear();
 }

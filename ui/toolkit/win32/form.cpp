@@ -175,8 +175,8 @@ void Form::unload() {
 
 void Form::Show() {
     load();
+    // Painted from the message loop, once: what the form sets up after this is in that paint.
     ShowWindow(native_->hwnd, SW_SHOW);
-    UpdateWindow(native_->hwnd);
 }
 
 void Form::setCaption(const std::string& caption) {

@@ -51,12 +51,16 @@ class Fonts {
     // height 0: the UI font's own height.
     HFONT get(bool bold, LONG height = 0);
     LONG baseHeight() const { return base_.lfHeight; }
+    // A device context to measure text in, with font selected: one memory DC for the form, not a
+    // window's DC fetched and released for every measurement.
+    HDC measuring(HFONT font);
 
   private:
     void clear();
     UINT dpi_ = 96;
     LOGFONTW base_{};
     std::map<std::pair<bool, LONG>, HFONT> made_;
+    HDC measuring_ = nullptr;
 };
 
 struct NativeForm;

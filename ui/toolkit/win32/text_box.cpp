@@ -19,7 +19,7 @@ int mouseButtons(WPARAM keys) {
 constexpr UINT kRefocus = WM_APP + 1;
 
 int width(HDC dc, HFONT font, const std::wstring& text) {
-    SelectObject(dc, font);
+    SelectObject(dc, font);  // the measuring DC: selecting is all it takes
     SIZE size{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
     return size.cx;
@@ -55,7 +55,7 @@ struct NativeTextBox : NativeControl {
     void fitText() {
         const std::wstring text = windowText(hwnd);
         HFONT given = form.fonts.get(bold);
-        HDC dc = GetDC(hwnd);
+        HDC dc = form.fonts.measuring(given);
         const int room = textRoom();
         HFONT fitted = given;
         const int advance = width(dc, given, text);
@@ -67,9 +67,27 @@ struct NativeTextBox : NativeControl {
             while (height < -1 && width(dc, form.fonts.get(bold, height), target) > room) ++height;
             fitted = form.fonts.get(bold, height);
         }
-        ReleaseDC(hwnd, dc);
-        if (reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)) != fitted)
+        if (reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)) != fitted) {
             SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fitted), TRUE);
+            centreText();
+        }
+    }
+
+    // The line in the middle of the box, for the font it draws with now: a single-line EDIT
+    // keeps its text at the top, so the box is a multi-line one whose one line is placed.
+    void centreText() {
+        RECT client{};
+        GetClientRect(hwnd, &client);
+        HDC dc = form.fonts.measuring(reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        const auto margins = static_cast<DWORD>(SendMessageW(hwnd, EM_GETMARGINS, 0, 0));
+        RECT line = client;
+        line.left += LOWORD(margins);
+        line.right -= HIWORD(margins);
+        line.top = std::max<LONG>(0, (client.bottom - metrics.tmHeight) / 2);
+        line.bottom = line.top + metrics.tmHeight;
+        SendMessageW(hwnd, EM_SETRECT, 0, reinterpret_cast<LPARAM>(&line));
     }
 
     // What the box does with a message before the EDIT control has it: true when consumed,
@@ -121,6 +139,7 @@ struct NativeTextBox : NativeControl {
                 break;
             case WM_SIZE:
                 fitText();
+                centreText();
                 break;
             default:
                 break;
@@ -190,8 +209,9 @@ LRESULT CALLBACK editProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
 TextBox::TextBox(ControlParent parent, int index, const TextBoxEvents& events)
     : Control(std::make_unique<NativeTextBox>(
           CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
-                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL, 0, 0, 0,
-                          0, parentWindow(parent), nullptr, instance(), nullptr),
+                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL |
+                              ES_MULTILINE,
+                          0, 0, 0, 0, parentWindow(parent), nullptr, instance(), nullptr),
           *this, nativeFormOf(parent))),
       index_(index),
       events_(events) {
