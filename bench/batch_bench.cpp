@@ -117,10 +117,10 @@ int main(int argc, char** argv) {
             std::string runners;
             for (int r = 0; r < 5; ++r) {
                 const int back = 200 + 10 * r * r;  // on the ladder
-                runners += std::string(r == 0 ? "" : ", ") + "{\"name\": \"R" +
-                           std::to_string(r) + "\", \"bets\": [\"back:" + money(stake(rng)) +
-                           "@" + money(back) + "\"], \"back\": \"" + money(back) +
-                           "\", \"lay\": \"" + money(back + 10) + "\"}";
+                runners += std::string(r == 0 ? "" : ", ") + "{\"name\": \"R" + std::to_string(r) +
+                           "\", \"bets\": [\"back:" + money(stake(rng)) + "@" + money(back) +
+                           "\"], \"back\": \"" + money(back) + "\", \"lay\": \"" +
+                           money(back + 10) + "\"}";
             }
             return "{\"market\": [" + runners + "], \"green\": \"best\"}";
         },

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "core/hedge.h"
-#include "core/money.h"
 #include "core/market.h"
+#include "core/money.h"
 #include "core/position.h"
 #include "core/price_ladder.h"
 
@@ -72,7 +72,7 @@ void BM_ComputePosition(benchmark::State& state) {
     const std::vector<Money> prices = quorvel::standardLadder().prices();
     for (std::int64_t i = 0; i < state.range(0); ++i) {
         const auto index = static_cast<std::size_t>(i * 7 % 120);
-        const auto kind = i % 50 == 7 ? quorvel::BetKind::Free
+        const auto kind = i % 50 == 7  ? quorvel::BetKind::Free
                           : i % 3 == 0 ? quorvel::BetKind::Lay
                                        : quorvel::BetKind::Back;
         request.bets.push_back({kind, prices[index], Money::fromCount((i % 500 + 1) * 1000)});
@@ -89,7 +89,8 @@ void BM_GreenMarket(benchmark::State& state) {
     const std::vector<Money> prices = quorvel::standardLadder().prices();
     for (std::size_t r = 0; r < 40; ++r) {
         const Money back = prices[60 + r * 5];
-        request.runners.push_back({"Runner " + std::to_string(r + 1), {}, back, prices[61 + r * 5]});
+        request.runners.push_back(
+            {"Runner " + std::to_string(r + 1), {}, back, prices[61 + r * 5]});
     }
     for (std::int64_t i = 0; i < 2000; ++i) {
         auto& runner = request.runners[static_cast<std::size_t>(i % 40)];

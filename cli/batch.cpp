@@ -189,8 +189,7 @@ BatchEnd runBatch(int in, int out, const NumberFormat& format, bool json) {
         std::string_view chunk(buffer.data(), static_cast<std::size_t>(got));
         if (!started) {
             start.append(chunk);
-            if (start.size() < kByteOrderMark.size() && kByteOrderMark.starts_with(start))
-                continue;
+            if (start.size() < kByteOrderMark.size() && kByteOrderMark.starts_with(start)) continue;
             started = true;
             chunk = start;
             if (chunk.starts_with(kByteOrderMark)) chunk.remove_prefix(kByteOrderMark.size());

@@ -2,6 +2,7 @@
 
 #include "core/field_role.h"
 #include "core/money_ratio.h"
+#include "core/position.h"
 #include "core/price_ladder.h"
 
 namespace quorvel::cli {
@@ -11,8 +12,7 @@ namespace {
 Money readBookmakerPrice(const std::string& name, const std::string& text,
                          const NumberFormat& format) {
     return readCents(name, text, Money::fromWhole(1), true, kHighestPrice,
-                     "a bookmaker's price above 1.00, up to 1000, with up to two decimals",
-                     format);
+                     "a bookmaker's price above 1.00, up to 1000, with up to two decimals", format);
 }
 
 // "back, lay, book, free or free-sr"
@@ -53,6 +53,14 @@ Money readLadderPrice(const std::string& name, const std::string& text,
     if (n.above) nearest += n.above->display(format);
     throw RefusedArgument{name + ": \"" + text + "\" is not on the exchange's price ladder; " +
                           (n.below && n.above ? "nearest: " : "nearest price: ") + nearest};
+}
+
+Money readExchangeRate(const std::string& name, const std::string& text,
+                       const NumberFormat& format) {
+    const std::optional<Money> rate = readNumber(name, text, format);
+    if (!rate || rate->compare(0.0) < 0 || *rate > kHighestPositionRate)
+        throw notAccepted(name, text, "0 to 10");
+    return *rate;
 }
 
 Bet readBet(const std::string& text, const NumberFormat& format) {

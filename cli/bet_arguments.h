@@ -19,8 +19,11 @@ Money readCents(const std::string& name, const std::string& text, Money lowest, 
 
 // A price the exchange takes: on its ladder; otherwise the message names the nearest prices,
 // at either end too.
-Money readLadderPrice(const std::string& name, const std::string& text,
-                      const NumberFormat& format);
+Money readLadderPrice(const std::string& name, const std::string& text, const NumberFormat& format);
+
+// The exchange's commission rate for a position, a market or a dutch: 0 to 10 per cent.
+Money readExchangeRate(const std::string& name, const std::string& text,
+                       const NumberFormat& format);
 
 // KIND:STAKE@PRICE: a stake in cents above 0 up to 10000, an exchange price on the ladder, a
 // bookmaker's above 1.00 up to 1000 in cents; a lay is taken at the exchange only.

@@ -18,8 +18,7 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 // Refuses a key the request does not take, naming it.
-void onlyKeys(const Json& request, std::initializer_list<std::string_view> keys,
-              const char* what) {
+void onlyKeys(const Json& request, std::initializer_list<std::string_view> keys, const char* what) {
     for (const auto& [key, value] : request.items())
         if (std::find(keys.begin(), keys.end(), key) == keys.end())
             throw RefusedArgument{"\"" + key + "\" is not a key of a " + what + " request"};
@@ -125,8 +124,9 @@ void appendJsonRequestAnswer(std::string_view line, std::string& out) {
         !(request.contains("position") || request.contains("market") ||
           request.contains("dutch"))) {
         out += Json{{"error", "input"},
-                    {"message", "expected a JSON object with \"position\", \"market\" or "
-                                "\"dutch\""}}
+                    {"message",
+                     "expected a JSON object with \"position\", \"market\" or "
+                     "\"dutch\""}}
                    .dump();
         return;
     }

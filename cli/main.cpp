@@ -1,8 +1,8 @@
 // quorvel-calc: the hedge calculator's arithmetic for scripts and lists of bets.
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <algorithm>
 #include <iostream>
 #include <stdexcept>
 #include <string>
@@ -180,8 +180,8 @@ std::string batchFieldLines() {
         for (int field : d.order.results) {
             if (!fields.empty()) fields += ", ";
             fields += std::to_string(field) + " " +
-                      quorvel::cli::lowered(quorvel::plainCaption(
-                          d.fields[static_cast<std::size_t>(field)].caption));
+                      quorvel::cli::lowered(
+                          quorvel::plainCaption(d.fields[static_cast<std::size_t>(field)].caption));
         }
         rows.push_back({"  mode " + std::to_string(d.mode), fields});
     }
@@ -193,8 +193,7 @@ std::string batchFieldLines() {
 std::string helpText() {
     std::string text(kHelp);
     text.replace(text.find("@MODES@"), 7, modeLines());
-    text.replace(text.find("@MODENUMBERS@"), 13,
-                 "1 to " + std::to_string(quorvel::kModeCount));
+    text.replace(text.find("@MODENUMBERS@"), 13, "1 to " + std::to_string(quorvel::kModeCount));
     text.replace(text.find("@BATCHFIELDS@\n"), 14, batchFieldLines());
     text.replace(text.find("@BETKINDS@\n"), 11, betKindLines());
     for (const auto& [mark, role] : {std::pair{"@PRICES@", quorvel::FieldRole::Price},

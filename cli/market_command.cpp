@@ -90,13 +90,8 @@ MarketRequest readMarket(const MarketArguments& arguments, const NumberFormat& f
             throw RefusedArgument{std::string(keys ? "green" : "--green") + ": \"" +
                                   *arguments.green + "\" is not each or best"};
     }
-    if (arguments.rate) {
-        const std::string name = keys ? "rate" : "--rate";
-        const std::optional<Money> rate = readNumber(name, *arguments.rate, format);
-        if (!rate || rate->compare(0.0) < 0 || *rate > kHighestPositionRate)
-            throw notAccepted(name, *arguments.rate, "0 to 10");
-        request.rate = *rate;
-    }
+    if (arguments.rate)
+        request.rate = readExchangeRate(keys ? "rate" : "--rate", *arguments.rate, format);
     const std::string cents = "0 to 10000, in whole cents";
     if (arguments.minStake)
         request.minStake = readCents(keys ? "min_stake" : "--min-stake", *arguments.minStake,
@@ -105,9 +100,8 @@ MarketRequest readMarket(const MarketArguments& arguments, const NumberFormat& f
         if (!arguments.minStake)
             throw RefusedArgument{keys ? "min_payout goes with min_stake"
                                        : "--min-payout goes with --min-stake"};
-        request.minPayout = readCents(keys ? "min_payout" : "--min-payout",
-                                      *arguments.minPayout, Money(), false, kHighestAmount,
-                                      cents, format);
+        request.minPayout = readCents(keys ? "min_payout" : "--min-payout", *arguments.minPayout,
+                                      Money(), false, kHighestAmount, cents, format);
     }
     return request;
 }
@@ -129,11 +123,10 @@ std::string marketText(const MarketRequest& request, const MarketReport& report,
         const RunnerOutcome& o = report.runners[i];
         Money staked;
         for (const Bet& bet : r.bets) staked = staked + bet.stake;
-        rows.push_back({r.name, priceText(r.back, format), priceText(r.lay, format),
-                        staked.display(format), o.ifWins.display(format),
-                        o.hedge ? hedgeText(*o.hedge, o.belowMinimum, format) : "",
-                        o.after.display(format), o.commission.display(format),
-                        o.net.display(format)});
+        rows.push_back(
+            {r.name, priceText(r.back, format), priceText(r.lay, format), staked.display(format),
+             o.ifWins.display(format), o.hedge ? hedgeText(*o.hedge, o.belowMinimum, format) : "",
+             o.after.display(format), o.commission.display(format), o.net.display(format)});
     }
     std::string text = alignedTable(rows) + "\nBook: back " + priceText(report.backBook, format) +
                        " %, lay " + priceText(report.layBook, format) + " %\n";
@@ -168,8 +161,8 @@ std::string marketJson(const MarketRequest& request, const MarketReport& report)
                            {"net", shown(o.net)}});
     }
     Json json{{"runners", runners},
-              {"book", {{"back", optionalShown(report.backBook)},
-                        {"lay", optionalShown(report.layBook)}}},
+              {"book",
+               {{"back", optionalShown(report.backBook)}, {"lay", optionalShown(report.layBook)}}},
               {"green", greenName(request.green)},
               {"rate", used(request.rate)},
               {"staked", shown(report.staked)}};
@@ -195,31 +188,27 @@ DutchRequest readDutch(const DutchArguments& arguments, const NumberFormat& form
                              "a price above 1.00, up to 1000, with up to two decimals", format)});
     }
     if (request.runners.empty()) throw RefusedArgument{"dutch: expected NAME=PRICE..."};
-    const int targets = (arguments.stake ? 1 : 0) + (arguments.profit ? 1 : 0) +
-                        (arguments.liability ? 1 : 0);
+    const int targets =
+        (arguments.stake ? 1 : 0) + (arguments.profit ? 1 : 0) + (arguments.liability ? 1 : 0);
     const bool back = request.side == DutchSide::Back;
     if (targets != 1 || (back && arguments.liability) || (!back && !arguments.liability))
-        throw RefusedArgument{back ? (keys ? "a back dutch takes stake or profit"
-                                           : "a back dutch takes --stake T or --profit P")
-                                   : (keys ? "a lay dutch takes liability"
-                                           : "a lay dutch takes --liability L")};
+        throw RefusedArgument{
+            back ? (keys ? "a back dutch takes stake or profit"
+                         : "a back dutch takes --stake T or --profit P")
+                 : (keys ? "a lay dutch takes liability" : "a lay dutch takes --liability L")};
     request.target = arguments.stake    ? DutchTarget::Stake
                      : arguments.profit ? DutchTarget::Profit
                                         : DutchTarget::Liability;
-    const std::string& amount =
-        arguments.stake ? *arguments.stake : arguments.profit ? *arguments.profit : *arguments.liability;
-    const char* name = arguments.stake      ? (keys ? "stake" : "--stake")
-                       : arguments.profit   ? (keys ? "profit" : "--profit")
-                                            : (keys ? "liability" : "--liability");
+    const std::string& amount = arguments.stake    ? *arguments.stake
+                                : arguments.profit ? *arguments.profit
+                                                   : *arguments.liability;
+    const char* name = arguments.stake    ? (keys ? "stake" : "--stake")
+                       : arguments.profit ? (keys ? "profit" : "--profit")
+                                          : (keys ? "liability" : "--liability");
     request.amount = readCents(name, amount, Money(), true, kHighestAmount,
                                "above 0, up to 10000, in whole cents", format);
-    if (arguments.rate) {
-        const std::string rateName = keys ? "rate" : "--rate";
-        const std::optional<Money> rate = readNumber(rateName, *arguments.rate, format);
-        if (!rate || rate->compare(0.0) < 0 || *rate > kHighestPositionRate)
-            throw notAccepted(rateName, *arguments.rate, "0 to 10");
-        request.rate = *rate;
-    }
+    if (arguments.rate)
+        request.rate = readExchangeRate(keys ? "rate" : "--rate", *arguments.rate, format);
     return request;
 }
 
@@ -229,11 +218,9 @@ DutchReport dutchOrRefuse(const DutchRequest& request, const NumberFormat& forma
     anyStake.side = DutchSide::Back;
     anyStake.target = DutchTarget::Stake;
     const Money book = ComputeDutch(anyStake)->book;
-    throw RefusedArgument{std::string(request.side == DutchSide::Lay
-                                          ? "a lay dutch"
-                                          : "a profit from a back dutch") +
-                          " needs a book under 100 %; this one is " + book.display(format) +
-                          " %"};
+    throw RefusedArgument{
+        std::string(request.side == DutchSide::Lay ? "a lay dutch" : "a profit from a back dutch") +
+        " needs a book under 100 %; this one is " + book.display(format) + " %"};
 }
 
 std::string dutchText(const DutchRequest& request, const DutchReport& report,
@@ -245,8 +232,8 @@ std::string dutchText(const DutchRequest& request, const DutchReport& report,
                         report.netIfWins[i].display(format)});
     return alignedTable(rows) + "\nAnother runner wins: " + report.ifOtherWins.display(format) +
            " (" + report.netIfOtherWins.display(format) + " after commission)\n" +
-           (request.side == DutchSide::Back ? "Backed " : "Laid ") +
-           report.staked.display(format) + ", book " + report.book.display(format) + " %\n";
+           (request.side == DutchSide::Back ? "Backed " : "Laid ") + report.staked.display(format) +
+           ", book " + report.book.display(format) + " %\n";
 }
 
 std::string dutchJson(const DutchRequest& request, const DutchReport& report) {

@@ -62,9 +62,11 @@ bool given(const OptionTarget& option, const Options& options) {
 
 // "position", "market or dutch": the commands an option goes with, in words.
 std::string commandNames(unsigned commands) {
-    constexpr std::pair<unsigned, const char*> kNames[] = {
-        {kCalculation, "one calculation"}, {kPosition, "position"}, {kMarket, "market"},
-        {kDutch, "dutch"},                 {kBatch, "--batch"}};
+    constexpr std::pair<unsigned, const char*> kNames[] = {{kCalculation, "one calculation"},
+                                                           {kPosition, "position"},
+                                                           {kMarket, "market"},
+                                                           {kDutch, "dutch"},
+                                                           {kBatch, "--batch"}};
     std::vector<const char*> names;
     for (const auto& [command, name] : kNames)
         if ((commands & command) != 0) names.push_back(name);

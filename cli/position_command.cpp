@@ -36,8 +36,7 @@ void readHedge(const std::string& name, const std::string& text, PositionRequest
         request.target = HedgeTarget::LosesZero;
     } else if (text.size() > 1 && text.back() == '%') {
         request.target = HedgeTarget::Percent;
-        const RefusedArgument refusal =
-            notAccepted(name, text, "a percentage above 0, up to 100");
+        const RefusedArgument refusal = notAccepted(name, text, "a percentage above 0, up to 100");
         try {
             request.percent = Money::parse(text.substr(0, text.size() - 1), format);
         } catch (const MoneyError&) {
@@ -144,12 +143,8 @@ PositionRequest readPosition(const PositionArguments& arguments, const NumberFor
             throw RefusedArgument{name(Setting::Hedge) + " goes with " + name(Setting::Price)};
         readHedge(name(Setting::Hedge), *arguments.hedge, request, format);
     }
-    if (arguments.rate) {
-        const std::optional<Money> rate = readNumber(name(Setting::Rate), *arguments.rate, format);
-        if (!rate || rate->compare(0.0) < 0 || *rate > kHighestPositionRate)
-            throw notAccepted(name(Setting::Rate), *arguments.rate, "0 to 10");
-        request.rate = *rate;
-    }
+    if (arguments.rate)
+        request.rate = readExchangeRate(name(Setting::Rate), *arguments.rate, format);
     const std::string cents = "0 to 10000, in whole cents";
     if (arguments.minStake)
         request.minStake = readCents(name(Setting::MinStake), *arguments.minStake, Money(), false,

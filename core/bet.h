@@ -30,13 +30,13 @@ enum class BetTextError {
 struct ParsedBet {
     std::optional<Bet> bet;
     BetTextError error = BetTextError::Shape;
-    std::string_view kindText;   // the parts of the text, for messages
+    std::string_view kindText;  // the parts of the text, for messages
     std::string_view stakeText;
     std::string_view priceText;
 };
 
-// Reads "back:10@3.00", "lay:12.5@2.5", "free-sr:10@5" and the like, the numbers with the given separators.
-// Ranges and prices are not checked here.
+// Reads "back:10@3.00", "lay:12.5@2.5", "free-sr:10@5" and the like, the numbers with the given
+// separators. Ranges and prices are not checked here.
 ParsedBet parseBet(std::string_view text, const NumberFormat& format) noexcept;
 
 }  // namespace quorvel

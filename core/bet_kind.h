@@ -41,8 +41,7 @@ inline constexpr std::array<BetKindInfo, 5> kBetKinds = {{
     {BetKind::Free, "free", Venue::Bookmaker, BetSide::Back, StakeKind::Free, "Free bets",
      "a bookmaker's free bet, stake not returned (SNR): wins stake x (price - 1)"},
     {BetKind::FreeReturned, "free-sr", Venue::Bookmaker, BetSide::Back, StakeKind::FreeReturned,
-     "Free bets (SR)",
-     "a bookmaker's free bet, stake returned (SR): wins stake x price"},
+     "Free bets (SR)", "a bookmaker's free bet, stake returned (SR): wins stake x price"},
 }};
 
 inline constexpr std::size_t kBetKindCount = kBetKinds.size();

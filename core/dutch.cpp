@@ -55,14 +55,13 @@ std::optional<DutchReport> ComputeDutch(const DutchRequest& request) {
         const Money price = request.runners[i].price, stake = report.stakes[i];
         // A back pays stake × price back on its win, every other back being lost; a lay costs
         // stake × (price − 1), every other lay being won.
-        const Money wins = back ? stake * price - report.staked
-                                : report.staked - stake - stake * (price - one);
+        const Money wins =
+            back ? stake * price - report.staked : report.staked - stake - stake * (price - one);
         report.ifWins.push_back(wins);
         report.netIfWins.push_back(wins - commissionOn(wins, request.rate));
     }
     report.ifOtherWins = back ? Money() - report.staked : report.staked;
-    report.netIfOtherWins =
-        report.ifOtherWins - commissionOn(report.ifOtherWins, request.rate);
+    report.netIfOtherWins = report.ifOtherWins - commissionOn(report.ifOtherWins, request.rate);
     return report;
 }
 

@@ -37,9 +37,12 @@ struct Line {
     Int128 bw, bl, ew, el, p1, kept;
 
     explicit Line(const HedgeSetting& s)
-        : bw(s.bookmaker.wins.count()), bl(s.bookmaker.loses.count()),
-          ew(s.exchange.wins.count()), el(s.exchange.loses.count()),
-          p1((s.price - Money::fromWhole(1)).count()), kept(kWhole - s.rate.count()) {}
+        : bw(s.bookmaker.wins.count()),
+          bl(s.bookmaker.loses.count()),
+          ew(s.exchange.wins.count()),
+          el(s.exchange.loses.count()),
+          p1((s.price - Money::fromWhole(1)).count()),
+          kept(kWhole - s.rate.count()) {}
 
     Int128 factor(bool gain) const { return gain ? kept : kWhole; }
 

@@ -65,8 +65,8 @@ std::optional<Money> book(const std::vector<Runner>& runners, std::optional<Mone
     }
     const Int128 hundred = 100 * kFine;
     // Within the last fine unit of each term: a book of exactly 100 % is no arbitrage.
-    exactlyHundred = (sum > hundred ? sum - hundred : hundred - sum) <=
-                     static_cast<Int128>(runners.size());
+    exactlyHundred =
+        (sum > hundred ? sum - hundred : hundred - sum) <= static_cast<Int128>(runners.size());
     underHundred = !exactlyHundred && sum < hundred;
     const Int128 cent = kFine / 100;
     const Int128 cents = (sum + cent / 2) / cent;
@@ -94,8 +94,8 @@ GreenProblem greenEach(const MarketRequest& request, const std::vector<Parts>& p
             missingBack = !lay;
             return GreenProblem::MissingPrice;
         }
-        const HedgeBet bet = betAt(lay ? BetSide::Lay : BetSide::Back, *price,
-                                   lay ? spread : Money() - spread);
+        const HedgeBet bet =
+            betAt(lay ? BetSide::Lay : BetSide::Back, *price, lay ? spread : Money() - spread);
         if (!bet.stake.isZero()) hedges[i] = bet;
     }
     return GreenProblem::None;
@@ -186,8 +186,8 @@ MarketReport ComputeMarket(const MarketRequest& request) {
     if (request.runners.empty()) {
         // no market yet: nothing to green
     } else if (request.green == Green::Each) {
-        report.problem = greenEach(request, parts, hedges, report.problemRunner,
-                                   report.problemPriceIsBack);
+        report.problem =
+            greenEach(request, parts, hedges, report.problemRunner, report.problemPriceIsBack);
     } else if (request.green == Green::Best) {
         if (!allPriced(request, report.problemRunner, report.problemPriceIsBack))
             report.problem = GreenProblem::MissingPrice;

@@ -56,8 +56,8 @@ struct MarketReport {
     GreenProblem problem = GreenProblem::None;
     std::size_t problemRunner = 0;  // the runner without the price
     bool problemPriceIsBack = false;
-    Money staked;   // by the green's placed bets
-    Money lowest;   // the smallest net over the outcomes: what the green locks in
+    Money staked;  // by the green's placed bets
+    Money lowest;  // the smallest net over the outcomes: what the green locks in
 };
 
 // The exact profit or loss of the market if each runner wins (Σ over every runner of its bets'

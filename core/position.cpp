@@ -11,8 +11,8 @@ namespace {
 constexpr Money kOne = Money::fromWhole(1);
 
 OutcomePair pays(const HedgeBet& hedge) {
-    return pays(Bet{hedge.side == BetSide::Lay ? BetKind::Lay : BetKind::Back, hedge.price,
-                    hedge.stake});
+    return pays(
+        Bet{hedge.side == BetSide::Lay ? BetKind::Lay : BetKind::Back, hedge.price, hedge.stake});
 }
 
 // after, commission and net from the two parts.
@@ -34,7 +34,6 @@ HedgeBet hedgeOf(Money signedStake, Money price) {
     const bool lay = signedStake.compare(0.0) > 0;
     return {lay ? BetSide::Lay : BetSide::Back, price, lay ? signedStake : Money() - signedStake};
 }
-
 
 // The report with the hedge placed, the bookmaker part as it stands.
 PositionReport placed(const PositionReport& report, const HedgeBet& hedge, Money rate) {
@@ -111,8 +110,8 @@ PositionReport ComputePosition(const PositionRequest& request) {
         SideTotals& totals = report.totals[static_cast<std::size_t>(bet.kind)];
         totals.stake = totals.stake + bet.stake;
         totals.stakeTimesPrice = totals.stakeTimesPrice + bet.stake * bet.price;
-        OutcomePair& part = bet.info().venue == Venue::Bookmaker ? report.bookmaker
-                                                                 : report.exchange;
+        OutcomePair& part =
+            bet.info().venue == Venue::Bookmaker ? report.bookmaker : report.exchange;
         part = part + pays(bet);
     }
     for (SideTotals& side : report.totals)

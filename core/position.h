@@ -55,7 +55,7 @@ enum class NoHedgeReason {
 struct PositionReport {
     std::array<SideTotals, kBetKindCount> totals;  // by kind, in kBetKinds' order
     OutcomePair before;                            // profit or loss of the bets as they stand
-    std::optional<HedgeBet> hedge;  // none without a price, or for a reason:
+    std::optional<HedgeBet> hedge;                 // none without a price, or for a reason:
     std::optional<NoHedgeReason> noHedge;
     bool belowMinimum = false;  // the hedge is under the minimums: reported, not placed
     OutcomePair bookmaker;      // the bookmaker bets' part, commission-free

@@ -24,8 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string shown = std::string(bet.info().name) + ":" + bet.stake.display(format) +
                                   "@" + bet.price.display(format);
         const auto again = quorvel::parseBet(shown, format).bet;
-        if (!again || again->kind != bet.kind ||
-            again->stake != bet.stake.roundedToCents() ||
+        if (!again || again->kind != bet.kind || again->stake != bet.stake.roundedToCents() ||
             again->price != bet.price.roundedToCents())
             std::abort();
     } catch (const quorvel::MoneyError&) {

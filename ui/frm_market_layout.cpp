@@ -151,12 +151,11 @@ void frmMarket::fitScaleToFont() {
     // A typical value shows at the font's size; the widest the market's figures get is drawn
     // smaller, down to the size it needs.
     const std::string money = display(quorvel::Money::fromCount(-99'999'900));
-    const std::string samples[kColumns] = {"Runner name",  "1,000.00", "1,000.00",
-                                           "back:10@3.00", money,      "Back 999.99 @ 10.50",
-                                           money};
+    const std::string samples[kColumns] = {
+        "Runner name", "1,000.00", "1,000.00", "back:10@3.00", money, "Back 999.99 @ 10.50", money};
     const std::string widestMoney = display(quorvel::Money::fromCount(-99'999'999'999'900));
-    const std::string widest[kColumns] = {"", "", "", "", widestMoney,
-                                          "Back 9,999,999.99 @ 1,000.00", widestMoney};
+    const std::string widest[kColumns] = {
+        "", "", "", "", widestMoney, "Back 9,999,999.99 @ 1,000.00", widestMoney};
     for (int column = 0; column < kColumns; ++column) {
         toolkit::TextBox& cell = txtCells_(column);
         cell.setSampleText(samples[column]);

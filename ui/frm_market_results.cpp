@@ -8,8 +8,7 @@ namespace {
 
 // "Green each: stakes 21.27, locks in 1.20", or why it stakes nothing.
 std::string greenSummary(const char* name, const quorvel::MarketRequest& request,
-                         const quorvel::MarketReport& report,
-                         const quorvel::NumberFormat& format) {
+                         const quorvel::MarketReport& report, const quorvel::NumberFormat& format) {
     switch (report.problem) {
         case quorvel::GreenProblem::Arbitrage:
             return std::string(name) + ": the books are an arbitrage, nothing staked";
@@ -72,8 +71,7 @@ void frmMarket::CalculateMarket() {
         auto book = [&](const std::optional<quorvel::Money>& b) {
             return b ? b->display(format_) + " %" : std::string("-");
         };
-        lblBook().setCaption("Book: back " + book(shown.backBook) + ", lay " +
-                             book(shown.layBook));
+        lblBook().setCaption("Book: back " + book(shown.backBook) + ", lay " + book(shown.layBook));
         for (int row = 0; row < kVisibleRows; ++row)
             for (int column : {market_sheet::kIfWins, market_sheet::kHedge, market_sheet::kNet})
                 txtCells(row * kColumns + column).setText("");
@@ -83,7 +81,8 @@ void frmMarket::CalculateMarket() {
             const quorvel::RunnerOutcome& o = shown.runners[i];
             txtCells(row * kColumns + market_sheet::kIfWins).setText(display(o.ifWins));
             if (o.hedge)
-                txtCells(row * kColumns + market_sheet::kHedge).setText(hedgeText(*o.hedge, format_));
+                txtCells(row * kColumns + market_sheet::kHedge)
+                    .setText(hedgeText(*o.hedge, format_));
             txtCells(row * kColumns + market_sheet::kNet).setText(display(o.net));
         }
     } catch (const quorvel::MoneyError&) {

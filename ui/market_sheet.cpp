@@ -52,8 +52,9 @@ std::string betRefusal(const std::string& text, const quorvel::NumberFormat& for
         return "\"" + text + "\": a stake is above 0, up to 10000, in cents";
     if (bet.info().venue == quorvel::Venue::Exchange) {
         const Accepted price = ladderPrice(std::string(parsed.priceText), format);
-        return price.text ? std::string() : "\"" + text + "\": " + price.refusal.substr(
-                                                                       price.refusal.find(':') + 2);
+        return price.text
+                   ? std::string()
+                   : "\"" + text + "\": " + price.refusal.substr(price.refusal.find(':') + 2);
     }
     if (bet.price.compare(1.0) <= 0 || bet.price > quorvel::kHighestPrice ||
         bet.price.count() % quorvel::kCent.count() != 0)
@@ -135,12 +136,13 @@ Market marketOf(const Sheet& sheet, const quorvel::NumberFormat& format) {
         const Row& row = sheet.rows[static_cast<std::size_t>(r)];
         if (row.empty()) continue;
         quorvel::Runner runner;
-        runner.name = row.cells[kRunner].empty() ? "Runner " + std::to_string(r + 1)
-                                                 : row.cells[kRunner];
+        runner.name =
+            row.cells[kRunner].empty() ? "Runner " + std::to_string(r + 1) : row.cells[kRunner];
         runner.back = number(row.cells[kBack], format);
         runner.lay = number(row.cells[kLay], format);
         for (const std::string& bet : words(row.cells[kBets]))
-            if (const auto parsed = quorvel::parseBet(bet, format).bet) runner.bets.push_back(*parsed);
+            if (const auto parsed = quorvel::parseBet(bet, format).bet)
+                runner.bets.push_back(*parsed);
         request.runners.push_back(runner);
         market.rowOf.push_back(r);
     }
@@ -169,8 +171,7 @@ std::vector<std::string> fields(const std::string& line) {
 // The file's lines, without their newlines; C streams, which the program has anyway, rather than
 // the iostreams' locale machinery.
 std::vector<std::string> linesOf(const std::string& file) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(toolkit::openFile(file, "rb"),
-                                                          &std::fclose);
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(toolkit::openFile(file, "rb"), &std::fclose);
     if (!in) throw std::runtime_error("cannot be opened");
     std::vector<std::string> lines{""};
     for (int c; (c = std::fgetc(in.get())) != EOF;) {
@@ -220,8 +221,8 @@ void save(const Sheet& sheet, const std::string& file) {
     std::string text = std::string(kHeading) + "\nrate\t" + sheet.rate + "\nmin_stake\t" +
                        sheet.minStake + "\nmin_payout\t" + sheet.minPayout + '\n';
     for (const Row& row : sheet.rows)
-        text += row.cells[0] + '\t' + row.cells[1] + '\t' + row.cells[2] + '\t' + row.cells[3] +
-                '\n';
+        text +=
+            row.cells[0] + '\t' + row.cells[1] + '\t' + row.cells[2] + '\t' + row.cells[3] + '\n';
     text += "end\n";
     const std::string fresh = file + ".new";
     std::FILE* out = toolkit::openFile(fresh, "wb");

@@ -17,7 +17,7 @@ enum Column { kRunner = 0, kBack, kLay, kBets, kIfWins, kHedge, kNet, kColumns }
 inline constexpr int kTypedColumns = 4;
 
 inline constexpr const char* kColumnCaptions[kColumns] = {"Runner",  "Back",  "Lay", "Bets",
-                                                         "If wins", "Hedge", "Net"};
+                                                          "If wins", "Hedge", "Net"};
 
 struct Row {
     std::array<std::string, kTypedColumns> cells;  // as accepted: prices shown with two decimals

@@ -220,8 +220,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "--hedge: \"150%\" is not accepted; accepted: a percentage above 0, up to 100"},
         RefusedCase{{"position", "back:10@3", "--separate"},
                     "a position takes one rate, --rate, on the exchange's net winnings"},
-        RefusedCase{{"lay-back", "3", "10", "2.5", "--price", "2.5"},
-                    "--price goes with position"},
+        RefusedCase{{"lay-back", "3", "10", "2.5", "--price", "2.5"}, "--price goes with position"},
         RefusedCase{{"position", "back:10@3", "--green", "each"}, "--green goes with market"},
         RefusedCase{{"--batch", "--prices", "A=2/2.02"},
                     "--batch takes no other arguments; each line gives its model and rates"},
@@ -365,7 +364,9 @@ TEST(QuorvelCalc, BatchAnswersACoProcessLineWhileItsPipeStaysOpen) {
 TEST(QuorvelCalc, BatchSkipsAByteOrderMarkThatComesInPieces) {
     CoProcess calc;
     ASSERT_GT(calc.pid, 0);
-    const std::string first = "\xEF", rest = "\xBB\xBF" "2\tsingle\t5\t5\t3\t10\t2.5\n";
+    const std::string first = "\xEF", rest =
+                                          "\xBB\xBF"
+                                          "2\tsingle\t5\t5\t3\t10\t2.5\n";
     ASSERT_EQ(::write(calc.in, first.data(), first.size()), 1);
     ::usleep(200'000);  // read on its own
     ASSERT_EQ(::write(calc.in, rest.data(), rest.size()), static_cast<ssize_t>(rest.size()));
@@ -617,20 +618,21 @@ TEST(QuorvelCalc, PositionShowsItsOutcomesAndTheHedge) {
 }
 
 TEST(QuorvelCalc, BatchJsonAnswersAPositionRequest) {
-    const Outcome r = run({"--batch", "--json"},
-                          "{\"position\": [\"back:10@3.00\", \"back:5@2.80\"], \"price\": "
-                          "\"2.50\", \"hedge\": \"50%\", \"rate\": \"0\"}\n"
-                          "{\"position\": [\"back:10@3.01\"]}\n"
-                          "{\"price\": \"2.50\"}\n"
-                          "{\"position\": [\"back:10@3\"], \"min-stake\": \"2\"}\n"
-                          "{\"position\": [\"back:10@3\"], \"hedge\": \"equal\"}\n"
-                          "{\"market\": [{\"name\": \"A\", \"bets\": [\"back:10@4\"], \"back\": "
-                          "\"3.5\", \"lay\": \"3.55\"}, {\"name\": \"B\", \"bets\": [\"lay:10@3\"], "
-                          "\"back\": \"3\", \"lay\": \"3.05\"}, {\"name\": \"C\", \"back\": "
-                          "\"2.62\", \"lay\": \"2.64\"}], \"green\": \"best\"}\n"
-                          "{\"dutch\": \"lay\", \"runners\": [{\"name\": \"A\", \"price\": \"5\"}, "
-                          "{\"name\": \"B\", \"price\": \"12\"}], \"liability\": \"50\", "
-                          "\"Rate\": \"5\"}\n");
+    const Outcome r =
+        run({"--batch", "--json"},
+            "{\"position\": [\"back:10@3.00\", \"back:5@2.80\"], \"price\": "
+            "\"2.50\", \"hedge\": \"50%\", \"rate\": \"0\"}\n"
+            "{\"position\": [\"back:10@3.01\"]}\n"
+            "{\"price\": \"2.50\"}\n"
+            "{\"position\": [\"back:10@3\"], \"min-stake\": \"2\"}\n"
+            "{\"position\": [\"back:10@3\"], \"hedge\": \"equal\"}\n"
+            "{\"market\": [{\"name\": \"A\", \"bets\": [\"back:10@4\"], \"back\": "
+            "\"3.5\", \"lay\": \"3.55\"}, {\"name\": \"B\", \"bets\": [\"lay:10@3\"], "
+            "\"back\": \"3\", \"lay\": \"3.05\"}, {\"name\": \"C\", \"back\": "
+            "\"2.62\", \"lay\": \"2.64\"}], \"green\": \"best\"}\n"
+            "{\"dutch\": \"lay\", \"runners\": [{\"name\": \"A\", \"price\": \"5\"}, "
+            "{\"name\": \"B\", \"price\": \"12\"}], \"liability\": \"50\", "
+            "\"Rate\": \"5\"}\n");
     ASSERT_EQ(r.status, 0) << r.err;
     std::istringstream lines(r.out);
     std::string line;
@@ -660,18 +662,18 @@ struct CompletionCase {
 };
 
 TEST(QuorvelCalc, BashCompletesModesOptionsAndTheirFewValues) {
-    for (const CompletionCase& c :
-         std::vector<CompletionCase>{{{""}, "bet-back lay-back total-funds position market dutch"},
-                                     {{"market", "A=back:10@3", "--green", ""}, "each best"},
-                                     {{"position", "back:10@3", ""}, "back: lay: book: free: free-sr:"},
-                                     {{"position", "back:10@3", "--hedge", "w"}, "wins-zero"},
-                                     {{"position", "--min-s"}, "--min-stake"},
-                                     {{"--back-rate", "2", "l"}, "lay-back"},
-                                     {{"--dec"}, "--decimal-separator"},
-                                     {{"--o"}, "--outcomes"},
-                                     {{"lay-back", "3", "--group-separator", ""}, ". ,"},
-                                     {{"lay-back", ""}, ""},
-                                     {{"--batch", ""}, ""}}) {
+    for (const CompletionCase& c : std::vector<CompletionCase>{
+             {{""}, "bet-back lay-back total-funds position market dutch"},
+             {{"market", "A=back:10@3", "--green", ""}, "each best"},
+             {{"position", "back:10@3", ""}, "back: lay: book: free: free-sr:"},
+             {{"position", "back:10@3", "--hedge", "w"}, "wins-zero"},
+             {{"position", "--min-s"}, "--min-stake"},
+             {{"--back-rate", "2", "l"}, "lay-back"},
+             {{"--dec"}, "--decimal-separator"},
+             {{"--o"}, "--outcomes"},
+             {{"lay-back", "3", "--group-separator", ""}, ". ,"},
+             {{"lay-back", ""}, ""},
+             {{"--batch", ""}, ""}}) {
         std::string words = "quorvel-calc";
         for (const auto& w : c.words) words += " " + quoted(w);
         const Outcome r = run({"-c", "source " + quoted(QUORVEL_COMPLETION) + "; COMP_WORDS=(" +
@@ -686,10 +688,12 @@ TEST(QuorvelCalc, HelpDocumentsTheModesAndBatch) {
     const Outcome r = run({"--help"});
     EXPECT_EQ(r.status, 0);
     for (const char* word :
-         {"bet-back", "lay-back", "total-funds", "--separate", "--back-rate", "--lay-rate",
-          "--batch", "--decimal-separator", "--group-separator", "--outcomes", "--json",
-          "co-process", "position", "--hedge", "--min-stake", "--min-payout", "free-sr", "market",
-          "--green", "dutch", "--liability"})
+         {"bet-back",          "lay-back",   "total-funds", "--separate",
+          "--back-rate",       "--lay-rate", "--batch",     "--decimal-separator",
+          "--group-separator", "--outcomes", "--json",      "co-process",
+          "position",          "--hedge",    "--min-stake", "--min-payout",
+          "free-sr",           "market",     "--green",     "dutch",
+          "--liability"})
         EXPECT_NE(r.out.find(word), std::string::npos) << word;
 }
 

@@ -137,20 +137,38 @@ TEST_P(ComputeDutchGives, TheExpectedStakes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Dutching, ComputeDutchGives,
-    testing::Values(
-        DutchCase{"LayForALiability", DutchSide::Lay, {"5.00", "12.00", "31.00"},
-                  DutchTarget::Liability, "50",
-                  "14.61 6.09 2.36 ; -49.99 -50.02 -50.10; 23.06 (21.91); 31.56"},
-        // 100 x (1/2 : 1/4) over 3/4: 66.67 and 33.33, each rounded on its own.
-        DutchCase{"BackForATotal", DutchSide::Back, {"2.00", "4.00"}, DutchTarget::Stake, "100",
-                  "66.67 33.33 ; 33.34 33.32; -100.00 (-100.00); 75.00"},
-        // T = 10 / (1 / 0.75 - 1) = 30.
-        DutchCase{"BackForAProfit", DutchSide::Back, {"2.00", "4.00"}, DutchTarget::Profit, "10",
-                  "20.00 10.00 ; 10.00 10.00; -30.00 (-30.00); 75.00"},
-        DutchCase{"NoProfitFromAFullBook", DutchSide::Back, {"2.00", "2.00"},
-                  DutchTarget::Profit, "10", "none"},
-        DutchCase{"NoLayDutchOfAFullBook", DutchSide::Lay, {"1.50", "3.00"},
-                  DutchTarget::Liability, "10", "none"}),
+    testing::Values(DutchCase{"LayForALiability",
+                              DutchSide::Lay,
+                              {"5.00", "12.00", "31.00"},
+                              DutchTarget::Liability,
+                              "50",
+                              "14.61 6.09 2.36 ; -49.99 -50.02 -50.10; 23.06 (21.91); 31.56"},
+                    // 100 x (1/2 : 1/4) over 3/4: 66.67 and 33.33, each rounded on its own.
+                    DutchCase{"BackForATotal",
+                              DutchSide::Back,
+                              {"2.00", "4.00"},
+                              DutchTarget::Stake,
+                              "100",
+                              "66.67 33.33 ; 33.34 33.32; -100.00 (-100.00); 75.00"},
+                    // T = 10 / (1 / 0.75 - 1) = 30.
+                    DutchCase{"BackForAProfit",
+                              DutchSide::Back,
+                              {"2.00", "4.00"},
+                              DutchTarget::Profit,
+                              "10",
+                              "20.00 10.00 ; 10.00 10.00; -30.00 (-30.00); 75.00"},
+                    DutchCase{"NoProfitFromAFullBook",
+                              DutchSide::Back,
+                              {"2.00", "2.00"},
+                              DutchTarget::Profit,
+                              "10",
+                              "none"},
+                    DutchCase{"NoLayDutchOfAFullBook",
+                              DutchSide::Lay,
+                              {"1.50", "3.00"},
+                              DutchTarget::Liability,
+                              "10",
+                              "none"}),
     [](const testing::TestParamInfo<DutchCase>& param) { return std::string(param.param.name); });
 
 }  // namespace

@@ -257,7 +257,7 @@ TEST(ComputePosition, TotalsEachKindWithItsAveragePrice) {
     for (const char* text : {"back:10@2.02", "back:7@2.04", "free:5@4.00", "lay:3@1.50"})
         request.bets.push_back(*parseBet(text, kFormat).bet);
     const PositionReport r = ComputePosition(request);
-    EXPECT_EQ(shown(r.of(BetKind::Back).stake), "17.00");  // the free bet is the bookmaker's
+    EXPECT_EQ(shown(r.of(BetKind::Back).stake), "17.00");        // the free bet is the bookmaker's
     EXPECT_EQ(shown(r.of(BetKind::Back).averagePrice), "2.03");  // 34.48 / 17 = 2.0282...
     EXPECT_EQ(shown(r.of(BetKind::Lay).averagePrice), "1.50");
     EXPECT_EQ(shown(r.of(BetKind::Free).stake), "5.00");

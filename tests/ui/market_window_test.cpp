@@ -55,8 +55,8 @@ class MarketWindow : public testing::Test {
         return -1;
     }
     void typeTheWorkedExample() {
-        enter({"A", "3.50", "3.55", "back:10@4.00", "B", "3.00", "3.05", "lay:10@3.00", "C",
-               "2.62", "2.64", ""});
+        enter({"A", "3.50", "3.55", "back:10@4.00", "B", "3.00", "3.05", "lay:10@3.00", "C", "2.62",
+               "2.64", ""});
     }
 
     std::filesystem::path folder;

@@ -11,7 +11,8 @@ namespace toolkit {
 namespace {
 
 struct Fake : Focusable {
-    Fake(std::string n, std::string& log, Fake*& focus) : name(std::move(n)), log_(log), focus_(focus) {}
+    Fake(std::string n, std::string& log, Fake*& focus)
+        : name(std::move(n)), log_(log), focus_(focus) {}
 
     bool actsOnPress() const override { return acts; }
     bool takesTab() const override { return tabs; }
@@ -73,14 +74,13 @@ TEST_P(PolicyTab, WalksRoundTheOrderToWhatTakesTab) {
     EXPECT_EQ(log, t.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Walks, PolicyTab,
-    testing::Values(TabCase{"a", false, true, "a checked;b focused;"},
-                    TabCase{"a", false, false, "a checked;c focused;"},
-                    TabCase{"c", false, true, "c checked;a focused;"},
-                    TabCase{"a", true, true, "a checked;c focused;"},
-                    TabCase{"", false, true, "a focused;"},
-                    TabCase{"", true, true, "c focused;"}));
+INSTANTIATE_TEST_SUITE_P(Walks, PolicyTab,
+                         testing::Values(TabCase{"a", false, true, "a checked;b focused;"},
+                                         TabCase{"a", false, false, "a checked;c focused;"},
+                                         TabCase{"c", false, true, "c checked;a focused;"},
+                                         TabCase{"a", true, true, "a checked;c focused;"},
+                                         TabCase{"", false, true, "a focused;"},
+                                         TabCase{"", true, true, "c focused;"}));
 
 TEST_F(Policy, ARefusingFieldHoldsUpTabPressesAndAccessKeys) {
     focus = &a;

@@ -54,8 +54,7 @@ bool FocusGuard::onTabKey(QObject* receiver, QEvent* event) {
     if (form_.raiseKeyDown(keyCode(key), shiftState(key->modifiers()))) return true;
     if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) return false;
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
-    form_.focus().tab(key->key() == Qt::Key_Backtab ||
-                      (key->modifiers() & Qt::ShiftModifier) != 0);
+    form_.focus().tab(key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier) != 0);
     return true;
 }
 

@@ -138,7 +138,8 @@ class Edit : public QLineEdit {
             event->reason() == Qt::PopupFocusReason)
             return;
         const QWidget* gaining = QApplication::focusWidget();
-        if (gaining == nullptr || gaining->window() != window() || !form_.focus().refusesLostFocus(owner_))
+        if (gaining == nullptr || gaining->window() != window() ||
+            !form_.focus().refusesLostFocus(owner_))
             return;
         QMetaObject::invokeMethod(
             this,

@@ -6,9 +6,9 @@ namespace toolkit {
 
 int shiftState() {
     return (GetKeyState(VK_SHIFT) < 0 ? kShiftMask : 0) |
-           (GetKeyState(VK_CONTROL) < 0 ? kCtrlMask : 0) | (GetKeyState(VK_MENU) < 0 ? kAltMask : 0);
+           (GetKeyState(VK_CONTROL) < 0 ? kCtrlMask : 0) |
+           (GetKeyState(VK_MENU) < 0 ? kAltMask : 0);
 }
-
 
 void pressTab() {
     // As a typed Tab, at once: keys still waiting in the queue are routed to the window that

@@ -78,7 +78,8 @@ struct NativeTextBox : NativeControl {
     void centreText() {
         RECT client{};
         GetClientRect(hwnd, &client);
-        HDC dc = form.fonts.measuring(reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
+        HDC dc =
+            form.fonts.measuring(reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
         TEXTMETRICW metrics{};
         GetTextMetricsW(dc, &metrics);
         const auto margins = static_cast<DWORD>(SendMessageW(hwnd, EM_GETMARGINS, 0, 0));
@@ -208,10 +209,10 @@ LRESULT CALLBACK editProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
 
 TextBox::TextBox(ControlParent parent, int index, const TextBoxEvents& events)
     : Control(std::make_unique<NativeTextBox>(
-          CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
-                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL |
-                              ES_MULTILINE,
-                          0, 0, 0, 0, parentWindow(parent), nullptr, instance(), nullptr),
+          CreateWindowExW(
+              WS_EX_CLIENTEDGE, L"EDIT", L"",
+              WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL | ES_MULTILINE, 0, 0,
+              0, 0, parentWindow(parent), nullptr, instance(), nullptr),
           *this, nativeFormOf(parent))),
       index_(index),
       events_(events) {
