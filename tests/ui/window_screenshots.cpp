@@ -7,6 +7,7 @@
 #include <QWindow>
 #include <cstdio>
 
+#include "core/mode_layout.h"
 #include "ui/frm_main.h"
 #include "ui/toolkit/qt/qt_access.h"
 
@@ -32,7 +33,7 @@ int main(int argc, char** argv) {
     }
     QWindow* handle = window->windowHandle();
     const char* inputs[3][3] = {{"2.5", "10", "3"}, {"3", "10", "2.5"}, {"2.5", "1.8", "100"}};
-    for (int mode = 1; mode <= 3; ++mode) {
+    for (int mode = 1; mode <= static_cast<int>(quorvel::kModeCount); ++mode) {
         form.tabMain().setSelectedItem(mode);
         if (mode == 3) form.chkSingleMarket().setValue(0);  // show the two-rate layout too
         QApplication::processEvents();

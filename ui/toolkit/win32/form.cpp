@@ -45,15 +45,7 @@ LRESULT CALLBACK formProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
             form->raiseResize();
             return 0;
         case WM_ACTIVATE:
-            // Coming back to the window gives the focus back where it was, and that is no
-            // entry into the field: what the user was typing and its selection stay.
-            if (LOWORD(wParam) == WA_INACTIVE) {
-                form->savedFocus = GetFocus();
-            } else if (form->savedFocus != nullptr && IsWindow(form->savedFocus)) {
-                form->restoringFocus = true;
-                SetFocus(form->savedFocus);
-                form->restoringFocus = false;
-            }
+            form->onActivate(LOWORD(wParam) != WA_INACTIVE);
             return 0;
         case WM_DPICHANGED:
             form->rescaleForDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
@@ -100,6 +92,18 @@ NativeForm* activeForm() {
 }
 
 // NativeForm
+
+void NativeForm::onActivate(bool active) {
+    // Coming back to the window gives the focus back where it was, and that is no entry into
+    // the field: what the user was typing and its selection stay.
+    if (!active) {
+        savedFocus = GetFocus();
+    } else if (savedFocus != nullptr && IsWindow(savedFocus)) {
+        restoringFocus = true;
+        SetFocus(savedFocus);
+        restoringFocus = false;
+    }
+}
 
 NativeForm::NativeForm(Form& f) : form(f) {
     registerWindowClass(kFormClass, formProc);

@@ -89,6 +89,7 @@ struct NativeForm {
     bool preTranslate(MSG& message);
 
     void raiseResize() { form.raiseResize(); }
+    void onActivate(bool active);
     void rescaleForDpi(UINT dpi, const RECT* suggested);
 
     Form& form;
