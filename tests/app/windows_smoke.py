@@ -363,11 +363,34 @@ def main():
 
         storm(window)
 
+
         # The size is fixed: a size the window manager forces is put back.
         subprocess.run(["xdotool", "windowsize", window.xid, "900", "400"], check=False)
         time.sleep(1)
         s = window.settle(lambda s: s["size"] == size, "the fixed size again")
         check(s["size"] == size, "fixed size %s after a resize to 900x400" % (size,))
+
+        # Ctrl+M opens the market window beside the calculator; closing the calculator leaves
+        # it open, and closing it too ends the program.
+        window.keys("Escape", "ctrl+m")
+        found = lambda name: subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name],
+                                            capture_output=True, text=True).stdout.split()
+        deadline = time.time() + 30
+        while not found("Quorvel Market") and time.time() < deadline:
+            time.sleep(0.3)
+        check(bool(found("Quorvel Market")), "Ctrl+M opens the market window")
+        window.keys("alt+F4")
+        time.sleep(2)
+        check(window.process.poll() is None and bool(found("Quorvel Market")),
+              "closing the calculator leaves the market window open")
+        for xid in found("Quorvel Market"):
+            subprocess.run(["xdotool", "windowactivate", xid, "key", "alt+F4"], check=False,
+                           timeout=10)
+        try:
+            window.process.wait(20)
+        except subprocess.TimeoutExpired:
+            pass
+        check(window.process.poll() is not None, "closing the last window ends the program")
     finally:
         window.close()
 

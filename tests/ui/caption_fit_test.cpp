@@ -77,18 +77,6 @@ TEST_P(CaptionFit, ANineCharacterValueShowsWholeInEveryCalculatorField) {
     }
 }
 
-// Whether the field draws its whole text. A line edit scrolls only text it cannot show whole,
-// and then where the text starts depends on where the caret was when it was last painted.
-bool showsWhole(QLineEdit* edit) {
-    auto startAfterPaintWithCaretAt = [edit](int position) {
-        edit->setCursorPosition(position);
-        edit->grab();
-        edit->setCursorPosition(0);
-        return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-    };
-    return startAfterPaintWithCaretAt(int(edit->text().size())) == startAfterPaintWithCaretAt(0);
-}
-
 struct Extreme {
     int tab;
     bool single;

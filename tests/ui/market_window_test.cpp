@@ -9,6 +9,7 @@
 #include <fstream>
 #include <memory>
 
+#include "tests/ui/window_driver.h"
 #include "ui/frm_market.h"
 #include "ui/toolkit/qt/qt_access.h"
 
@@ -122,6 +123,23 @@ TEST_F(MarketWindow, KeepsTheMarketAcrossARestartAndSetsADamagedOneAside) {
               "The market kept last time has a damaged setting: it was set aside as "
               "market.txt.damaged-1.");
     EXPECT_TRUE(std::filesystem::exists(folder / "market.txt.damaged-1"));
+}
+
+// The largest figures a market of accepted bets gives, greened both ways, show every digit.
+TEST_F(MarketWindow, EveryDigitOfEveryResultShows) {
+    enter({"A", "1000", "1000", "back:10000@1000 back:10000@1000 back:10000@1000", "B", "1.01",
+           "1.02", "lay:10000@1000", ""});
+    for (Qt::KeyboardModifiers green :
+         {Qt::KeyboardModifiers(Qt::ControlModifier), Qt::ControlModifier | Qt::ShiftModifier}) {
+        key(Qt::Key_G, green);
+        for (int row = 0; row < 2; ++row)
+            for (int column : {market_sheet::kIfWins, market_sheet::kHedge, market_sheet::kNet}) {
+                auto* edit = static_cast<QLineEdit*>(
+                    toolkit::widgetOf(form->txtCells(row * kColumns + column)));
+                EXPECT_TRUE(showsWhole(edit)) << cell(row, column);
+            }
+    }
+    EXPECT_EQ(cell(0, market_sheet::kIfWins), "29,980,000.00");  // 3 x 9,990,000 + 10,000
 }
 
 TEST_F(MarketWindow, DownPastTheLastRowShownBringsTheNextIntoSight) {

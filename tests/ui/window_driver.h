@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTabBar>
 #include <QTest>
 #include <QWindow>
@@ -20,6 +21,18 @@ inline std::ostream& operator<<(std::ostream& out, const QString& text) {
 }
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << text;
+}
+
+// Whether the field draws its whole text. A line edit scrolls only text it cannot show whole,
+// and then where the text starts depends on where the caret was when it was last painted.
+inline bool showsWhole(QLineEdit* edit) {
+    auto startAfterPaintWithCaretAt = [edit](int position) {
+        edit->setCursorPosition(position);
+        edit->grab();
+        edit->setCursorPosition(0);
+        return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    };
+    return startAfterPaintWithCaretAt(int(edit->text().size())) == startAfterPaintWithCaretAt(0);
 }
 
 // The window's named fields and labels, as the tests use them.
