@@ -149,15 +149,16 @@ struct NativeTextBox : NativeControl {
 
     // A typed character, through keyPress, which may replace or discard it.
     bool onChar(WPARAM& wParam) {
-        if (wParam == '\t') return true;  // the focus guard moves the focus
+        // The focus guard moves the focus; and the box holds one line, whatever Ctrl+Enter or a
+        // handler that lets Enter through would type.
+        if (wParam == '\t' || wParam == '\n') return true;
         // Ctrl and Alt with a key are commands, not typing.
         const TextBoxEvents& events = owner.events();
-        if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0 || !events.keyPress)
-            return false;
+        const bool command = GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
         int code = static_cast<int>(wParam);
-        events.keyPress(owner.index(), code);
+        if (!command && events.keyPress) events.keyPress(owner.index(), code);
         wParam = static_cast<WPARAM>(code);
-        return code == 0;
+        return code == 0 || code == '\r';
     }
 
     // Wherever the focus went inside the form, the text must have been let go; posted, the
