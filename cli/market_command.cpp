@@ -50,11 +50,6 @@ void readPrices(const std::string& argument, std::vector<Runner>& runners,
                               runner.lay->display(format)};
 }
 
-std::string hedgeText(const HedgeBet& bet, bool below, const NumberFormat& format) {
-    return std::string(bet.side == BetSide::Lay ? "Lay " : "Back ") + bet.stake.display(format) +
-           " @ " + bet.price.display(format) + (below ? " (under the minimum)" : "");
-}
-
 std::string priceText(const std::optional<Money>& price, const NumberFormat& format) {
     return price ? price->display(format) : "-";
 }
@@ -125,7 +120,8 @@ std::string marketText(const MarketRequest& request, const MarketReport& report,
         for (const Bet& bet : r.bets) staked = staked + bet.stake;
         rows.push_back(
             {r.name, priceText(r.back, format), priceText(r.lay, format), staked.display(format),
-             o.ifWins.display(format), o.hedge ? hedgeText(*o.hedge, o.belowMinimum, format) : "",
+             o.ifWins.display(format),
+             o.hedge ? o.hedge->text(format) + (o.belowMinimum ? " (under the minimum)" : "") : "",
              o.after.display(format), o.commission.display(format), o.net.display(format)});
     }
     std::string text = alignedTable(rows) + "\nBook: back " + priceText(report.backBook, format) +

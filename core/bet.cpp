@@ -1,5 +1,9 @@
 #include "core/bet.h"
 
+#include "core/field_role.h"
+#include "core/money_ratio.h"
+#include "core/price_ladder.h"
+
 namespace quorvel {
 
 ParsedBet parseBet(std::string_view text, const NumberFormat& format) noexcept {
@@ -31,6 +35,17 @@ ParsedBet parseBet(std::string_view text, const NumberFormat& format) noexcept {
     bet.price = *priceValue;
     parsed.bet = bet;
     return parsed;
+}
+
+BetProblem checkBet(const Bet& bet) noexcept {
+    auto inCents = [](Money value) { return value.count() % kCent.count() == 0; };
+    if (bet.stake.compare(0.0) <= 0 || bet.stake > kHighestAmount || !inCents(bet.stake))
+        return BetProblem::Stake;
+    const bool priced =
+        bet.info().venue == Venue::Exchange
+            ? standardLadder().contains(bet.price)
+            : bet.price.compare(1.0) > 0 && bet.price <= kHighestPrice && inCents(bet.price);
+    return priced ? BetProblem::None : BetProblem::Price;
 }
 
 }  // namespace quorvel

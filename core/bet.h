@@ -39,4 +39,11 @@ struct ParsedBet {
 // separators. Ranges and prices are not checked here.
 ParsedBet parseBet(std::string_view text, const NumberFormat& format) noexcept;
 
+// What is wrong with a bet that reads: its stake (above 0, up to 10000, in whole cents, as
+// exchanges and bookmakers take money), or its price (an exchange's on the ladder, a
+// bookmaker's above 1.00 up to 1000 in cents).
+//   checkBet(*parseBet("back:10@3.03", format).bet)  // BetProblem::Price: off the ladder
+enum class BetProblem { None, Stake, Price };
+BetProblem checkBet(const Bet& bet) noexcept;
+
 }  // namespace quorvel

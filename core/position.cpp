@@ -94,6 +94,11 @@ void hedge(const PositionRequest& request, PositionReport& report) {
 
 }  // namespace
 
+std::string HedgeBet::text(const NumberFormat& format) const {
+    return std::string(side == BetSide::Lay ? "Lay " : "Back ") + stake.display(format) + " @ " +
+           price.display(format);
+}
+
 Money HedgeBet::liability() const {
     return side == BetSide::Lay ? stake * (price - kOne) : stake;
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/bet.h"
@@ -31,6 +32,8 @@ struct HedgeBet {
 
     // What a lay risks; for a back, its stake.
     Money liability() const;
+    // As a trader writes it: "Lay 11.27 @ 3.55".
+    std::string text(const NumberFormat& format) const;
 };
 
 // A position and what to do with it, typed as HedgeRequest is for one hedge.

@@ -23,11 +23,6 @@ std::string greenSummary(const char* name, const quorvel::MarketRequest& request
            report.lowest.display(format);
 }
 
-std::string hedgeText(const quorvel::HedgeBet& bet, const quorvel::NumberFormat& format) {
-    return std::string(bet.side == quorvel::BetSide::Lay ? "Lay " : "Back ") +
-           bet.stake.display(format) + " @ " + bet.price.display(format);
-}
-
 }  // namespace
 
 void frmMarket::Form_Load() {
@@ -81,8 +76,7 @@ void frmMarket::CalculateMarket() {
             const quorvel::RunnerOutcome& o = shown.runners[i];
             txtCells(row * kColumns + market_sheet::kIfWins).setText(display(o.ifWins));
             if (o.hedge)
-                txtCells(row * kColumns + market_sheet::kHedge)
-                    .setText(hedgeText(*o.hedge, format_));
+                txtCells(row * kColumns + market_sheet::kHedge).setText(o.hedge->text(format_));
             txtCells(row * kColumns + market_sheet::kNet).setText(display(o.net));
         }
     } catch (const quorvel::MoneyError&) {

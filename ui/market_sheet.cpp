@@ -27,39 +27,40 @@ std::optional<Money> number(const std::string& text, const quorvel::NumberFormat
     return Money::tryParse(text, format, failure);
 }
 
-Accepted ladderPrice(const std::string& text, const quorvel::NumberFormat& format) {
-    const std::optional<Money> price = number(text, format);
-    const quorvel::PriceLadder& ladder = quorvel::standardLadder();
-    if (price && ladder.contains(*price)) return {price->display(format), {}};
-    if (!price) return {std::nullopt, "\"" + text + "\" is no price"};
-    const auto n = ladder.neighbours(*price);
+// "3.00 or 3.05": the ladder's prices either side of an off-ladder price.
+std::string nearestPrices(Money price, const quorvel::NumberFormat& format) {
+    const auto n = quorvel::standardLadder().neighbours(price);
     std::string nearest;
     if (n.below) nearest = n.below->display(format);
     if (n.below && n.above) nearest += " or ";
     if (n.above) nearest += n.above->display(format);
-    return {std::nullopt, "\"" + text + "\" is not on the exchange's ladder: nearest " + nearest};
+    return nearest;
 }
 
-// A bet as the command line reads it: a stake in cents above 0 up to 10000, an exchange price
-// on the ladder, a bookmaker's above 1.00 up to 1000.
+Accepted ladderPrice(const std::string& text, const quorvel::NumberFormat& format) {
+    const std::optional<Money> price = number(text, format);
+    if (price && quorvel::standardLadder().contains(*price)) return {price->display(format), {}};
+    if (!price) return {std::nullopt, "\"" + text + "\" is no price"};
+    return {std::nullopt, "\"" + text + "\" is not on the exchange's ladder: nearest " +
+                              nearestPrices(*price, format)};
+}
+
+// A bet as the command line takes it, or why not.
 std::string betRefusal(const std::string& text, const quorvel::NumberFormat& format) {
     const quorvel::ParsedBet parsed = quorvel::parseBet(text, format);
     if (!parsed.bet)
         return "\"" + text + "\" is no bet: back:10@3.00, lay:, book:, free: or free-sr:";
-    const quorvel::Bet& bet = *parsed.bet;
-    if (bet.stake.compare(0.0) <= 0 || bet.stake > quorvel::kHighestAmount ||
-        bet.stake.count() % quorvel::kCent.count() != 0)
-        return "\"" + text + "\": a stake is above 0, up to 10000, in cents";
-    if (bet.info().venue == quorvel::Venue::Exchange) {
-        const Accepted price = ladderPrice(std::string(parsed.priceText), format);
-        return price.text
-                   ? std::string()
-                   : "\"" + text + "\": " + price.refusal.substr(price.refusal.find(':') + 2);
+    switch (quorvel::checkBet(*parsed.bet)) {
+        case quorvel::BetProblem::None:
+            return {};
+        case quorvel::BetProblem::Stake:
+            return "\"" + text + "\": a stake is above 0, up to 10000, in cents";
+        case quorvel::BetProblem::Price:
+            break;
     }
-    if (bet.price.compare(1.0) <= 0 || bet.price > quorvel::kHighestPrice ||
-        bet.price.count() % quorvel::kCent.count() != 0)
+    if (parsed.bet->info().venue == quorvel::Venue::Bookmaker)
         return "\"" + text + "\": a bookmaker's price is above 1.00, up to 1000";
-    return {};
+    return "\"" + text + "\": nearest " + nearestPrices(parsed.bet->price, format);
 }
 
 // The words of a text, split at blanks.
