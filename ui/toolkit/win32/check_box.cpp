@@ -48,12 +48,10 @@ void CheckBox::setValue(int value) {
 
 Size CheckBox::contentSize() const {
     auto& form = static_cast<NativeCaptioned&>(native()).form;
-    HDC dc = GetDC(native().hwnd);
-    SelectObject(dc, form.fonts.get(false));
+    HDC dc = form.fonts.measuring(form.fonts.get(false));
     const std::wstring text = wide(plainText(caption_));
     SIZE size{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    ReleaseDC(native().hwnd, dc);
     // The box, the gap after it and the caption; the taller of box and caption.
     const int box = MulDiv(13, static_cast<int>(form.fonts.dpi()), 96);
     const int gap = MulDiv(6, static_cast<int>(form.fonts.dpi()), 96);

@@ -5,6 +5,24 @@
 
 namespace toolkit {
 
+void NativeControl::subclass(WNDPROC procedure) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    classProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
+}
+
+NativeControl& NativeControl::subclassed(HWND hwnd) {
+    return *reinterpret_cast<NativeControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+LRESULT NativeControl::callClass(UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallWindowProcW(classProc, hwnd, message, wParam, lParam);
+    // The last message: the class's procedure is the window's again, to its end.
+    if (message == WM_NCDESTROY)
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(classProc));
+    return result;
+}
+
 Control::Control(std::unique_ptr<NativeControl> native) : native_(std::move(native)) {}
 Control::~Control() = default;
 

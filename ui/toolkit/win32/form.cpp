@@ -120,6 +120,30 @@ NativeForm::~NativeForm() {
     std::erase(forms, this);
 }
 
+void NativeForm::relayMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const {
+    switch (message) {
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONUP:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP: {
+            const DWORD at = GetMessagePos();
+            MSG relayed{window,
+                        message,
+                        wParam,
+                        lParam,
+                        static_cast<DWORD>(GetMessageTime()),
+                        {static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))}};
+            SendMessageW(tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+            break;
+        }
+        default:
+            break;
+    }
+}
+
 Control* NativeForm::controlOf(HWND window) const {
     for (; window != nullptr && window != hwnd; window = GetParent(window)) {
         if (auto found = byWindow.find(window); found != byWindow.end()) return found->second;

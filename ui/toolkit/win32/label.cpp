@@ -53,12 +53,10 @@ void Label::nameBuddy() const {
 
 Size Label::contentSizeFor(const std::string& caption) const {
     auto& form = static_cast<NativeCaptioned&>(native()).form;
-    HDC dc = GetDC(native().hwnd);
-    SelectObject(dc, form.fonts.get(false));
+    HDC dc = form.fonts.measuring(form.fonts.get(false));
     const std::wstring text = wide(caption);
     RECT r{0, 0, 0, 0};
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE);
-    ReleaseDC(native().hwnd, dc);
     return {r.right - r.left + 2, r.bottom - r.top};
 }
 

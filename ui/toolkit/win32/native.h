@@ -38,7 +38,16 @@ struct NativeControl {
         fore = SystemColour::ButtonText;
     }
 
+    // Puts procedure in front of the class's window procedure; it finds this control again with
+    // subclassed(hwnd) and passes messages on with callClass. Done by the window procedure
+    // itself, not SetWindowSubclass: comctl32 keeps that chain in a window property, and wine
+    // reads a property from its server, a round trip for every message the control gets.
+    void subclass(WNDPROC procedure);
+    static NativeControl& subclassed(HWND hwnd);
+    LRESULT callClass(UINT message, WPARAM wParam, LPARAM lParam);
+
     HWND hwnd;
+    WNDPROC classProc = nullptr;
 };
 
 // The fonts a form's controls draw with: the system's UI font at the window's DPI, in a
@@ -87,6 +96,10 @@ struct NativeForm {
 
     // What the message loop asks before it dispatches: true when the message is handled.
     bool preTranslate(MSG& message);
+
+    // The mouse over a window of the form's tooltip tools, told to the tooltip: what a tool's
+    // TTF_SUBCLASS would do, without a second subclass of the window.
+    void relayMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const;
 
     void raiseResize() { form.raiseResize(); }
     void onActivate(bool active);

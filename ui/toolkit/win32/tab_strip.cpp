@@ -39,23 +39,22 @@ int selected(HWND hwnd) {
 
 // A click on the tab already selected chooses it again, which the control itself does not
 // report: the click is raised here. A click on another tab is reported as a change.
-LRESULT CALLBACK tabsProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                          DWORD_PTR data) {
-    auto* strip = reinterpret_cast<TabStrip*>(data);
+LRESULT CALLBACK tabsProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto& native = static_cast<NativeTabs&>(NativeControl::subclassed(hwnd));
+    native.form.relayMouse(hwnd, message, wParam, lParam);
     if (message == WM_LBUTTONDOWN) {
         const int before = selected(hwnd);
-        const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+        const LRESULT result = native.callClass(message, wParam, lParam);
         TCHITTESTINFO hit{};
         hit.pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
         const auto index =
             static_cast<int>(SendMessageW(hwnd, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
-        if (index >= 0 && index == before && selected(hwnd) == before && strip->click)
-            strip->click();
+        if (index >= 0 && index == before && selected(hwnd) == before && native.owner.click)
+            native.owner.click();
         return result;
     }
     if (message == WM_MOUSEWHEEL) return 0;  // a turn of the wheel must not switch modes
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, tabsProc, 1);
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    return native.callClass(message, wParam, lParam);
 }
 
 }  // namespace
@@ -67,7 +66,7 @@ TabStrip::TabStrip(ControlParent parent)
                           0, 0, parentWindow(parent), nullptr, instance(), nullptr),
           nativeFormOf(parent), *this)) {
     native().applyFont();
-    SetWindowSubclass(native().hwnd, tabsProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    native().subclass(tabsProc);
 }
 
 void TabStrip::addTab(const std::string& caption, const std::string& toolTip) {
@@ -82,7 +81,7 @@ void TabStrip::addTab(const std::string& caption, const std::string& toolTip) {
     SendMessageW(n.hwnd, TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item));
     // The form's tooltip, with one tool over each tab's rectangle, placed in applyScale.
     TTTOOLINFOW tool = toolOf(n, index);
-    tool.uFlags = TTF_SUBCLASS;
+    tool.uFlags = 0;  // tabsProc relays the mouse
     tool.lpszText = n.tips.back().data();
     SendMessageW(n.form.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }

@@ -195,13 +195,12 @@ NativeTextBox& box(const TextBox& owner) {
     return static_cast<NativeTextBox&>(owner.native());
 }
 
-LRESULT CALLBACK editProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                          DWORD_PTR data) {
-    auto& native = *reinterpret_cast<NativeTextBox*>(data);
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, editProc, 1);
+LRESULT CALLBACK editProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto& native = static_cast<NativeTextBox&>(NativeControl::subclassed(hwnd));
+    native.form.relayMouse(hwnd, message, wParam, lParam);
     LRESULT result = 0;
     if (native.before(message, wParam, lParam, result)) return result;
-    result = DefSubclassProc(hwnd, message, wParam, lParam);
+    result = native.callClass(message, wParam, lParam);
     native.after(message);
     return result;
 }
@@ -218,12 +217,12 @@ TextBox::TextBox(ControlParent parent, int index, const TextBoxEvents& events)
       index_(index),
       events_(events) {
     NativeTextBox& native = box(*this);
-    SetWindowSubclass(native.hwnd, editProc, 1, reinterpret_cast<DWORD_PTR>(&native));
+    native.subclass(editProc);
     SendMessageW(native.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(native.form.fonts.get(false)),
                  FALSE);
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.uFlags = TTF_IDISHWND;  // editProc relays the mouse
     tool.hwnd = parentWindow(parent);
     tool.uId = reinterpret_cast<UINT_PTR>(native.hwnd);
     tool.lpszText = native.tip.data();
@@ -338,12 +337,11 @@ bool TextBox::hasFocus() const {
 Size TextBox::contentSize() const {
     if (sample_.empty()) return {};
     NativeTextBox& native = box(*this);
-    HDC dc = GetDC(native.hwnd);
     HFONT bold = native.form.fonts.get(true);
+    HDC dc = native.form.fonts.measuring(bold);
     const int text = width(dc, bold, wide(sample_));
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
-    ReleaseDC(native.hwnd, dc);
     // Around the text: the sunken edge, the box's margins and the caret's pixels.
     const auto margins = static_cast<DWORD>(SendMessageW(native.hwnd, EM_GETMARGINS, 0, 0));
     const int edge = 2 * GetSystemMetrics(SM_CXEDGE);
