@@ -6,10 +6,12 @@ focus, as Win32 reports them to any other program).
 windows_smoke.py QUORVEL.EXE PROBE.EXE [--screenshot FILE] [--only-startup] [--market]
 Needs DISPLAY, WINEPREFIX and a window manager on the display."""
 import argparse
+import os
 import random
 import re
 import subprocess
 import sys
+import tempfile
 import time
 
 failures = []
@@ -25,8 +27,11 @@ class Window:
     def __init__(self, exe, probe, arguments=(), title="Quorvel Single Selection"):
         self.probe = probe
         self.title = title
+        # wine's oleacc keeps no annotation, but logs each one it is given.
+        self.log = tempfile.TemporaryFile(mode="w+")
         self.process = subprocess.Popen(["wine", exe, *arguments], stdout=subprocess.DEVNULL,
-                                        stderr=subprocess.DEVNULL)
+                                        stderr=self.log,
+                                        env=dict(os.environ, WINEDEBUG="-all,fixme+oleacc"))
         self.state = self.wait(lambda s: s.get("focus") == 0, "the window with field 0 focused",
                                seconds=90)
         self.xid = self.x_window()
@@ -77,6 +82,11 @@ class Window:
             time.sleep(0.3)
         check(False, "waited for " + what + "; last state: " + repr(state)[:600])
         return state
+
+    def annotated_names(self):
+        """The names the window gave its fields for a screen reader, in the order given."""
+        self.log.seek(0)
+        return re.findall(r'SetHwndPropStr \(.* L"(.*)"\)$', self.log.read(), re.M)
 
     def x_window(self):
         out = subprocess.run(["xdotool", "search", "--name", self.title],
@@ -245,6 +255,11 @@ def main():
         print("window", size, flush=True)
         check_centred(window, [i for i in range(9) if s["fields"][i]["visible"] == "1"],
                       "start-up")
+        # Named when a reader first asks (the probe asks field by field), by their labels.
+        check(window.annotated_names()[:9] == [
+            "Lay Price", "Lay Stake", "Back Price", "Back Stake", "Lay Liability", "Total Stake",
+            "Net P/L", "Current Commission (%) Back", "Current Rate Of Commission Charged (%)"],
+            "start-up: each field named by its label once a screen reader asks")
         if options.screenshot:
             subprocess.run(["import", "-window", "root", options.screenshot], check=False)
         if options.only_startup:

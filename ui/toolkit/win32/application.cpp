@@ -1,7 +1,5 @@
 #include "ui/toolkit/application.h"
 
-#include <objbase.h>
-
 #include <algorithm>
 
 #include "ui/toolkit/win32/native.h"
@@ -21,12 +19,9 @@ Application::Application(int& /*argc*/, char** /*argv*/, const ApplicationInfo& 
     INITCOMMONCONTROLSEX controls{sizeof controls,
                                   ICC_TAB_CLASSES | ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // for the accessibility annotations
 }
 
-Application::~Application() {
-    CoUninitialize();
-}
+Application::~Application() = default;
 
 int Application::exec() {
     MSG message;

@@ -9,10 +9,26 @@
 
 namespace toolkit {
 
+namespace {
+
+// COM for the annotations, from the first one to the program's end.
+struct Apartment {
+    Apartment() : entered(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ~Apartment() {
+        if (entered) CoUninitialize();
+    }
+    Apartment(const Apartment&) = delete;
+    Apartment& operator=(const Apartment&) = delete;
+    bool entered;
+};
+
+}  // namespace
+
 // Screen readers ask MSAA for a field's name. Its own guess is the text of the window before
 // the field, which a hidden label or the panel's other layout can get wrong: the label names
 // its buddy outright (a dynamic annotation of the buddy's window).
 void annotateName(HWND hwnd, const std::wstring& name) {
+    static const Apartment apartment;
     IAccPropServices* services = nullptr;
     if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_IAccPropServices, reinterpret_cast<void**>(&services))))
@@ -48,7 +64,7 @@ void Label::nameBuddy() const {
     for (char c : plainText(caption_))
         if (c != ' ' || (!name.empty() && name.back() != ' ')) name += c;
     while (!name.empty() && name.back() == ' ') name.pop_back();
-    annotateName(buddy_->native().hwnd, wide(name));
+    buddy_->native().setAccessibleName(wide(name));
 }
 
 Size Label::contentSizeFor(const std::string& caption) const {

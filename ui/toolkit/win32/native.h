@@ -22,6 +22,9 @@ namespace toolkit {
 
 class TextBox;
 
+// The name a screen reader gives a window (an MSAA annotation).
+void annotateName(HWND hwnd, const std::wstring& name);
+
 struct NativeControl {
     explicit NativeControl(HWND h) : hwnd(h) {}
     virtual ~NativeControl() = default;
@@ -37,6 +40,8 @@ struct NativeControl {
         back = SystemColour::ButtonFace;
         fore = SystemColour::ButtonText;
     }
+    // The name a screen reader gives the control.
+    virtual void setAccessibleName(const std::wstring& name) { annotateName(hwnd, name); }
 
     // Puts procedure in front of the class's window procedure; it finds this control again with
     // subclassed(hwnd) and passes messages on with callClass. Done by the window procedure
@@ -135,8 +140,5 @@ NativeForm* activeForm();
 
 // The shift bits of keyboard.h, as the keyboard stands now.
 int shiftState();
-
-// The name a screen reader gives a window (an MSAA annotation).
-void annotateName(HWND hwnd, const std::wstring& name);
 
 }  // namespace toolkit

@@ -62,8 +62,8 @@ LRESULT CALLBACK tabsProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 TabStrip::TabStrip(ControlParent parent)
     : Control(std::make_unique<NativeTabs>(
           CreateWindowExW(0, WC_TABCONTROLW, L"",
-                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | TCS_TOOLTIPS, 0, 0,
-                          0, 0, parentWindow(parent), nullptr, instance(), nullptr),
+                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0, 0, 0,
+                          parentWindow(parent), nullptr, instance(), nullptr),
           nativeFormOf(parent), *this)) {
     native().applyFont();
     native().subclass(tabsProc);

@@ -39,6 +39,13 @@ struct NativeTextBox : NativeControl {
         back = owner.backColor();
         fore = owner.foreColor();
     }
+    // Annotated once a screen reader asks for the box (WM_GETOBJECT, before it builds the
+    // box's accessible object), and at each change after that: a COM call for every box and
+    // every relabelling was a good part of the start-up, for a reader that may never come.
+    void setAccessibleName(const std::wstring& name) override {
+        accessibleName = name;
+        if (readerAsked) annotateName(hwnd, accessibleName);
+    }
 
     // Room for text without scrolling: the client area less the box's margins, and a pixel
     // for the caret at either end.
@@ -117,6 +124,10 @@ struct NativeTextBox : NativeControl {
             case WM_KILLFOCUS:
                 onKillFocus(reinterpret_cast<HWND>(wParam));
                 return false;
+            case WM_GETOBJECT:
+                if (!readerAsked && !accessibleName.empty()) annotateName(hwnd, accessibleName);
+                readerAsked = true;
+                return false;
             case kRefocus:
                 form.restoringFocus = true;
                 SetFocus(hwnd);
@@ -187,6 +198,8 @@ struct NativeTextBox : NativeControl {
     bool tabStop = true;
     std::wstring widest;
     std::wstring tip;
+    std::wstring accessibleName;
+    bool readerAsked = false;
     DWORD focusStart = 0, focusEnd = 0;
     bool reselectAfterPress = false;
 };
@@ -270,7 +283,7 @@ std::string TextBox::toolTipText() const {
     return utf8(box(*this).tip);
 }
 void TextBox::setAccessibleName(const std::string& name) {
-    annotateName(native().hwnd, wide(name));
+    native().setAccessibleName(wide(name));
 }
 
 void TextBox::setToolTipText(const std::string& text) {
