@@ -8,10 +8,32 @@
 
 namespace toolkit {
 
+namespace {
+
+// shell32 is loaded when a folder is first asked for, from the system folder alone: linked, it
+// and the libraries it brings were loaded at every start, for the market window's sheet.
+HMODULE shell32() {
+    static const HMODULE module =
+        LoadLibraryExW(L"shell32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    return module;
+}
+
+template <typename F>
+F shellFunction(const char* name) {
+    return shell32() == nullptr
+               ? nullptr
+               : reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(shell32(), name)));
+}
+
+}  // namespace
+
 std::string configFolder() {
+    static const auto knownFolder =
+        shellFunction<decltype(&SHGetKnownFolderPath)>("SHGetKnownFolderPath");
     PWSTR roaming = nullptr;
     std::string folder = ".";
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &roaming)))
+    if (knownFolder != nullptr &&
+        SUCCEEDED(knownFolder(FOLDERID_RoamingAppData, 0, nullptr, &roaming)))
         folder = utf8(roaming);
     CoTaskMemFree(roaming);
     return folder + "/Quorvel";
@@ -29,7 +51,10 @@ bool makeFolders(const std::string& path) {
     std::wstring folder = wide(path);
     for (wchar_t& c : folder)
         if (c == L'/') c = L'\\';
-    const int made = SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
+    static const auto create =
+        shellFunction<decltype(&SHCreateDirectoryExW)>("SHCreateDirectoryExW");
+    if (create == nullptr) return false;
+    const int made = create(nullptr, folder.c_str(), nullptr);
     return made == ERROR_SUCCESS || made == ERROR_ALREADY_EXISTS || made == ERROR_FILE_EXISTS;
 }
 
