@@ -110,9 +110,6 @@ NativeForm::NativeForm(Form& f) : form(f) {
     CreateWindowExW(0, kFormClass, L"", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 400, 200, nullptr,
                     nullptr, instance(), this);
     fonts.setDpi(dpiOf(hwnd));
-    tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr, instance(), nullptr);
     forms.push_back(this);
 }
 
@@ -120,7 +117,7 @@ NativeForm::~NativeForm() {
     std::erase(forms, this);
 }
 
-void NativeForm::relayMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const {
+void NativeForm::relayMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_MOUSEMOVE:
         case WM_LBUTTONDOWN:
@@ -129,6 +126,13 @@ void NativeForm::relayMouse(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         case WM_MBUTTONUP:
         case WM_RBUTTONDOWN:
         case WM_RBUTTONUP: {
+            if (tooltip == nullptr) {
+                tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                          WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd,
+                                          nullptr, instance(), nullptr);
+                for (const auto& control : form.controls()) control->native().addTools(tooltip);
+            }
             const DWORD at = GetMessagePos();
             MSG relayed{window,
                         message,
@@ -195,6 +199,7 @@ void Form::unload() {
     HWND window = native_->hwnd;
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     native_->hwnd = nullptr;
+    native_->tooltip = nullptr;  // owned by the window
     DestroyWindow(window);
     focus_.clear();
     controls_.clear();

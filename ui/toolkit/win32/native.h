@@ -42,6 +42,8 @@ struct NativeControl {
     }
     // The name a screen reader gives the control.
     virtual void setAccessibleName(const std::wstring& name) { annotateName(hwnd, name); }
+    // The control's tools in the form's tooltip, once the tooltip is made.
+    virtual void addTools(HWND /*tooltip*/) {}
 
     // Puts procedure in front of the class's window procedure; it finds this control again with
     // subclassed(hwnd) and passes messages on with callClass. Done by the window procedure
@@ -104,7 +106,7 @@ struct NativeForm {
 
     // The mouse over a window of the form's tooltip tools, told to the tooltip: what a tool's
     // TTF_SUBCLASS would do, without a second subclass of the window.
-    void relayMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const;
+    void relayMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     void raiseResize() { form.raiseResize(); }
     void onActivate(bool active);
@@ -112,6 +114,8 @@ struct NativeForm {
 
     Form& form;
     HWND hwnd = nullptr;
+    // Made, with every control's tools, when the mouse first comes over a control: a top-level
+    // window of its own, it was a part of every start.
     HWND tooltip = nullptr;
     Fonts fonts;
     std::map<HWND, Control*> byWindow;

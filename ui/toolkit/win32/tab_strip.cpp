@@ -7,8 +7,19 @@ namespace toolkit {
 
 namespace {
 
+// The form's tooltip has one tool over each tab's rectangle.
+TTTOOLINFOW toolOf(HWND tabs, WPARAM index);
+
 struct NativeTabs : NativeCaptioned {
     NativeTabs(HWND h, NativeForm& f, TabStrip& o) : NativeCaptioned(h, f), owner(o) {}
+    void addTools(HWND tooltip) override {
+        for (WPARAM i = 0; i < tips.size(); ++i) addTool(tooltip, i);
+    }
+    void addTool(HWND tooltip, WPARAM index) {
+        TTTOOLINFOW tool = toolOf(hwnd, index);  // tabsProc relays the mouse
+        tool.lpszText = tips[index].data();
+        SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
     // A click on another tab is reported as a change.
     bool onNotify(const NMHDR& header) override {
         if (header.code != TCN_SELCHANGE) return false;
@@ -24,12 +35,12 @@ NativeTabs& tabs(const TabStrip& strip) {
     return static_cast<NativeTabs&>(strip.native());
 }
 
-TTTOOLINFOW toolOf(const NativeTabs& n, WPARAM index) {
+TTTOOLINFOW toolOf(HWND tabs, WPARAM index) {
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
-    tool.hwnd = n.hwnd;
+    tool.hwnd = tabs;
     tool.uId = index;
-    SendMessageW(n.hwnd, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&tool.rect));
+    SendMessageW(tabs, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&tool.rect));
     return tool;
 }
 
@@ -79,11 +90,7 @@ void TabStrip::addTab(const std::string& caption, const std::string& toolTip) {
     // Adding the first tab selects it; that is no choice, and no click.
     const WPARAM index = n.captions.size() - 1;
     SendMessageW(n.hwnd, TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item));
-    // The form's tooltip, with one tool over each tab's rectangle, placed in applyScale.
-    TTTOOLINFOW tool = toolOf(n, index);
-    tool.uFlags = 0;  // tabsProc relays the mouse
-    tool.lpszText = n.tips.back().data();
-    SendMessageW(n.form.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (n.form.tooltip != nullptr) n.addTool(n.form.tooltip, index);
 }
 
 int TabStrip::selectedItem() const {
@@ -119,8 +126,9 @@ Size TabStrip::contentSize() const {
 void TabStrip::applyScale(const TwipScale& scale) {
     Control::applyScale(scale);
     const NativeTabs& n = tabs(*this);
+    if (n.form.tooltip == nullptr) return;
     for (WPARAM i = 0; i < n.captions.size(); ++i) {
-        TTTOOLINFOW tool = toolOf(n, i);
+        TTTOOLINFOW tool = toolOf(n.hwnd, i);
         SendMessageW(n.form.tooltip, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }

@@ -39,6 +39,20 @@ struct NativeTextBox : NativeControl {
         back = owner.backColor();
         fore = owner.foreColor();
     }
+    // The box as a tool of the form's tooltip, its tip the box's.
+    TTTOOLINFOW tool() {
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND;  // editProc relays the mouse
+        tool.hwnd = GetParent(hwnd);
+        tool.uId = reinterpret_cast<UINT_PTR>(hwnd);
+        tool.lpszText = tip.data();
+        return tool;
+    }
+    void addTools(HWND tooltip) override {
+        TTTOOLINFOW box = tool();
+        SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&box));
+    }
     // Annotated once a screen reader asks for the box (WM_GETOBJECT, before it builds the
     // box's accessible object), and at each change after that: a COM call for every box and
     // every relabelling was a good part of the start-up, for a reader that may never come.
@@ -233,13 +247,6 @@ TextBox::TextBox(ControlParent parent, int index, const TextBoxEvents& events)
     native.subclass(editProc);
     SendMessageW(native.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(native.form.fonts.get(false)),
                  FALSE);
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND;  // editProc relays the mouse
-    tool.hwnd = parentWindow(parent);
-    tool.uId = reinterpret_cast<UINT_PTR>(native.hwnd);
-    tool.lpszText = native.tip.data();
-    SendMessageW(native.form.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 std::string TextBox::text() const {
@@ -289,11 +296,8 @@ void TextBox::setAccessibleName(const std::string& name) {
 void TextBox::setToolTipText(const std::string& text) {
     NativeTextBox& native = box(*this);
     native.tip = wide(text);
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = GetParent(native.hwnd);
-    tool.uId = reinterpret_cast<UINT_PTR>(native.hwnd);
-    tool.lpszText = native.tip.data();
+    if (native.form.tooltip == nullptr) return;
+    TTTOOLINFOW tool = native.tool();
     SendMessageW(native.form.tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
