@@ -65,14 +65,40 @@ LRESULT CALLBACK formProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
+// The program's own icon: the first icon of its resources, the one Explorer shows.
+const std::wstring& programIcon() {
+    static const std::wstring name = [] {
+        std::wstring first;
+        EnumResourceNamesW(
+            instance(), RT_GROUP_ICON,
+            [](HMODULE, LPCWSTR, LPWSTR found, LONG_PTR out) -> BOOL {
+                if (!IS_INTRESOURCE(found)) *reinterpret_cast<std::wstring*>(out) = found;
+                return FALSE;
+            },
+            reinterpret_cast<LONG_PTR>(&first));
+        return first;
+    }();
+    return name;
+}
+
+HICON loadIcon(const std::wstring& name, int metric) {
+    const int size = GetSystemMetrics(metric);
+    return static_cast<HICON>(
+        LoadImageW(instance(), name.c_str(), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+}
+
 }  // namespace
 
-void registerWindowClass(const wchar_t* name, WNDPROC procedure) {
+void registerWindowClass(const wchar_t* name, WNDPROC procedure, bool withIcon) {
     WNDCLASSEXW windowClass{};
     if (GetClassInfoExW(instance(), name, &windowClass)) return;
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance();
+    if (withIcon && !programIcon().empty()) {
+        windowClass.hIcon = loadIcon(programIcon(), SM_CXICON);
+        windowClass.hIconSm = loadIcon(programIcon(), SM_CXSMICON);
+    }
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = brushOf(SystemColour::ButtonFace);
     windowClass.lpszClassName = name;
@@ -106,7 +132,7 @@ void NativeForm::onActivate(bool active) {
 }
 
 NativeForm::NativeForm(Form& f) : form(f) {
-    registerWindowClass(kFormClass, formProc);
+    registerWindowClass(kFormClass, formProc, true);
     CreateWindowExW(0, kFormClass, L"", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 400, 200, nullptr,
                     nullptr, instance(), this);
     fonts.setDpi(dpiOf(hwnd));
@@ -220,13 +246,13 @@ void Form::setIcon(std::string_view name, std::initializer_list<int> /*sizes*/) 
     // The .ico resource holds every size; Windows picks the ones title bar and taskbar draw.
     std::wstring resource = wide(name);
     for (wchar_t& c : resource) c = static_cast<wchar_t>(towupper(c));
-    const int big = GetSystemMetrics(SM_CXICON), small = GetSystemMetrics(SM_CXSMICON);
-    auto load = [&](int size) {
-        return reinterpret_cast<LPARAM>(
-            LoadImageW(instance(), resource.c_str(), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
-    };
-    SendMessageW(native_->hwnd, WM_SETICON, ICON_BIG, load(big));
-    SendMessageW(native_->hwnd, WM_SETICON, ICON_SMALL, load(small));
+    // The program's own icon the window has from its class since it was made: sent again, it
+    // would be converted for the X server once more under wine, a part of every start.
+    if (resource == programIcon()) return;
+    SendMessageW(native_->hwnd, WM_SETICON, ICON_BIG,
+                 reinterpret_cast<LPARAM>(loadIcon(resource, SM_CXICON)));
+    SendMessageW(native_->hwnd, WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(loadIcon(resource, SM_CXSMICON)));
 }
 
 void Form::setBackColor(SystemColour colour) {

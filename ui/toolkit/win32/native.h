@@ -135,8 +135,9 @@ HBRUSH brushOf(SystemColour colour);
 
 // The instance the program's windows and resources belong to.
 HINSTANCE instance();
-// A window class of the program's, on the button face with the arrow cursor, registered once.
-void registerWindowClass(const wchar_t* name, WNDPROC procedure);
+// A window class of the program's, on the button face with the arrow cursor (and with the
+// program's icon when asked), registered once.
+void registerWindowClass(const wchar_t* name, WNDPROC procedure, bool withIcon = false);
 
 // The forms whose input the message loop guards, and the one that has the focus.
 const std::vector<NativeForm*>& liveForms();
