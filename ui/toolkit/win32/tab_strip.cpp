@@ -8,7 +8,14 @@ namespace toolkit {
 namespace {
 
 // The form's tooltip has one tool over each tab's rectangle.
-TTTOOLINFOW toolOf(HWND tabs, WPARAM index);
+TTTOOLINFOW toolOf(HWND tabs, WPARAM index) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = tabs;
+    tool.uId = index;
+    SendMessageW(tabs, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&tool.rect));
+    return tool;
+}
 
 struct NativeTabs : NativeCaptioned {
     NativeTabs(HWND h, NativeForm& f, TabStrip& o) : NativeCaptioned(h, f), owner(o) {}
@@ -33,15 +40,6 @@ struct NativeTabs : NativeCaptioned {
 
 NativeTabs& tabs(const TabStrip& strip) {
     return static_cast<NativeTabs&>(strip.native());
-}
-
-TTTOOLINFOW toolOf(HWND tabs, WPARAM index) {
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = tabs;
-    tool.uId = index;
-    SendMessageW(tabs, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&tool.rect));
-    return tool;
 }
 
 int selected(HWND hwnd) {
