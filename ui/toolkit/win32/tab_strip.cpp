@@ -68,11 +68,15 @@ LRESULT CALLBACK tabsProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 
 }  // namespace
 
+// Room for every tab until the strip is placed: at no width it would make its scroll arrows, a
+// window of their own, and move them at each tab added, all for nothing once it has its size.
+constexpr int kUnplacedWidth = 0x7fff;
+
 TabStrip::TabStrip(ControlParent parent)
     : Control(std::make_unique<NativeTabs>(
           CreateWindowExW(0, WC_TABCONTROLW, L"",
-                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0, 0, 0,
-                          parentWindow(parent), nullptr, instance(), nullptr),
+                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0,
+                          kUnplacedWidth, 0, parentWindow(parent), nullptr, instance(), nullptr),
           nativeFormOf(parent), *this)) {
     native().applyFont();
     native().subclass(tabsProc);
