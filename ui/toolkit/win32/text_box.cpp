@@ -72,8 +72,9 @@ struct NativeTextBox : NativeControl {
 
     // A size of the box's font at which its text takes at most the room: the given size when
     // it fits, else just small enough; never smaller than the widest text the box is made
-    // for needs, so that a longer typed text scrolls instead.
-    void fitText() {
+    // for needs, so that a longer typed text scrolls instead. True when the font changed (and
+    // the line was placed for it).
+    bool fitText() {
         const std::wstring text = windowText(hwnd);
         HFONT given = form.fonts.get(bold);
         HDC dc = form.fonts.measuring(given);
@@ -88,10 +89,10 @@ struct NativeTextBox : NativeControl {
             while (height < -1 && width(dc, form.fonts.get(bold, height), target) > room) ++height;
             fitted = form.fonts.get(bold, height);
         }
-        if (reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)) != fitted) {
-            SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fitted), TRUE);
-            centreText();
-        }
+        if (reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)) == fitted) return false;
+        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fitted), TRUE);
+        centreText();
+        return true;
     }
 
     // The line in the middle of the box, for the font it draws with now: a single-line EDIT
@@ -164,8 +165,7 @@ struct NativeTextBox : NativeControl {
                 reselectAfterPress = false;
                 break;
             case WM_SIZE:
-                fitText();
-                centreText();
+                if (!fitText()) centreText();
                 break;
             default:
                 break;
