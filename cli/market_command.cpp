@@ -58,8 +58,9 @@ Json optionalShown(const std::optional<Money>& value) {
     return value ? Json(shown(*value)) : Json(nullptr);
 }
 
-const char* greenName(Green green) {
-    return green == Green::Each ? "each" : green == Green::Best ? "best" : "none";
+std::string greenName(Green green) {
+    const GreenInfo* info = greenInfo(green);
+    return info ? std::string(info->name) : "none";
 }
 
 }  // namespace
@@ -77,13 +78,15 @@ MarketRequest readMarket(const MarketArguments& arguments, const NumberFormat& f
         throw RefusedArgument{"expected the market's runners, as NAME=BET or with --prices"};
     const bool keys = arguments.spelling == Spelling::JsonKeys;
     if (arguments.green) {
-        if (*arguments.green == "each")
-            request.green = Green::Each;
-        else if (*arguments.green == "best")
-            request.green = Green::Best;
-        else
+        const std::optional<Green> green = greenNamed(*arguments.green);
+        if (!green) {
+            std::string names;
+            for (const GreenInfo& info : kGreens)
+                names += (names.empty() ? "" : " or ") + std::string(info.name);
             throw RefusedArgument{std::string(keys ? "green" : "--green") + ": \"" +
-                                  *arguments.green + "\" is not each or best"};
+                                  *arguments.green + "\" is not " + names};
+        }
+        request.green = *green;
     }
     if (arguments.rate)
         request.rate = readExchangeRate(keys ? "rate" : "--rate", *arguments.rate, format);
@@ -126,13 +129,16 @@ std::string marketText(const MarketRequest& request, const MarketReport& report,
     }
     std::string text = alignedTable(rows) + "\nBook: back " + priceText(report.backBook, format) +
                        " %, lay " + priceText(report.layBook, format) + " %\n";
-    if (request.green == Green::None) return text;
-    const std::string green = request.green == Green::Each ? "Green each" : "Green best";
+    const GreenInfo* info = greenInfo(request.green);
+    if (!info) return text;
+    const std::string green(info->caption);
     if (report.problem == GreenProblem::Arbitrage)
         return text + green + ": the books are an arbitrage (back under 100 % or lay over): " +
                "no level is the best, nothing staked\n";
+    if (report.problem == GreenProblem::Certain)
+        return text + green + ": one runner is certain to win, nothing staked\n";
     return text + green + ": stakes " + report.staked.display(format) + ", locks in " +
-           report.lowest.display(format) + "\n";
+           report.lowest.displayFine(format) + exactShortfall(report, format) + "\n";
 }
 
 std::string marketJson(const MarketRequest& request, const MarketReport& report) {
@@ -162,7 +168,10 @@ std::string marketJson(const MarketRequest& request, const MarketReport& report)
               {"green", greenName(request.green)},
               {"rate", used(request.rate)},
               {"staked", shown(report.staked)}};
+    json["locks_in"] = used(report.lowest);
+    if (report.exactLevel) json["exact_level"] = used(*report.exactLevel);
     if (report.problem == GreenProblem::Arbitrage) json["problem"] = "arbitrage";
+    if (report.problem == GreenProblem::Certain) json["problem"] = "certain";
     return json.dump() + "\n";
 }
 

@@ -1,5 +1,7 @@
 #include "core/dutch.h"
 
+#include "core/book.h"
+#include "core/exact_sum.h"
 #include "core/money_ratio.h"
 #include "core/settlement.h"
 
@@ -9,46 +11,62 @@ namespace {
 
 __extension__ using Int128 = __int128;
 
-// 1 ÷ price in units of 10⁻¹⁸, to the nearest.
+// 1 ÷ price in units of 10⁻¹⁸, to the nearest: a first guess only.
 constexpr Int128 kFine = 1'000'000'000'000'000'000;
+
+// A stake beyond this many cents is no dutch anyone places: refused as an overflow before the
+// exact test below would need wider numbers.
+constexpr Int128 kMostCents = 10'000'000'000;
 
 Int128 inverse(Money price) {
     const Int128 c = price.count();
     return (static_cast<Int128>(Money::kScale) * kFine + c / 2) / c;
 }
 
-// amount × num ÷ den to the cent, the nearest, half away from zero.
-Money centsOf(Money amount, Int128 num, Int128 den) {
-    const Int128 scaled = static_cast<Int128>(amount.count()) * num;  // ten-thousandths × den
-    const Int128 unit = den * 100;
-    Int128 cents = scaled / unit;
-    const Int128 rest = scaled % unit;
-    if ((rest < 0 ? -rest : rest) * 2 >= unit) cents += scaled < 0 ? -1 : 1;
-    return Money::fromCount(static_cast<std::int64_t>(cents * 100));
+// Runner i's stake in cents: amount ÷ (price_i × Σ) for a back dutch of a total, amount ÷
+// (price_i × (1 − Σ)) otherwise, Σ being the sum of 1 ÷ price. The guess from the rounded
+// inverses is settled by exact comparisons, so that an exact half goes away from zero.
+Money stakeOf(const DutchRequest& request, std::size_t i, Int128 sum) {
+    const bool ofTotal = request.side == DutchSide::Back && request.target == DutchTarget::Stake;
+    const Int128 scaled = static_cast<Int128>(request.amount.count()) * inverse(request.runners[i].price);
+    Int128 m = scaled / ((ofTotal ? sum : kFine - sum) * 100);
+    if (m > kMostCents) throw MoneyError(MoneyErrorKind::Overflow);
+    std::vector<Fraction> terms;
+    auto reaches = [&](Int128 k) {  // the stake is at least k + ½ cents
+        const auto times = static_cast<UInt128>((2 * k + 1) * request.runners[i].price.count());
+        terms.clear();
+        for (const DutchRunner& r : request.runners)
+            terms.push_back({times * Money::kScale, static_cast<UInt128>(r.price.count())});
+        const Int128 twiceAmount = 200 * static_cast<Int128>(request.amount.count());
+        if (ofTotal) return compareSum(terms, {static_cast<UInt128>(twiceAmount), 1}) <= 0;
+        const Int128 rest = static_cast<Int128>(times) - twiceAmount;
+        return rest <= 0 || compareSum(terms, {static_cast<UInt128>(rest), 1}) >= 0;
+    };
+    while (reaches(m)) ++m;
+    while (m > 0 && !reaches(m - 1)) --m;
+    return Money::fromCount(static_cast<std::int64_t>(m * 100));
 }
 
 }  // namespace
 
 std::optional<DutchReport> ComputeDutch(const DutchRequest& request) {
+    if (request.runners.empty()) return std::nullopt;
+    std::vector<Money> prices;
     Int128 sum = 0;
-    for (const DutchRunner& r : request.runners) sum += inverse(r.price);
-    if (request.runners.empty() || sum <= 0) return std::nullopt;
-    DutchReport report;
-    report.book = centsOf(Money::fromWhole(100), sum, kFine);
-    const bool back = request.side == DutchSide::Back;
-    const bool underHundred = sum < kFine;
-    if ((request.target == DutchTarget::Profit || !back) && !underHundred) return std::nullopt;
-
     for (const DutchRunner& r : request.runners) {
-        Money stake;
-        if (back && request.target == DutchTarget::Profit)  // T × inv ÷ Σ, T = P Σ ÷ (1 − Σ)
-            stake = centsOf(request.amount, inverse(r.price), kFine - sum);
-        else if (back)  // T × inv ÷ Σ
-            stake = centsOf(request.amount, inverse(r.price), sum);
-        else  // L ÷ (price (1 − Σ))
-            stake = centsOf(request.amount, inverse(r.price), kFine - sum);
-        report.stakes.push_back(stake);
-        report.staked = report.staked + stake;
+        prices.push_back(r.price);
+        sum += inverse(r.price);
+    }
+    DutchReport report;
+    report.book = bookPercent(prices);
+    const bool back = request.side == DutchSide::Back;
+    // A profit P from backs is a total of P Σ ÷ (1 − Σ): the same stakes as a lay liability P.
+    if ((request.target == DutchTarget::Profit || !back) && bookAgainstHundred(prices) >= 0)
+        return std::nullopt;
+
+    for (std::size_t i = 0; i < request.runners.size(); ++i) {
+        report.stakes.push_back(stakeOf(request, i, sum));
+        report.staked = report.staked + report.stakes.back();
     }
     const Money one = Money::fromWhole(1);
     for (std::size_t i = 0; i < request.runners.size(); ++i) {

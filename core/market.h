@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/bet.h"
+#include "core/green.h"
 #include "core/hedge.h"
 #include "core/position.h"
 #include "core/settlement.h"
@@ -19,10 +20,6 @@ struct Runner {
     std::optional<Money> back;
     std::optional<Money> lay;
 };
-
-// How the whole market is greened: each runner hedged on its own net, or one level K for every
-// outcome, chosen to pay the most.
-enum class Green { None, Each, Best };
 
 struct MarketRequest {
     std::vector<Runner> runners;  // the whole market: exactly one of them wins
@@ -42,13 +39,6 @@ struct RunnerOutcome {
     Money net;
 };
 
-// Why a green stakes nothing.
-enum class GreenProblem {
-    None,
-    Arbitrage,     // the back book is under 100 % or the lay book over: no level is the best
-    MissingPrice,  // a runner lacks the price the green needs
-};
-
 struct MarketReport {
     std::vector<RunnerOutcome> runners;  // in the request's order
     std::optional<Money> backBook;       // Σ 100 ÷ back price, per cent, to two decimals
@@ -58,6 +48,7 @@ struct MarketReport {
     bool problemPriceIsBack = false;
     Money staked;  // by the green's placed bets
     Money lowest;  // the smallest net over the outcomes: what the green locks in
+    std::optional<Money> exactLevel;  // green best: what stakes of any size would lock in
 };
 
 // The exact profit or loss of the market if each runner wins (Σ over every runner of its bets'
@@ -65,8 +56,13 @@ struct MarketReport {
 // figures), the books, and the green the request asks for, each stake to the cent. Commission
 // is taken per outcome from the exchange bets' positive net, the green included.
 //   Back A 10@4.00 and lay B 10@3.00 in A/B/C: A 40.00, B −30.00, C 0.00; green each lays A
-//   11.27 @ 3.55 and backs B 10.00 @ 3.00; green best backs B 23.33 and C 15.27.
+//   11.27 @ 3.55 and backs B 10.00 @ 3.00; green best backs B 23.33 and C 15.26, locking in
+//   1.3212 against an exact 1.3291.
 // Overflow failures pass to the caller.
 MarketReport ComputeMarket(const MarketRequest& request);
+
+// ", 0.0079 under the exact 1.3291" where whole cents lock in less than the exact level, else
+// nothing: how far a best green is from what stakes of any size would lock in.
+std::string exactShortfall(const MarketReport& report, const NumberFormat& format);
 
 }  // namespace quorvel

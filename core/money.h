@@ -98,6 +98,10 @@ class Money {
     // loss never shows as "-0.00".
     std::string display(const NumberFormat& format) const;
 
+    // The display text with all four decimals where the last two are not zero: 1.3212, 1.30,
+    // -0.0079. An overflow failure for min().
+    std::string displayFine(const NumberFormat& format) const;
+
     // Numeric comparison with a double constant such as 0.0 or 2.0 (exact for any double whose
     // value times 10000 is a double exactly).
     std::partial_ordering compare(double other) const noexcept;

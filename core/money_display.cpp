@@ -41,3 +41,20 @@ std::string Money::display(const NumberFormat& format) const {
 }
 
 }  // namespace quorvel
+
+namespace quorvel {
+
+std::string Money::displayFine(const NumberFormat& format) const {
+    const bool negative = count_ < 0;
+    const std::int64_t magnitude = negative ? (Money() - *this).count_ : count_;
+    const std::int64_t further = magnitude % 100;
+    // The cents toward zero as ever, then the two further decimals when there are any.
+    std::string text = fromCount(magnitude - further).display(format);
+    if (further != 0) {
+        text += static_cast<char>('0' + further / 10);
+        text += static_cast<char>('0' + further % 10);
+    }
+    return negative ? "-" + text : text;
+}
+
+}  // namespace quorvel

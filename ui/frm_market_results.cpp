@@ -15,12 +15,14 @@ std::string greenSummary(const char* name, const quorvel::MarketRequest& request
         case quorvel::GreenProblem::MissingPrice:
             return std::string(name) + ": " + request.runners[report.problemRunner].name +
                    " has no " + (report.problemPriceIsBack ? "back" : "lay") + " price";
+        case quorvel::GreenProblem::Certain:
+            return std::string(name) + ": one runner is certain to win, nothing staked";
         case quorvel::GreenProblem::None:
             break;
     }
     if (request.runners.empty()) return std::string(name) + ": no runners yet";
     return std::string(name) + ": stakes " + report.staked.display(format) + ", locks in " +
-           report.lowest.display(format);
+           report.lowest.displayFine(format) + quorvel::exactShortfall(report, format);
 }
 
 }  // namespace

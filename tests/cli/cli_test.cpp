@@ -650,8 +650,9 @@ TEST(QuorvelCalc, BatchJsonAnswersAPositionRequest) {
     }
     std::getline(lines, line);
     const auto market = nlohmann::json::parse(line);
-    EXPECT_EQ(market["runners"][2]["hedge"]["stake"], "15.27") << line;
-    EXPECT_EQ(market["staked"], "38.60");
+    EXPECT_EQ(market["runners"][2]["hedge"]["stake"], "15.26") << line;
+    EXPECT_EQ(market["staked"], "38.59");
+    EXPECT_EQ(market["locks_in"], "1.3212");
     std::getline(lines, line);
     EXPECT_EQ(nlohmann::json::parse(line)["message"], "\"Rate\" is not a key of a dutch request");
 }

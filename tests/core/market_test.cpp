@@ -84,16 +84,17 @@ INSTANTIATE_TEST_SUITE_P(
         MarketCase{"GreenEach", kThreeRunners, Green::Each,
                    "A 40.00 lay 11.27@3.55 1.26/0.06/1.20; B -30.00 back 10.00@3.00 "
                    "1.27/0.06/1.21; C 0.00 1.27/0.06/1.21; book 100.07/98.83, staked 21.27"},
-        // Level 40: B backed for 70 / 3, C for 40 / 2.62; C wins 15.27 x 1.62 - 23.33.
+        // Level 40: B backed for 70 / 3, C for 40 / 2.62. C's 15.27, the nearest cent, leaves B's
+        // outcome lowest at 1.32; 15.26 lifts it a cent and C's falls only to 1.3212.
         MarketCase{"GreenBest", kThreeRunners, Green::Best,
-                   "A 40.00 1.40/0.07/1.33; B -30.00 back 23.33@3.00 1.39/0.07/1.32; C 0.00 back "
-                   "15.27@2.62 1.41/0.07/1.34; book 100.07/98.83, staked 38.60"},
-        // Two runners at evens, books of 100 %: a back of B levels everything (a lay of A for
-        // the same 15.00 would too; the first level found stands).
+                   "A 40.00 1.41/0.07/1.34; B -30.00 back 23.33@3.00 1.40/0.07/1.33; C 0.00 back "
+                   "15.26@2.62 1.39/0.07/1.32; book 100.07/98.83, staked 38.59"},
+        // Two runners at evens, books of 100 %: a back of B levels everything, and so does green
+        // each's lay of A for the same 15.00, which best shows when it finds nothing better.
         MarketCase{"BestGreenIsOneBet",
                    {{"A", {"back:10@3.00"}, "2.00", "2.00"}, {"B", {}, "2.00", "2.00"}},
                    Green::Best,
-                   "A 20.00 5.00/0.25/4.75; B -10.00 back 15.00@2.00 5.00/0.25/4.75; book "
+                   "A 20.00 lay 15.00@2.00 5.00/0.25/4.75; B -10.00 5.00/0.25/4.75; book "
                    "100.00/100.00, staked 15.00"},
         MarketCase{"BackBookUnderHundredIsAnArbitrage",
                    {{"A", {"back:10@3.00"}, "2.10", "2.12"}, {"B", {}, "2.10", "2.12"}},

@@ -78,8 +78,9 @@ TEST_F(MarketWindow, GreensTheWorkedExampleAtOneKey) {
                   cell(2, market_sheet::kNet),
               "1.20 1.21 1.21");
     key(Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(cell(2, market_sheet::kHedge), "Back 15.27 @ 2.62");
-    EXPECT_EQ(form->lblGreenBest().caption(), "Green best: stakes 38.60, locks in 1.32");
+    EXPECT_EQ(cell(2, market_sheet::kHedge), "Back 15.26 @ 2.62");
+    EXPECT_EQ(form->lblGreenBest().caption(),
+              "Green best: stakes 38.59, locks in 1.3212, 0.0083 under the exact 1.3295");
     key(Qt::Key_0, Qt::ControlModifier);
     EXPECT_EQ(cell(2, market_sheet::kHedge), "");
 }
