@@ -9,8 +9,7 @@ namespace {
 // 100 ÷ price is 10⁶ ÷ its count in per cent; scaled to halves of a hundredth of a per cent.
 std::vector<Fraction> halfHundredths(const std::vector<Money>& prices) {
     std::vector<Fraction> terms;
-    for (Money price : prices)
-        terms.push_back({200'000'000, static_cast<UInt128>(price.count())});
+    for (Money price : prices) terms.push_back({200'000'000, static_cast<UInt128>(price.count())});
     return terms;
 }
 

@@ -28,7 +28,8 @@ Int128 inverse(Money price) {
 // inverses is settled by exact comparisons, so that an exact half goes away from zero.
 Money stakeOf(const DutchRequest& request, std::size_t i, Int128 sum) {
     const bool ofTotal = request.side == DutchSide::Back && request.target == DutchTarget::Stake;
-    const Int128 scaled = static_cast<Int128>(request.amount.count()) * inverse(request.runners[i].price);
+    const Int128 scaled =
+        static_cast<Int128>(request.amount.count()) * inverse(request.runners[i].price);
     Int128 m = scaled / ((ofTotal ? sum : kFine - sum) * 100);
     if (m > kMostCents) throw MoneyError(MoneyErrorKind::Overflow);
     std::vector<Fraction> terms;

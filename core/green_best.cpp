@@ -25,10 +25,10 @@ Int128 ceilDiv(Int128 a, Int128 b) {
 // most cash to spare (the least back, the most lay), and the cash those stakes really give.
 struct Probe {
     bool reached = false;
-    Int128 at = 0;         // the cash C assumed
-    Int128 cash = 0;       // Money counts, whole cents
-    Int128 slope = 0;      // how fast that cash at least falls with C, 10¹² to one
-    Int128 slack = 0;      // ...give or take this, in counts
+    Int128 at = 0;               // the cash C assumed
+    Int128 cash = 0;             // Money counts, whole cents
+    Int128 slope = 0;            // how fast that cash at least falls with C, 10¹² to one
+    Int128 slack = 0;            // ...give or take this, in counts
     std::vector<Int128> stakes;  // cents
 };
 
@@ -81,12 +81,14 @@ class CentSearch {
     }
 
     Money own(std::size_t k, Int128 cents) const {
-        const Money product = Money::fromCount(static_cast<std::int64_t>(cents * kCentCount)) * price_[k];
+        const Money product =
+            Money::fromCount(static_cast<std::int64_t>(cents * kCentCount)) * price_[k];
         return exact_.roles[k] == Role::Back ? product : Money() - product;
     }
 
     bool reaches(std::size_t k, Int128 cash, Int128 cents, Int128 v) const {
-        return netIf(s_, k, Money::fromCount(static_cast<std::int64_t>(cash)) + own(k, cents)).count() >= v;
+        return netIf(s_, k, Money::fromCount(static_cast<std::int64_t>(cash)) + own(k, cents))
+                   .count() >= v;
     }
 
     // The exact optimum's stakes to the nearest cent, and the level they reach.
@@ -99,7 +101,8 @@ class CentSearch {
             cents.push_back(c);
             if (c != 0)
                 hedges[k] = HedgeBet{exact_.roles[k] == Role::Back ? BetSide::Back : BetSide::Lay,
-                                     price_[k], Money::fromCount(static_cast<std::int64_t>(c * kCentCount))};
+                                     price_[k],
+                                     Money::fromCount(static_cast<std::int64_t>(c * kCentCount))};
         }
         level = lowestNet(s_, hedges).count();
         return cents;
@@ -110,8 +113,8 @@ class CentSearch {
         const Int128 y = v - s_.bookmaker[k].count();
         const Int128 needed = y <= 0 ? y : y * kWholeRate / (kWholeRate - s_.request.rate.count());
         const Int128 gap = needed - s_.exchange[k].count() - c;
-        return std::max<Int128>(0, (exact_.roles[k] == Role::Back ? gap : -gap) * kCentCount /
-                                       price_[k].count());
+        return std::max<Int128>(
+            0, (exact_.roles[k] == Role::Back ? gap : -gap) * kCentCount / price_[k].count());
     }
 
     Probe probe(Int128 c, Int128 v) const {
@@ -157,8 +160,8 @@ class CentSearch {
             Int128 next = p.cash;
             const Int128 gap = c - p.cash;
             if (gap > p.slack && p.slope < kInverseOne)
-                next = std::min(next, c - floorDiv((gap - p.slack) * kInverseOne,
-                                                   kInverseOne - p.slope));
+                next = std::min(next,
+                                c - floorDiv((gap - p.slack) * kInverseOne, kInverseOne - p.slope));
             c = floorDiv(next, kCentCount) * kCentCount;
         }
         return std::nullopt;
@@ -176,7 +179,8 @@ class CentSearch {
         }
         // Above c0, h rises at most at the sum of 1 ÷ price, which is under one.
         const Int128 excess = p0.cash - c0 + slackAll_;
-        const Int128 top = excess <= 0 ? c0 : c0 + ceilDiv(excess * kInverseOne, kInverseOne - slopeAll_);
+        const Int128 top =
+            excess <= 0 ? c0 : c0 + ceilDiv(excess * kInverseOne, kInverseOne - slopeAll_);
         std::optional<Probe> found = walkDown(ceilDiv(top, kCentCount) * kCentCount, v);
         if (!found) return std::nullopt;
         std::vector<Int128> stakes = found->stakes;
@@ -230,16 +234,17 @@ GreenResult GreenBest(const GreenSetting& setting) {
     if (!exact) return problem(GreenProblem::Arbitrage);
 
     GreenResult result;
-    result.exactLevel = Money::fromCount(static_cast<std::int64_t>(floorDiv(exact->level, kFinePerCount)));
+    result.exactLevel =
+        Money::fromCount(static_cast<std::int64_t>(floorDiv(exact->level, kFinePerCount)));
     Int128 level = 0;
     const std::vector<Int128> cents = CentSearch(setting, *exact).best(level);
     result.hedges.resize(cents.size());
     for (std::size_t k = 0; k < cents.size(); ++k)
         if (cents[k] != 0)
-            result.hedges[k] = HedgeBet{exact->roles[k] == Role::Back ? BetSide::Back : BetSide::Lay,
-                                        exact->roles[k] == Role::Back ? *request.runners[k].back
-                                                                      : *request.runners[k].lay,
-                                        Money::fromCount(static_cast<std::int64_t>(cents[k] * kCentCount))};
+            result.hedges[k] = HedgeBet{
+                exact->roles[k] == Role::Back ? BetSide::Back : BetSide::Lay,
+                exact->roles[k] == Role::Back ? *request.runners[k].back : *request.runners[k].lay,
+                Money::fromCount(static_cast<std::int64_t>(cents[k] * kCentCount))};
     // Green each is a hedge too: best never locks in less.
     const GreenResult each = GreenEach(setting);
     if (each.problem == GreenProblem::None &&

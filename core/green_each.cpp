@@ -27,10 +27,12 @@ class LowestButOne {
             if (bet && !underMinimum(setting.request, *bet)) cash = cash + cashPart(*bet);
         for (std::size_t d = 0; d < 3; ++d) {
             lowest_[d].fill({Money::max(), hedges.size()});  // a lone runner has nothing apart
-            const Money moved = cash + Money::fromCount((static_cast<std::int64_t>(d) - 1) * kCent.count());
+            const Money moved =
+                cash + Money::fromCount((static_cast<std::int64_t>(d) - 1) * kCent.count());
             for (std::size_t k = 0; k < hedges.size(); ++k) {
                 const bool placed = hedges[k] && !underMinimum(setting.request, *hedges[k]);
-                const Money net = netIf(setting, k, moved + (placed ? ownPart(*hedges[k]) : Money()));
+                const Money net =
+                    netIf(setting, k, moved + (placed ? ownPart(*hedges[k]) : Money()));
                 if (net < lowest_[d][0].first) {
                     lowest_[d][1] = lowest_[d][0];
                     lowest_[d][0] = {net, k};
@@ -62,12 +64,14 @@ void chooseCents(const GreenSetting& setting,
     auto lowestWith = [&](std::size_t i, const std::optional<HedgeBet>& bet) {
         const bool placed = bet && !underMinimum(setting.request, *bet);
         const bool was = nearest[i] && !underMinimum(setting.request, *nearest[i]);
-        const Money moved = (placed ? cashPart(*bet) : Money()) - (was ? cashPart(*nearest[i]) : Money());
+        const Money moved =
+            (placed ? cashPart(*bet) : Money()) - (was ? cashPart(*nearest[i]) : Money());
         const Money own = netIf(setting, i, cash + moved + (placed ? ownPart(*bet) : Money()));
         return std::min(own, others.apart(i, moved));
     };
     for (std::size_t i = 0; i < nearest.size(); ++i) {
         Money best = lowestWith(i, nearest[i]);
+        if (!around[i][0] && !around[i][1]) continue;
         for (const auto& choice : around[i]) {
             const Money lowest = lowestWith(i, choice);
             if (lowest > best) {
@@ -76,6 +80,8 @@ void chooseCents(const GreenSetting& setting,
             }
         }
     }
+    // Choices made apart can undo each other: together they must not lock in less.
+    if (lowestNet(setting, hedges) < lowestNet(setting, nearest)) hedges = nearest;
 }
 
 }  // namespace
@@ -102,8 +108,9 @@ GreenResult GreenEach(const GreenSetting& setting) {
         const BetSide side = lay ? BetSide::Lay : BetSide::Back;
         const Money amount = lay ? spread : Money() - spread;
         result.hedges[i] = betOf(side, *price, mulDivRounded(amount, kOne, *price, kCent));
-        around[i] = {betOf(side, *price, mulDivRounded(amount, kOne, *price, kCent, Rounding::Down)),
-                     betOf(side, *price, mulDivRounded(amount, kOne, *price, kCent, Rounding::Up))};
+        around[i] = {
+            betOf(side, *price, mulDivRounded(amount, kOne, *price, kCent, Rounding::Down)),
+            betOf(side, *price, mulDivRounded(amount, kOne, *price, kCent, Rounding::Up))};
     }
     chooseCents(setting, around, result.hedges);
     return result;

@@ -14,8 +14,8 @@ Int128 inverseOf(Money price, bool up) {
 
 namespace {
 
-constexpr Int128 kWholeRate = 1'000'000;  // 100 % as a Money count
-constexpr Int128 kWide = Int128(1) << 60;   // a product of two such stays in 128 bits
+constexpr Int128 kWholeRate = 1'000'000;   // 100 % as a Money count
+constexpr Int128 kWide = Int128(1) << 60;  // a product of two such stays in 128 bits
 
 // The market seen at one level V: for each runner, D = the exchange figure its outcome needs to
 // net V, less what it has; the cash C then leaves runner k needing a hedge of D_k − C.
@@ -114,7 +114,9 @@ std::optional<ExactLevel> FindExactLevel(const GreenSetting& setting) {
     for (Int128 d : level.needs()) {
         const Int128 a = d - found.cash;
         // Within a millionth of a unit of money: alone (a hedge of nothing, to this precision).
-        found.roles.push_back(a > 1'000'000 ? Role::Back : a < -1'000'000 ? Role::Lay : Role::Alone);
+        found.roles.push_back(a > 1'000'000    ? Role::Back
+                              : a < -1'000'000 ? Role::Lay
+                                               : Role::Alone);
         const std::size_t k = found.stakes.size();
         const Runner& r = setting.request.runners[k];
         const Int128 stake = (a < 0 ? -a : a) * inverseOf(a > 0 ? *r.back : *r.lay, false);

@@ -30,7 +30,8 @@ GreenSetting settingOf(const MarketRequest& request) {
     return setting;
 }
 
-std::optional<Money> bookOf(const std::vector<Runner>& runners, std::optional<Money> Runner::*side) {
+std::optional<Money> bookOf(const std::vector<Runner>& runners,
+                            std::optional<Money> Runner::*side) {
     std::vector<Money> prices;
     for (const Runner& r : runners) {
         if (!(r.*side)) return std::nullopt;

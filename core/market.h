@@ -46,8 +46,8 @@ struct MarketReport {
     GreenProblem problem = GreenProblem::None;
     std::size_t problemRunner = 0;  // the runner without the price
     bool problemPriceIsBack = false;
-    Money staked;  // by the green's placed bets
-    Money lowest;  // the smallest net over the outcomes: what the green locks in
+    Money staked;                     // by the green's placed bets
+    Money lowest;                     // the smallest net over the outcomes: what the green locks in
     std::optional<Money> exactLevel;  // green best: what stakes of any size would lock in
 };
 

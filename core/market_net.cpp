@@ -32,7 +32,8 @@ Money lowestNet(const GreenSetting& setting, const Hedges& hedges) {
     Money lowest = Money::max();
     for (std::size_t k = 0; k < hedges.size(); ++k) {
         const bool placed = hedges[k] && !underMinimum(setting.request, *hedges[k]);
-        lowest = std::min(lowest, netIf(setting, k, cash + (placed ? ownPart(*hedges[k]) : Money())));
+        lowest =
+            std::min(lowest, netIf(setting, k, cash + (placed ? ownPart(*hedges[k]) : Money())));
     }
     return lowest;
 }

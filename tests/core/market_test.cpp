@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
 #include "core/dutch.h"
 #include "core/market.h"
+#include "core/money_ratio.h"
+#include "core/price_ladder.h"
+#include "core/settlement.h"
 
 namespace quorvel {
 namespace {
@@ -28,9 +32,9 @@ struct RunnerText {
 
 // One line a runner, "A 40.00 lay 11.27@3.55 1.26/0.06/1.20", then the books and the total
 // staked, or the problem.
-std::string summary(const std::vector<RunnerText>& runners, const MarketReport& r) {
+std::string summary(const std::vector<RunnerText>& runners, const MarketReport& r, Green green) {
     std::string text;
-    const char* problems[] = {"", "arbitrage", "missing price"};
+    const char* problems[] = {"", "arbitrage", "missing price", "certain"};
     for (std::size_t i = 0; i < runners.size(); ++i) {
         const RunnerOutcome& o = r.runners[i];
         text += std::string(runners[i].name) + " " + shown(o.ifWins);
@@ -44,6 +48,8 @@ std::string summary(const std::vector<RunnerText>& runners, const MarketReport& 
     if (r.problem != GreenProblem::None)
         text += std::string(", ") + problems[static_cast<int>(r.problem)] + " " +
                 runners[r.problemRunner].name;
+    if (r.problem == GreenProblem::None && green != Green::None)
+        text += ", locks in " + r.lowest.displayFine(kFormat);
     return text;
 }
 
@@ -52,6 +58,7 @@ struct MarketCase {
     std::vector<RunnerText> runners;
     Green green;
     const char* expected;
+    const char* minStake = "";  // "" for none
 };
 
 class ComputeMarketGives : public testing::TestWithParam<MarketCase> {};
@@ -60,6 +67,7 @@ TEST_P(ComputeMarketGives, TheExpectedFigures) {
     const MarketCase& c = GetParam();
     MarketRequest request;
     request.green = c.green;
+    if (*c.minStake != '\0') request.minStake = m(c.minStake);
     for (const RunnerText& t : c.runners) {
         Runner r{t.name, {}, std::nullopt, std::nullopt};
         for (const char* bet : t.bets) r.bets.push_back(*parseBet(bet, kFormat).bet);
@@ -67,7 +75,7 @@ TEST_P(ComputeMarketGives, TheExpectedFigures) {
         if (*t.lay != '\0') r.lay = m(t.lay);
         request.runners.push_back(r);
     }
-    EXPECT_EQ(summary(c.runners, ComputeMarket(request)), c.expected);
+    EXPECT_EQ(summary(c.runners, ComputeMarket(request), c.green), c.expected);
 }
 
 const std::vector<RunnerText> kThreeRunners{{"A", {"back:10@4.00"}, "3.50", "3.55"},
@@ -83,19 +91,52 @@ INSTANTIATE_TEST_SUITE_P(
         // A wins 30 - 11.27 x 2.55 = 1.2615 after its lay.
         MarketCase{"GreenEach", kThreeRunners, Green::Each,
                    "A 40.00 lay 11.27@3.55 1.26/0.06/1.20; B -30.00 back 10.00@3.00 "
-                   "1.27/0.06/1.21; C 0.00 1.27/0.06/1.21; book 100.07/98.83, staked 21.27"},
+                   "1.27/0.06/1.21; C 0.00 1.27/0.06/1.21; book 100.07/98.83, staked 21.27, locks "
+                   "in 1.2015"},
         // Level 40: B backed for 70 / 3, C for 40 / 2.62. C's 15.27, the nearest cent, leaves B's
         // outcome lowest at 1.32; 15.26 lifts it a cent and C's falls only to 1.3212.
         MarketCase{"GreenBest", kThreeRunners, Green::Best,
                    "A 40.00 1.41/0.07/1.34; B -30.00 back 23.33@3.00 1.40/0.07/1.33; C 0.00 back "
-                   "15.26@2.62 1.39/0.07/1.32; book 100.07/98.83, staked 38.59"},
+                   "15.26@2.62 1.39/0.07/1.32; book 100.07/98.83, staked 38.59, locks in 1.3212"},
         // Two runners at evens, books of 100 %: a back of B levels everything, and so does green
         // each's lay of A for the same 15.00, which best shows when it finds nothing better.
         MarketCase{"BestGreenIsOneBet",
                    {{"A", {"back:10@3.00"}, "2.00", "2.00"}, {"B", {}, "2.00", "2.00"}},
                    Green::Best,
                    "A 20.00 lay 15.00@2.00 5.00/0.25/4.75; B -10.00 5.00/0.25/4.75; book "
-                   "100.00/100.00, staked 15.00"},
+                   "100.00/100.00, staked 15.00, locks in 4.75"},
+        // A cent of stake at 1000 moves C's outcome by 10.00: 0.03 locks in -3.03, 0.04 more.
+        MarketCase{"BestSearchesTheCentsAtALongPrice",
+                   {{"A", {"back:10@3.45"}, "3.00", "3.05"},
+                    {"B", {}, "1.50", "1.51"},
+                    {"C", {}, "1000", "1000"}},
+                   Green::Best,
+                   "A 24.50 1.46/0.07/1.39; B -10.00 back 23.00@1.50 1.46/0.07/1.39; C -10.00 back "
+                   "0.04@1,000.00 6.96/0.35/6.61; book 100.10/99.11, staked 23.04, locks in 1.39"},
+        // Commission falls on the exchange's part alone: the lay levels the nets, not the P/Ls.
+        MarketCase{"BestLevelsTheNetsAfterCommission",
+                   {{"X", {"free:10@5.00"}, "4.80", "5.00"}, {"Y", {}, "1.22", "1.26"}},
+                   Green::Best,
+                   "X 40.00 lay 8.08@5.00 7.68/0.00/7.68; Y 0.00 8.08/0.40/7.68; book "
+                   "102.80/99.37, staked 8.08, locks in 7.68"},
+        // Under a minimum of 2.00, C's few cents cannot be placed: the best leaves C alone.
+        MarketCase{"BestKeepsToPlaceableStakes",
+                   {{"A", {"back:10@3.45"}, "3.00", "3.05"},
+                    {"B", {}, "1.50", "1.51"},
+                    {"C", {}, "1000", "1000"}},
+                   Green::Best,
+                   "A 24.50 lay 11.31@3.05 1.31/0.07/1.24; B -10.00 1.31/0.07/1.24; C -10.00 "
+                   "1.31/0.07/1.24; book 100.10/99.11, staked 11.31, locks in 1.24",
+                   "2"},
+        MarketCase{"LayBookOverHundredIsAnArbitrage",
+                   {{"A", {"back:10@3.00"}, "1.90", "1.95"}, {"B", {}, "1.90", "1.98"}},
+                   Green::Best,
+                   "A 20.00 20.00/1.00/19.00; B -10.00 -10.00/0.00/-10.00; book 105.26/101.79, "
+                   "staked 0.00, arbitrage A"},
+        MarketCase{"OneRunnerIsCertain",
+                   {{"A", {"back:10@3.00"}, "2.00", "2.02"}},
+                   Green::Best,
+                   "A 20.00 20.00/1.00/19.00; book 50.00/49.50, staked 0.00, certain A"},
         MarketCase{"BackBookUnderHundredIsAnArbitrage",
                    {{"A", {"back:10@3.00"}, "2.10", "2.12"}, {"B", {}, "2.10", "2.12"}},
                    Green::Best,
@@ -171,6 +212,123 @@ INSTANTIATE_TEST_SUITE_P(
                               "10",
                               "none"}),
     [](const testing::TestParamInfo<DutchCase>& param) { return std::string(param.param.name); });
+
+}  // namespace
+}  // namespace quorvel
+
+namespace quorvel {
+namespace {
+
+// What the market nets if runner k wins with extra bets placed, worked out from the bets alone.
+Money netWith(const MarketRequest& market, const std::vector<std::optional<Bet>>& extra,
+              std::size_t k) {
+    Money exchange, bookmaker;
+    for (std::size_t i = 0; i < market.runners.size(); ++i) {
+        std::vector<Bet> bets = market.runners[i].bets;
+        if (extra[i]) bets.push_back(*extra[i]);
+        for (const Bet& bet : bets) {
+            const OutcomePair p = pays(bet);
+            Money& part = bet.info().venue == Venue::Bookmaker ? bookmaker : exchange;
+            part = part + (i == k ? p.wins : p.loses);
+        }
+    }
+    return bookmaker + exchange - commissionOn(exchange, market.rate);
+}
+
+Money lowestWith(const MarketRequest& market, const std::vector<std::optional<Bet>>& extra) {
+    Money lowest = Money::max();
+    for (std::size_t k = 0; k < market.runners.size(); ++k)
+        lowest = std::min(lowest, netWith(market, extra, k));
+    return lowest;
+}
+
+MarketRequest randomMarket(std::mt19937& random) {
+    const std::vector<Money> ladder = standardLadder().prices();
+    auto pick = [&](std::size_t from, std::size_t span) { return from + random() % span; };
+    MarketRequest market;
+    market.rate = random() % 2 == 0 ? kDefaultCommissionRate : Money::fromWhole(2);
+    // Fair prices from random chances, backed a tick or so under them and laid over them, so
+    // that the books stand either side of 100 %.
+    const std::size_t runners = 2 + random() % 2;
+    std::vector<double> weights;
+    double total = 0;
+    for (std::size_t r = 0; r < runners; ++r) total += weights.emplace_back(1 + random() % 40);
+    for (std::size_t r = 0; r < runners; ++r) {
+        const Money fair = Money::fromDouble(total / weights[r]);
+        std::size_t at = 0;
+        while (at + 4 < ladder.size() && ladder[at + 1] <= fair) ++at;
+        market.runners.push_back(
+            {std::string(1, static_cast<char>('A' + r)), {}, ladder[at], ladder[at + pick(1, 2)]});
+    }
+    const BetKind kinds[] = {BetKind::Back, BetKind::Lay, BetKind::Free};
+    for (std::size_t b = pick(1, 3); b > 0; --b)
+        market.runners[pick(0, runners)].bets.push_back(
+            {kinds[pick(0, 3)], ladder[pick(10, 300)],
+             Money::fromCount(static_cast<std::int64_t>(pick(100, 20000)) * 100)});
+    return market;
+}
+
+std::optional<Bet> asBet(const std::optional<HedgeBet>& hedge) {
+    if (!hedge) return std::nullopt;
+    return Bet{hedge->side == BetSide::Lay ? BetKind::Lay : BetKind::Back, hedge->price,
+               hedge->stake};
+}
+
+// Every set of bets within three cents of green best's, on its runners and sides, locks in no
+// more; green best locks in no less than green each, nor green each than its nearest cents.
+TEST(GreenBest, NothingWithinThreeCentsLocksInMore) {
+    std::mt19937 random(2026);
+    int searched = 0;
+    for (int trial = 0; trial < 600 && searched < 300; ++trial) {
+        MarketRequest market = randomMarket(random);
+        market.green = Green::Best;
+        const MarketReport best = ComputeMarket(market);
+        if (best.problem != GreenProblem::None) continue;
+        ++searched;
+        market.green = Green::Each;
+        const MarketReport each = ComputeMarket(market);
+        EXPECT_GE(best.lowest, each.lowest) << trial;
+        std::vector<std::optional<Bet>> nearest(market.runners.size());
+        for (std::size_t i = 0; i < market.runners.size(); ++i)
+            if (const auto bet = asBet(each.runners[i].hedge)) {
+                OutcomePair own;
+                for (const Bet& b : market.runners[i].bets) own = own + pays(b);
+                const Money spread = own.wins - own.loses;
+                const Money amount = spread < Money() ? Money() - spread : spread;
+                nearest[i] = Bet{bet->kind, bet->price,
+                                 mulDivRounded(amount, Money::fromWhole(1), bet->price, kCent)};
+            }
+        EXPECT_GE(each.lowest, lowestWith(market, nearest)) << trial;
+
+        std::vector<std::optional<Bet>> bets(market.runners.size());
+        for (std::size_t i = 0; i < bets.size(); ++i) bets[i] = asBet(best.runners[i].hedge);
+        EXPECT_EQ(lowestWith(market, bets), best.lowest) << trial;
+        // Odometer over −3..+3 cents on each hedged runner.
+        std::vector<int> offset(bets.size(), -3);
+        for (bool more = true; more;) {
+            std::vector<std::optional<Bet>> trialBets = bets;
+            bool valid = true;
+            for (std::size_t i = 0; i < bets.size(); ++i) {
+                if (!bets[i]) continue;
+                trialBets[i]->stake = bets[i]->stake + Money::fromCount(offset[i] * 100);
+                valid = valid && trialBets[i]->stake >= Money();
+            }
+            if (valid) {
+                EXPECT_LE(lowestWith(market, trialBets), best.lowest)
+                    << "trial " << trial << " runner offsets " << offset[0] << " " << offset[1];
+            }
+            more = false;
+            for (std::size_t i = 0; i < offset.size() && !more; ++i) {
+                if (!bets[i]) continue;
+                if (++offset[i] <= 3)
+                    more = true;
+                else
+                    offset[i] = -3;
+            }
+        }
+    }
+    EXPECT_GE(searched, 200);
+}
 
 }  // namespace
 }  // namespace quorvel
