@@ -12,7 +12,6 @@ namespace quorvel {
 namespace {
 
 constexpr Int128 kCentCount = 100;
-constexpr Int128 kWholeRate = 1'000'000;
 
 Int128 floorDiv(Int128 a, Int128 b) {
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);

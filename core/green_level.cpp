@@ -72,57 +72,80 @@ class LevelFunction {
     std::vector<std::size_t> order_;
 };
 
-}  // namespace
-
-std::optional<ExactLevel> FindExactLevel(const GreenSetting& setting) {
-    LevelFunction level(setting);
-    // Unhedged, every outcome nets at least the lowest: that level is reached.
-    Int128 lo = 0;
+// Unhedged, every outcome nets at least the lowest of them: a level that is reached.
+Int128 unhedgedLevel(const GreenSetting& setting) {
+    Int128 lowest = 0;
     for (std::size_t k = 0; k < setting.exchange.size(); ++k) {
         const Int128 x = setting.exchange[k].count() * kFinePerCount;
         const Int128 commission = x > 0 ? x * setting.request.rate.count() / kWholeRate : 0;
         const Int128 net = setting.bookmaker[k].count() * kFinePerCount + x - commission;
-        if (k == 0 || net < lo) lo = net;
+        if (k == 0 || net < lowest) lowest = net;
     }
-    Int128 spareLo = level.spare(lo).first, hi = lo, spareHi = 0;
-    for (Int128 step = kInverseOne;; step *= 2) {
-        if (step > kInverseOne << 40) return std::nullopt;  // no level too high: an arbitrage
-        hi = lo + step;
-        if ((spareHi = level.spare(hi).first) < 0) break;
-        lo = hi;
-        spareLo = spareHi;
+    return lowest;
+}
+
+// Two levels, the lower reached (spare ≥ 0), the higher not.
+struct Bracket {
+    Int128 lo, spareLo, hi, spareHi;
+};
+
+// From a level reached, steps doubling upward to one that is not; none for an arbitrage.
+std::optional<Bracket> bracketFrom(LevelFunction& level, Int128 lo) {
+    Bracket b{lo, level.spare(lo).first, lo, 0};
+    for (Int128 step = kInverseOne; step <= kInverseOne << 40; step *= 2) {
+        b.hi = b.lo + step;
+        if ((b.spareHi = level.spare(b.hi).first) < 0) return b;
+        b.lo = b.hi;
+        b.spareLo = b.spareHi;
     }
-    // The spare falls along straight pieces: a secant (Illinois) step lands on the root of a
-    // piece, the bracket keeps it safe.
-    for (int side = 0, round = 0; hi - lo > 10'000 && round < 200; ++round) {
-        const bool secant = spareLo > spareHi && hi - lo < kWide && spareLo < kWide * 100;
-        Int128 mid = secant ? lo + (hi - lo) * spareLo / (spareLo - spareHi) : lo + (hi - lo) / 2;
-        mid = std::clamp(mid, lo + 1, hi - 1);
+    return std::nullopt;
+}
+
+// The spare falls along straight pieces: a secant (Illinois) step lands on the root of a
+// piece, the bracket keeps it safe. The highest level reached, to 10⁻⁸ of a unit.
+Int128 narrowed(LevelFunction& level, Bracket b) {
+    for (int side = 0, round = 0; b.hi - b.lo > 10'000 && round < 200; ++round) {
+        const bool secant = b.spareLo > b.spareHi && b.hi - b.lo < kWide && b.spareLo < kWide * 100;
+        Int128 mid = secant ? b.lo + (b.hi - b.lo) * b.spareLo / (b.spareLo - b.spareHi)
+                            : b.lo + (b.hi - b.lo) / 2;
+        mid = std::clamp(mid, b.lo + 1, b.hi - 1);
         const Int128 spare = level.spare(mid).first;
         if (spare >= 0) {
-            lo = mid, spareLo = spare;
-            if (side == -1) spareHi /= 2;
+            b.lo = mid, b.spareLo = spare;
+            if (side == -1) b.spareHi /= 2;
             side = -1;
         } else {
-            hi = mid, spareHi = spare;
-            if (side == 1) spareLo /= 2;
+            b.hi = mid, b.spareHi = spare;
+            if (side == 1) b.spareLo /= 2;
             side = 1;
         }
         if (spare == 0) break;
     }
-    ExactLevel found{lo, level.spare(lo).second, {}, {}};
-    for (Int128 d : level.needs()) {
-        const Int128 a = d - found.cash;
-        // Within a millionth of a unit of money: alone (a hedge of nothing, to this precision).
-        found.roles.push_back(a > 1'000'000    ? Role::Back
-                              : a < -1'000'000 ? Role::Lay
-                                               : Role::Alone);
-        const std::size_t k = found.stakes.size();
+    return b.lo;
+}
+
+// At the level found: each runner's hedge, a back or a lay of what its outcome needs beyond
+// the cash, or none within a millionth of a unit of money.
+ExactLevel hedgesAt(const GreenSetting& setting, LevelFunction& level, Int128 v) {
+    ExactLevel found{v, level.spare(v).second, {}, {}};
+    for (std::size_t k = 0; k < level.needs().size(); ++k) {
+        const Int128 a = level.needs()[k] - found.cash;
+        const Role role = a > 1'000'000 ? Role::Back : a < -1'000'000 ? Role::Lay : Role::Alone;
         const Runner& r = setting.request.runners[k];
         const Int128 stake = (a < 0 ? -a : a) * inverseOf(a > 0 ? *r.back : *r.lay, false);
-        found.stakes.push_back(found.roles.back() == Role::Alone ? 0 : stake / kInverseOne);
+        found.roles.push_back(role);
+        found.stakes.push_back(role == Role::Alone ? 0 : stake / kInverseOne);
     }
     return found;
+}
+
+}  // namespace
+
+std::optional<ExactLevel> FindExactLevel(const GreenSetting& setting) {
+    LevelFunction level(setting);
+    const std::optional<Bracket> bracket = bracketFrom(level, unhedgedLevel(setting));
+    if (!bracket) return std::nullopt;  // no level too high: an arbitrage
+    return hedgesAt(setting, level, narrowed(level, *bracket));
 }
 
 }  // namespace quorvel

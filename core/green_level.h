@@ -11,6 +11,8 @@ __extension__ using Int128 = __int128;
 
 // Fine units: 10⁻¹² of a unit of money, 10⁸ to a Money count.
 inline constexpr Int128 kFinePerCount = 100'000'000;
+// 100 % as a Money count, for rates.
+inline constexpr Int128 kWholeRate = 1'000'000;
 // 1 ÷ price is held as 10¹² ÷ price.
 inline constexpr Int128 kInverseOne = 1'000'000'000'000;
 
