@@ -22,17 +22,13 @@ std::optional<HedgeBet> betOf(BetSide side, Money price, Money stake) {
 class LowestButOne {
   public:
     LowestButOne(const GreenSetting& setting, const Hedges& hedges) {
-        Money cash;
-        for (const auto& bet : hedges)
-            if (bet && !underMinimum(setting.request, *bet)) cash = cash + cashPart(*bet);
+        const Money cash = cashOf(setting, hedges);
         for (std::size_t d = 0; d < 3; ++d) {
             lowest_[d].fill({Money::max(), hedges.size()});  // a lone runner has nothing apart
             const Money moved =
                 cash + Money::fromCount((static_cast<std::int64_t>(d) - 1) * kCent.count());
             for (std::size_t k = 0; k < hedges.size(); ++k) {
-                const bool placed = hedges[k] && !underMinimum(setting.request, *hedges[k]);
-                const Money net =
-                    netIf(setting, k, moved + (placed ? ownPart(*hedges[k]) : Money()));
+                const Money net = netIf(setting, k, moved + ownPart(setting.request, hedges[k]));
                 if (net < lowest_[d][0].first) {
                     lowest_[d][1] = lowest_[d][0];
                     lowest_[d][0] = {net, k};
@@ -58,15 +54,11 @@ void chooseCents(const GreenSetting& setting,
                  Hedges& hedges) {
     const Hedges nearest = hedges;
     const LowestButOne others(setting, nearest);
-    Money cash;
-    for (const auto& bet : nearest)
-        if (bet && !underMinimum(setting.request, *bet)) cash = cash + cashPart(*bet);
+    const MarketRequest& request = setting.request;
+    const Money cash = cashOf(setting, nearest);
     auto lowestWith = [&](std::size_t i, const std::optional<HedgeBet>& bet) {
-        const bool placed = bet && !underMinimum(setting.request, *bet);
-        const bool was = nearest[i] && !underMinimum(setting.request, *nearest[i]);
-        const Money moved =
-            (placed ? cashPart(*bet) : Money()) - (was ? cashPart(*nearest[i]) : Money());
-        const Money own = netIf(setting, i, cash + moved + (placed ? ownPart(*bet) : Money()));
+        const Money moved = cashPart(request, bet) - cashPart(request, nearest[i]);
+        const Money own = netIf(setting, i, cash + moved + ownPart(request, bet));
         return std::min(own, others.apart(i, moved));
     };
     for (std::size_t i = 0; i < nearest.size(); ++i) {

@@ -15,9 +15,10 @@ GreenSetting settingOf(const MarketRequest& request) {
     std::vector<OutcomePair> exchange(n), bookmaker(n);
     Money exchangeLoses, bookmakerLoses;
     for (std::size_t i = 0; i < n; ++i) {
-        for (const Bet& bet : request.runners[i].bets)
-            (bet.info().venue == Venue::Bookmaker ? bookmaker[i] : exchange[i]) =
-                (bet.info().venue == Venue::Bookmaker ? bookmaker[i] : exchange[i]) + pays(bet);
+        for (const Bet& bet : request.runners[i].bets) {
+            OutcomePair& part = bet.info().venue == Venue::Bookmaker ? bookmaker[i] : exchange[i];
+            part = part + pays(bet);
+        }
         exchangeLoses = exchangeLoses + exchange[i].loses;
         bookmakerLoses = bookmakerLoses + bookmaker[i].loses;
     }
@@ -54,19 +55,16 @@ GreenResult greenOf(const MarketRequest& request, const GreenSetting& setting) {
 // Each runner's figures with the green's placeable bets placed.
 void settle(const GreenSetting& setting, const Hedges& hedges, MarketReport& report) {
     const MarketRequest& request = setting.request;
-    Money cash;
     for (std::size_t i = 0; i < hedges.size(); ++i) {
         RunnerOutcome& r = report.runners[i];
         r.hedge = hedges[i];
         r.belowMinimum = r.hedge && underMinimum(request, *r.hedge);
-        if (!r.hedge || r.belowMinimum) continue;
-        cash = cash + cashPart(*r.hedge);
-        report.staked = report.staked + r.hedge->stake;
+        if (r.hedge && !r.belowMinimum) report.staked = report.staked + r.hedge->stake;
     }
+    const Money cash = cashOf(setting, hedges);
     for (std::size_t k = 0; k < report.runners.size(); ++k) {
         RunnerOutcome& r = report.runners[k];
-        const bool placed = r.hedge && !r.belowMinimum;
-        const Money exchange = setting.exchange[k] + cash + (placed ? ownPart(*r.hedge) : Money());
+        const Money exchange = setting.exchange[k] + cash + ownPart(request, hedges[k]);
         r.after = exchange + setting.bookmaker[k];
         r.commission = commissionOn(exchange, request.rate);
         r.net = r.after - r.commission;

@@ -16,25 +16,28 @@ bool underMinimum(const MarketRequest& request, const HedgeBet& bet) {
 }
 
 // A back of s at p wins s × p − s; a lay loses s × p − s: the − s (or + s) is every outcome's.
-Money ownPart(const HedgeBet& bet) {
-    const Money product = bet.stake * bet.price;
-    return bet.side == BetSide::Back ? product : Money() - product;
+Money ownPart(const MarketRequest& request, const std::optional<HedgeBet>& bet) {
+    if (!bet || underMinimum(request, *bet)) return Money();
+    const Money product = bet->stake * bet->price;
+    return bet->side == BetSide::Back ? product : Money() - product;
 }
 
-Money cashPart(const HedgeBet& bet) {
-    return bet.side == BetSide::Lay ? bet.stake : Money() - bet.stake;
+Money cashPart(const MarketRequest& request, const std::optional<HedgeBet>& bet) {
+    if (!bet || underMinimum(request, *bet)) return Money();
+    return bet->side == BetSide::Lay ? bet->stake : Money() - bet->stake;
+}
+
+Money cashOf(const GreenSetting& setting, const Hedges& hedges) {
+    Money cash;
+    for (const auto& bet : hedges) cash = cash + cashPart(setting.request, bet);
+    return cash;
 }
 
 Money lowestNet(const GreenSetting& setting, const Hedges& hedges) {
-    Money cash;
-    for (const auto& bet : hedges)
-        if (bet && !underMinimum(setting.request, *bet)) cash = cash + cashPart(*bet);
+    const Money cash = cashOf(setting, hedges);
     Money lowest = Money::max();
-    for (std::size_t k = 0; k < hedges.size(); ++k) {
-        const bool placed = hedges[k] && !underMinimum(setting.request, *hedges[k]);
-        lowest =
-            std::min(lowest, netIf(setting, k, cash + (placed ? ownPart(*hedges[k]) : Money())));
-    }
+    for (std::size_t k = 0; k < hedges.size(); ++k)
+        lowest = std::min(lowest, netIf(setting, k, cash + ownPart(setting.request, hedges[k])));
     return lowest;
 }
 
