@@ -82,6 +82,10 @@ const std::vector<RunnerText> kThreeRunners{{"A", {"back:10@4.00"}, "3.50", "3.5
                                             {"B", {"lay:10@3.00"}, "3.00", "3.05"},
                                             {"C", {}, "2.62", "2.64"}};
 
+// A backed at 3.45, now 3.00/3.05, against a favourite and an outsider at 1000.
+const std::vector<RunnerText> kLongPrice{
+    {"A", {"back:10@3.45"}, "3.00", "3.05"}, {"B", {}, "1.50", "1.51"}, {"C", {}, "1000", "1000"}};
+
 INSTANTIATE_TEST_SUITE_P(
     Markets, ComputeMarketGives,
     testing::Values(
@@ -106,11 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "A 20.00 lay 15.00@2.00 5.00/0.25/4.75; B -10.00 5.00/0.25/4.75; book "
                    "100.00/100.00, staked 15.00, locks in 4.75"},
         // A cent of stake at 1000 moves C's outcome by 10.00: 0.03 locks in -3.03, 0.04 more.
-        MarketCase{"BestSearchesTheCentsAtALongPrice",
-                   {{"A", {"back:10@3.45"}, "3.00", "3.05"},
-                    {"B", {}, "1.50", "1.51"},
-                    {"C", {}, "1000", "1000"}},
-                   Green::Best,
+        MarketCase{"BestSearchesTheCentsAtALongPrice", kLongPrice, Green::Best,
                    "A 24.50 1.46/0.07/1.39; B -10.00 back 23.00@1.50 1.46/0.07/1.39; C -10.00 back "
                    "0.04@1,000.00 6.96/0.35/6.61; book 100.10/99.11, staked 23.04, locks in 1.39"},
         // Commission falls on the exchange's part alone: the lay levels the nets, not the P/Ls.
@@ -120,11 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "X 40.00 lay 8.08@5.00 7.68/0.00/7.68; Y 0.00 8.08/0.40/7.68; book "
                    "102.80/99.37, staked 8.08, locks in 7.68"},
         // Under a minimum of 2.00, C's few cents cannot be placed: the best leaves C alone.
-        MarketCase{"BestKeepsToPlaceableStakes",
-                   {{"A", {"back:10@3.45"}, "3.00", "3.05"},
-                    {"B", {}, "1.50", "1.51"},
-                    {"C", {}, "1000", "1000"}},
-                   Green::Best,
+        MarketCase{"BestKeepsToPlaceableStakes", kLongPrice, Green::Best,
                    "A 24.50 lay 11.31@3.05 1.31/0.07/1.24; B -10.00 1.31/0.07/1.24; C -10.00 "
                    "1.31/0.07/1.24; book 100.10/99.11, staked 11.31, locks in 1.24",
                    "2"},
