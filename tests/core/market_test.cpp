@@ -133,6 +133,12 @@ INSTANTIATE_TEST_SUITE_P(
                    {{"A", {"back:10@3.00"}, "2.00", "2.02"}},
                    Green::Best,
                    "A 20.00 20.00/1.00/19.00; book 50.00/49.50, staked 0.00, certain A"},
+        // 100/12 + 100/1.5 + 100/800 is 75.125 exactly: half away from zero.
+        MarketCase{"AnExactHalfOfABookGoesUp",
+                   {{"A", {}, "12", "12.5"}, {"B", {}, "1.5", "1.51"}, {"C", {}, "800", "810"}},
+                   Green::None,
+                   "A 0.00 0.00/0.00/0.00; B 0.00 0.00/0.00/0.00; C 0.00 0.00/0.00/0.00; book "
+                   "75.13/74.35, staked 0.00"},
         MarketCase{"BackBookUnderHundredIsAnArbitrage",
                    {{"A", {"back:10@3.00"}, "2.10", "2.12"}, {"B", {}, "2.10", "2.12"}},
                    Green::Best,
@@ -195,6 +201,13 @@ INSTANTIATE_TEST_SUITE_P(
                               DutchTarget::Profit,
                               "10",
                               "20.00 10.00 ; 10.00 10.00; -30.00 (-30.00); 75.00"},
+                    // 0.13 ÷ 1.04 is 0.125 exactly: half away from zero.
+                    DutchCase{"AnExactHalfCentGoesUp",
+                              DutchSide::Lay,
+                              {"2.04"},
+                              DutchTarget::Liability,
+                              "0.13",
+                              "0.13 ; -0.14; 0.13 (0.12); 49.02"},
                     DutchCase{"NoProfitFromAFullBook",
                               DutchSide::Back,
                               {"2.00", "2.00"},
