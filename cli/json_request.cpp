@@ -76,6 +76,7 @@ std::string answerMarket(const Json& request) {
         if (!runner.is_object()) throw RefusedArgument{"market: expected runners as objects"};
         onlyKeys(runner, {"name", "bets", "back", "lay"}, "runner");
         const std::string name = stringAt(runner, "name").value_or("");
+        arguments.runners.push_back(name);
         for (const std::string& bet : stringsAt(runner, "bets", "back:10@3.00"))
             arguments.bets.push_back(name + "=" + bet);
         arguments.prices.push_back(name + "=" + stringAt(runner, "back").value_or("") + "/" +

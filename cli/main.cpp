@@ -281,7 +281,8 @@ int market(const quorvel::cli::Options& options, const quorvel::NumberFormat& fo
                                     options.green,
                                     options.rate,
                                     options.minStake,
-                                    options.minPayout};
+                                    options.minPayout,
+                                    {}};
     const quorvel::MarketRequest request = readMarket(arguments, format);
     const quorvel::MarketReport report = marketOrRefuse(request);
     return writeOutput(options.json ? marketJson(request, report)

@@ -18,6 +18,7 @@ struct MarketArguments {
     std::optional<std::string> rate;
     std::optional<std::string> minStake;
     std::optional<std::string> minPayout;
+    std::vector<std::string> runners;  // names in the order a request lists them, before any bet
     Spelling spelling = Spelling::Options;
 };
 
