@@ -67,6 +67,8 @@ std::string greenName(Green green) {
 
 MarketRequest readMarket(const MarketArguments& arguments, const NumberFormat& format) {
     MarketRequest request;
+    for (const std::string& name : arguments.runners)
+        if (!name.empty()) runnerNamed(request.runners, name);
     for (const std::string& argument : arguments.bets) {
         const auto [name, text] = named(argument, "BET");
         Bet bet = readBet(text, format);
@@ -186,10 +188,13 @@ DutchRequest readDutch(const DutchArguments& arguments, const NumberFormat& form
         throw RefusedArgument{"dutch: expected back or lay, then NAME=PRICE..."};
     for (const std::string& argument : arguments.runners) {
         const auto [name, text] = named(argument, "PRICE");
-        // A dutch may be placed at a bookmaker as well as at the exchange.
+        const std::string what = "runner \"" + name + "\" price";
+        // A back dutch may be placed at a bookmaker; a lay is made at the exchange, on its ladder.
         request.runners.push_back(
-            {name, readCents("runner \"" + name + "\" price", text, Money::fromWhole(1), true,
-                             kHighestPrice,
+            {name,
+             request.side == DutchSide::Lay
+                 ? readLadderPrice(what, text, format)
+                 : readCents(what, text, Money::fromWhole(1), true, kHighestPrice,
                              "a price above 1.00, up to 1000, with up to two decimals", format)});
     }
     if (request.runners.empty()) throw RefusedArgument{"dutch: expected NAME=PRICE..."};
@@ -217,8 +222,22 @@ DutchRequest readDutch(const DutchArguments& arguments, const NumberFormat& form
     return request;
 }
 
+// A lay dutch's stakes are exchange bets: each must be one the exchange (and a position) takes.
+void refuseUnplaceableLays(const DutchRequest& request, const DutchReport& report,
+                           const NumberFormat& format) {
+    if (request.side != DutchSide::Lay) return;
+    for (std::size_t i = 0; i < report.stakes.size(); ++i)
+        if (report.stakes[i] <= Money() || report.stakes[i] > kHighestAmount)
+            throw RefusedArgument{"a lay dutch would stake " + report.stakes[i].display(format) +
+                                  " on runner \"" + request.runners[i].name +
+                                  "\"; a stake must be above 0, up to 10000"};
+}
+
 DutchReport dutchOrRefuse(const DutchRequest& request, const NumberFormat& format) {
-    if (auto report = ComputeDutch(request)) return *report;
+    if (auto report = ComputeDutch(request)) {
+        refuseUnplaceableLays(request, *report, format);
+        return *report;
+    }
     DutchRequest anyStake = request;  // the book, for the message
     anyStake.side = DutchSide::Back;
     anyStake.target = DutchTarget::Stake;
