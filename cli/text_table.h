@@ -16,8 +16,8 @@ constexpr std::size_t characterCount(std::string_view utf8) noexcept {
     return count;
 }
 
-// Rows of cells two spaces apart, with widths in characters: the first column aligned left and
-// the others right, as numbers are, or all of them left.
+// Rows of cells two spaces apart, with widths in terminal columns: the first column aligned left
+// and the others right, as numbers are, or all of them left.
 enum class Align { Numbers, Left };
 std::string alignedTable(const std::vector<std::vector<std::string>>& rows,
                          Align align = Align::Numbers);
