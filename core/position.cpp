@@ -46,13 +46,18 @@ PositionReport placed(const PositionReport& report, const HedgeBet& hedge, Money
 // The stake the target asks for. A one-outcome target is solved on the exact commission and
 // rounded away from a loss; commission is taken to the cent, so the stake then moves by cents to
 // the furthest one whose aimed net loses nothing.
-Money targetStake(const PositionRequest& request, const PositionReport& report, bool& exact) {
+// ifNone says why, should the stake come to nothing: an exact zero is the aim already met; a
+// stake that only rounds to nothing is said to; one the cents walked back to zero is reached.
+Money targetStake(const PositionRequest& request, const PositionReport& report,
+                  NoHedgeReason& ifNone) {
     const HedgeSetting setting{report.bookmaker, report.exchange, *request.price, request.rate};
     const bool wins = request.target == HedgeTarget::WinsZero;
     const bool loses = request.target == HedgeTarget::LosesZero;
     const Rounding rounding = wins ? Rounding::Down : loses ? Rounding::Up : Rounding::Nearest;
     const SolvedStake solved = hedgeStake(setting, request.target, request.percent, rounding);
-    exact = solved.exactlyZero;
+    ifNone = solved.exactlyZero ? (wins || loses ? NoHedgeReason::Reached : NoHedgeReason::Even)
+             : solved.stake.isZero() ? NoHedgeReason::RoundsToNothing
+                                     : NoHedgeReason::Reached;
     Money stake = solved.stake;
     if (!wins && !loses) return stake;
     auto losesNothing = [&](Money at) {
@@ -66,14 +71,12 @@ Money targetStake(const PositionRequest& request, const PositionReport& report, 
 }
 
 void hedge(const PositionRequest& request, PositionReport& report) {
-    bool exactlyZero = false;
-    const Money stake = targetStake(request, report, exactlyZero);
+    NoHedgeReason ifNone = NoHedgeReason::Even;
+    const Money stake = targetStake(request, report, ifNone);
     const bool oneOutcome =
         request.target == HedgeTarget::WinsZero || request.target == HedgeTarget::LosesZero;
     if (stake.isZero()) {
-        report.noHedge = oneOutcome    ? NoHedgeReason::Reached
-                         : exactlyZero ? NoHedgeReason::Even
-                                       : NoHedgeReason::RoundsToNothing;
+        report.noHedge = ifNone;
         return;
     }
     const HedgeBet bet = hedgeOf(stake, *request.price);
