@@ -234,6 +234,15 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{{"dutch", "lay", "A=1.5", "B=3", "--liability", "10"},
                     "a lay dutch needs a book under 100 %; this one is 100.00 %"},
         RefusedCase{{"dutch", "lay", "A=5", "--stake", "10"}, "a lay dutch takes --liability L"},
+        RefusedCase{{"dutch", "lay", "A=3.03", "B=5", "--liability", "10"},
+                    "runner \"A\" price: \"3.03\" is not on the exchange's price ladder; "
+                    "nearest: 3.00 and 3.05"},
+        RefusedCase{{"dutch", "lay", "A=1.02", "B=1000", "--liability", "10000"},
+                    "a lay dutch would stake 526,870.39 on runner \"A\"; a stake must be above 0, "
+                    "up to 10000"},
+        RefusedCase{{"dutch", "lay", "A=2", "B=1000", "--liability", "0.01"},
+                    "a lay dutch would stake 0.00 on runner \"B\"; a stake must be above 0, up "
+                    "to 10000"},
         RefusedCase{{"1", "2", "3", "4", "--decimal-separator", "abc"},
                     "--decimal-separator: \"abc\" is not one character"}));
 
@@ -609,12 +618,25 @@ TEST(QuorvelCalc, PositionShowsItsOutcomesAndTheHedge) {
              {{"back:0.01@1.50", "--price", "1000"},
               "No hedge: the stake at 1,000.00 rounds to nothing\n"},
              {{"free:10@5", "--price", "4", "--hedge", "loses-zero"},
-              "No hedge: the outcome aimed at already loses nothing\n"}}) {
+              "No hedge: the outcome aimed at already loses nothing\n"},
+             {{"back:10@3", "lay:9.90@3", "--price", "100", "--hedge", "wins-zero"},
+              "No hedge: the stake at 100.00 rounds to nothing\n"}}) {
         std::vector<std::string> words{"position"};
         words.insert(words.end(), args.begin(), args.end());
         const Outcome r = run(words);
         EXPECT_TRUE(r.out.ends_with(ending)) << r.out << r.err;
     }
+}
+
+TEST(QuorvelCalc, MarketColumnsStayStraightUnderWideAndCombiningNames) {
+    // Two columns for each Chinese character and the emoji, none for the combining accent.
+    const Outcome r =
+        run({"market", "\u4e2d\u56fd=back:10@4", "\U0001F40Ex=lay:10@3", "e\u0301=back:1@2",
+             "--prices", "\u4e2d\u56fd=3.5/3.55", "\U0001F40Ex=3/3.05", "e\u0301=2/2.02"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const char* row : {"\n\u4e2d\u56fd    3.50  3.55", "\n\U0001F40Ex     3.00  3.05",
+                            "\ne\u0301       2.00  2.02"})
+        EXPECT_NE(r.out.find(row), std::string::npos) << row << "\n" << r.out;
 }
 
 TEST(QuorvelCalc, BatchJsonAnswersAPositionRequest) {
@@ -626,10 +648,10 @@ TEST(QuorvelCalc, BatchJsonAnswersAPositionRequest) {
             "{\"price\": \"2.50\"}\n"
             "{\"position\": [\"back:10@3\"], \"min-stake\": \"2\"}\n"
             "{\"position\": [\"back:10@3\"], \"hedge\": \"equal\"}\n"
-            "{\"market\": [{\"name\": \"A\", \"bets\": [\"back:10@4\"], \"back\": "
-            "\"3.5\", \"lay\": \"3.55\"}, {\"name\": \"B\", \"bets\": [\"lay:10@3\"], "
-            "\"back\": \"3\", \"lay\": \"3.05\"}, {\"name\": \"C\", \"back\": "
-            "\"2.62\", \"lay\": \"2.64\"}], \"green\": \"best\"}\n"
+            "{\"market\": [{\"name\": \"C\", \"back\": \"2.62\", \"lay\": \"2.64\"}, "
+            "{\"name\": \"A\", \"bets\": [\"back:10@4\"], \"back\": \"3.5\", \"lay\": "
+            "\"3.55\"}, {\"name\": \"B\", \"bets\": [\"lay:10@3\"], \"back\": \"3\", "
+            "\"lay\": \"3.05\"}], \"green\": \"best\"}\n"
             "{\"dutch\": \"lay\", \"runners\": [{\"name\": \"A\", \"price\": \"5\"}, "
             "{\"name\": \"B\", \"price\": \"12\"}], \"liability\": \"50\", "
             "\"Rate\": \"5\"}\n");
@@ -650,7 +672,8 @@ TEST(QuorvelCalc, BatchJsonAnswersAPositionRequest) {
     }
     std::getline(lines, line);
     const auto market = nlohmann::json::parse(line);
-    EXPECT_EQ(market["runners"][2]["hedge"]["stake"], "15.26") << line;
+    EXPECT_EQ(market["runners"][0]["name"], "C") << line;  // the request's order, bets or none
+    EXPECT_EQ(market["runners"][0]["hedge"]["stake"], "15.26") << line;
     EXPECT_EQ(market["staked"], "38.59");
     EXPECT_EQ(market["locks_in"], "1.3212");
     std::getline(lines, line);
