@@ -75,12 +75,9 @@ std::string answerMarket(const Json& request) {
     for (const Json& runner : request["market"]) {
         if (!runner.is_object()) throw RefusedArgument{"market: expected runners as objects"};
         onlyKeys(runner, {"name", "bets", "back", "lay"}, "runner");
-        const std::string name = stringAt(runner, "name").value_or("");
-        arguments.runners.push_back(name);
-        for (const std::string& bet : stringsAt(runner, "bets", "back:10@3.00"))
-            arguments.bets.push_back(name + "=" + bet);
-        arguments.prices.push_back(name + "=" + stringAt(runner, "back").value_or("") + "/" +
-                                   stringAt(runner, "lay").value_or(""));
+        arguments.runners.push_back(
+            {stringAt(runner, "name").value_or(""), stringsAt(runner, "bets", "back:10@3.00"),
+             stringAt(runner, "back").value_or(""), stringAt(runner, "lay").value_or("")});
     }
     arguments.green = stringAt(request, "green");
     arguments.rate = stringAt(request, "rate");
@@ -100,8 +97,8 @@ std::string answerDutch(const Json& request) {
     for (const Json& runner : request.value("runners", Json::array())) {
         if (!runner.is_object()) throw RefusedArgument{"runners: expected runners as objects"};
         onlyKeys(runner, {"name", "price"}, "runner");
-        arguments.runners.push_back(stringAt(runner, "name").value_or("") + "=" +
-                                    stringAt(runner, "price").value_or(""));
+        arguments.runners.emplace_back(stringAt(runner, "name").value_or(""),
+                                       stringAt(runner, "price").value_or(""));
     }
     arguments.stake = stringAt(request, "stake");
     arguments.profit = stringAt(request, "profit");
@@ -117,30 +114,59 @@ std::string answer(const Json& request) {
     return answerDutch(request);
 }
 
+// The line's JSON, a key given twice in one object refused by name: a later value would
+// silently win over the first. Throws RefusedArgument saying what is wrong with the line.
+Json parsedLine(std::string_view line) {
+    std::vector<std::vector<std::string>> keys;  // of each object open around the parser
+    const Json::parser_callback_t noTwice = [&](int, nlohmann::json::parse_event_t event,
+                                                Json& parsed) {
+        using Event = nlohmann::json::parse_event_t;
+        if (event == Event::object_start) keys.emplace_back();
+        if (event == Event::object_end) keys.pop_back();
+        if (event == Event::key) {
+            const std::string key = parsed.get<std::string>();
+            if (std::find(keys.back().begin(), keys.back().end(), key) != keys.back().end())
+                throw RefusedArgument{"\"" + key + "\" is given twice"};
+            keys.back().push_back(key);
+        }
+        return true;
+    };
+    try {
+        return Json::parse(line, noTwice);
+    } catch (const nlohmann::json::parse_error& error) {
+        const std::string what = error.what();
+        const std::size_t at = what.find("parse error");
+        throw RefusedArgument{"the line is no JSON: " +
+                              what.substr(at == std::string::npos ? 0 : at)};
+    } catch (const nlohmann::json::out_of_range& error) {
+        const std::string what = error.what();
+        throw RefusedArgument{"the line holds a number JSON cannot take: " +
+                              what.substr(what.find(']') + 2)};
+    }
+}
+
 }  // namespace
 
 void appendJsonRequestAnswer(std::string_view line, std::string& out) {
-    const Json request = Json::parse(line, nullptr, false);
-    if (request.is_discarded() || !request.is_object() ||
-        !(request.contains("position") || request.contains("market") ||
-          request.contains("dutch"))) {
-        out += Json{{"error", "input"},
-                    {"message",
-                     "expected a JSON object with \"position\", \"market\" or "
-                     "\"dutch\""}}
-                   .dump();
-        return;
-    }
+    // Messages echo the line, which need not be UTF-8: such bytes are replaced, never thrown.
+    const auto dump = [](const Json& json) {
+        return json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    };
     try {
+        const Json request = parsedLine(line);
+        if (!request.is_object() || !(request.contains("position") || request.contains("market") ||
+                                      request.contains("dutch")))
+            throw RefusedArgument{
+                "expected a JSON object with \"position\", \"market\" or \"dutch\""};
         std::string answered = answer(request);
         if (!answered.empty() && answered.back() == '\n') answered.pop_back();
         out += answered;
     } catch (const RefusedArgument& refused) {
-        out += Json{{"error", "input"}, {"message", refused.message}}.dump();
+        out += dump(Json{{"error", "input"}, {"message", refused.message}});
     } catch (const MoneyError& error) {
-        out += Json{{"error", toString(error.kind())},
-                    {"message", "the calculation failed: " + std::string(toString(error.kind()))}}
-                   .dump();
+        out += dump(
+            Json{{"error", toString(error.kind())},
+                 {"message", "the calculation failed: " + std::string(toString(error.kind()))}});
     }
 }
 

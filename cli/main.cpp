@@ -20,6 +20,7 @@
 #include "core/field_role.h"
 #include "core/mode_layout.h"
 #include "core/money.h"
+#include "core/name_text.h"
 #include "core/position.h"
 #include "core/version.h"
 
@@ -206,7 +207,8 @@ std::string helpText() {
 
 // The message with control characters as C escapes ("\x1b", "\r", "\t"): a refusal echoes
 // its argument, and no escape sequence from an argument may reach the terminal. C1 controls
-// (U+0080 to U+009F, two bytes in UTF-8) are written as "\u0080" to "\u009f".
+// (U+0080 to U+009F, two bytes in UTF-8) are written as "\u0080" to "\u009f", and a byte
+// that is not UTF-8 as "\xff".
 std::string escapedControls(std::string_view message) {
     std::string out;
     for (std::size_t i = 0; i < message.size(); ++i) {
@@ -223,6 +225,8 @@ std::string escapedControls(std::string_view message) {
         } else if (byte == 0xc2 && next >= 0x80 && next <= 0x9f) {
             std::snprintf(escape, sizeof escape, "\\u%04x", next);
             ++i;
+        } else if (char32_t c = 0; byte >= 0x80 && quorvel::utf8Sequence(message, i, c) == 0) {
+            std::snprintf(escape, sizeof escape, "\\x%02x", byte);  // not UTF-8
         } else {
             out += static_cast<char>(byte);
             continue;
@@ -276,13 +280,9 @@ int position(const quorvel::cli::Options& options, const quorvel::NumberFormat& 
 
 int market(const quorvel::cli::Options& options, const quorvel::NumberFormat& format) {
     using namespace quorvel::cli;
-    const MarketArguments arguments{{options.positional.begin() + 1, options.positional.end()},
-                                    options.prices,
-                                    options.green,
-                                    options.rate,
-                                    options.minStake,
-                                    options.minPayout,
-                                    {}};
+    const MarketArguments arguments{
+        runnersOfWords({options.positional.begin() + 1, options.positional.end()}, options.prices),
+        options.green, options.rate, options.minStake, options.minPayout};
     const quorvel::MarketRequest request = readMarket(arguments, format);
     const quorvel::MarketReport report = marketOrRefuse(request);
     return writeOutput(options.json ? marketJson(request, report)
@@ -294,7 +294,8 @@ int dutch(const quorvel::cli::Options& options, const quorvel::NumberFormat& for
     DutchArguments arguments;
     if (options.positional.size() > 1) arguments.side = options.positional[1];
     if (options.positional.size() > 2)
-        arguments.runners.assign(options.positional.begin() + 2, options.positional.end());
+        arguments.runners =
+            dutchRunnersOfWords({options.positional.begin() + 2, options.positional.end()});
     arguments.stake = options.stake;
     arguments.profit = options.profit;
     arguments.liability = options.liability;
@@ -371,5 +372,9 @@ int main(int argc, char** argv) {
         return 1;
     } catch (const std::runtime_error& error) {
         return refuse(error.what());
+    } catch (const std::exception& error) {
+        // No library's exception leaves main: a line and a failure, never an abort.
+        std::cerr << "quorvel-calc: " << escapedControls(error.what()) << '\n';
+        return 1;
     }
 }

@@ -9,6 +9,7 @@
 #include "cli/text_table.h"
 #include "core/field_role.h"
 #include "core/money_ratio.h"
+#include "core/name_text.h"
 
 namespace quorvel::cli {
 
@@ -24,30 +25,41 @@ std::pair<std::string, std::string> named(const std::string& argument, const cha
     return {argument.substr(0, equals), argument.substr(equals + 1)};
 }
 
-Runner& runnerNamed(std::vector<Runner>& runners, const std::string& name) {
+RunnerArguments& runnerNamed(std::vector<RunnerArguments>& runners, const std::string& name) {
     const auto found = std::find_if(runners.begin(), runners.end(),
-                                    [&](const Runner& r) { return r.name == name; });
+                                    [&](const RunnerArguments& r) { return r.name == name; });
     if (found != runners.end()) return *found;
-    return runners.emplace_back(Runner{name, {}, std::nullopt, std::nullopt});
+    return runners.emplace_back(RunnerArguments{name, {}, {}, {}});
 }
 
-void readPrices(const std::string& argument, std::vector<Runner>& runners,
-                const NumberFormat& format) {
-    const auto [name, text] = named(argument, "BACK/LAY");
-    const std::size_t slash = text.find('/');
-    if (slash == std::string::npos)
-        throw RefusedArgument{"runner \"" + name + "\" prices: \"" + text +
-                              "\": expected BACK/LAY, either of them empty when not known"};
-    Runner& runner = runnerNamed(runners, name);
-    if (runner.back || runner.lay)
-        throw RefusedArgument{"runner \"" + name + "\": its prices are given twice"};
-    const std::string back = text.substr(0, slash), lay = text.substr(slash + 1);
-    if (!back.empty()) runner.back = readLadderPrice("runner \"" + name + "\" back", back, format);
-    if (!lay.empty()) runner.lay = readLadderPrice("runner \"" + name + "\" lay", lay, format);
+// A name that every table, file and JSON answer can hold as it is.
+void checkRunnerName(const std::string& name) {
+    if (name.empty()) throw RefusedArgument{"a runner needs a name"};
+    switch (checkName(name)) {
+        case NameProblem::None:
+            return;
+        case NameProblem::NotUtf8:
+            throw RefusedArgument{"runner \"" + name + "\": a name must be UTF-8 text"};
+        case NameProblem::Control:
+            throw RefusedArgument{"runner \"" + name +
+                                  "\": a name holds no control characters (tabs, newlines)"};
+    }
+}
+
+Runner readRunner(const RunnerArguments& given, const NumberFormat& format) {
+    checkRunnerName(given.name);
+    Runner runner{given.name, {}, std::nullopt, std::nullopt};
+    for (const std::string& bet : given.bets) runner.bets.push_back(readBet(bet, format));
+    const std::string& name = given.name;
+    if (!given.back.empty())
+        runner.back = readLadderPrice("runner \"" + name + "\" back", given.back, format);
+    if (!given.lay.empty())
+        runner.lay = readLadderPrice("runner \"" + name + "\" lay", given.lay, format);
     if (runner.back && runner.lay && *runner.back > *runner.lay)
         throw RefusedArgument{"runner \"" + name + "\": the back price " +
                               runner.back->display(format) + " is above the lay price " +
                               runner.lay->display(format)};
+    return runner;
 }
 
 std::string priceText(const std::optional<Money>& price, const NumberFormat& format) {
@@ -65,17 +77,36 @@ std::string greenName(Green green) {
 
 }  // namespace
 
+std::vector<RunnerArguments> runnersOfWords(const std::vector<std::string>& bets,
+                                            const std::vector<std::string>& prices) {
+    std::vector<RunnerArguments> runners;
+    for (const std::string& argument : bets) {
+        auto [name, text] = named(argument, "BET");
+        runnerNamed(runners, name).bets.push_back(std::move(text));
+    }
+    for (const std::string& argument : prices) {
+        const auto [name, text] = named(argument, "BACK/LAY");
+        const std::size_t slash = text.find('/');
+        if (slash == std::string::npos)
+            throw RefusedArgument{"runner \"" + name + "\" prices: \"" + text +
+                                  "\": expected BACK/LAY, either of them empty when not known"};
+        RunnerArguments& runner = runnerNamed(runners, name);
+        if (!runner.back.empty() || !runner.lay.empty())
+            throw RefusedArgument{"runner \"" + name + "\": its prices are given twice"};
+        runner.back = text.substr(0, slash);
+        runner.lay = text.substr(slash + 1);
+    }
+    return runners;
+}
+
 MarketRequest readMarket(const MarketArguments& arguments, const NumberFormat& format) {
     MarketRequest request;
-    for (const std::string& name : arguments.runners)
-        if (!name.empty()) runnerNamed(request.runners, name);
-    for (const std::string& argument : arguments.bets) {
-        const auto [name, text] = named(argument, "BET");
-        Bet bet = readBet(text, format);
-        runnerNamed(request.runners, name).bets.push_back(bet);
+    for (const RunnerArguments& runner : arguments.runners) {
+        if (std::any_of(request.runners.begin(), request.runners.end(),
+                        [&](const Runner& r) { return r.name == runner.name; }))
+            throw RefusedArgument{"runner \"" + runner.name + "\" is named twice"};
+        request.runners.push_back(readRunner(runner, format));
     }
-    for (const std::string& argument : arguments.prices)
-        readPrices(argument, request.runners, format);
     if (request.runners.empty())
         throw RefusedArgument{"expected the market's runners, as NAME=BET or with --prices"};
     const bool keys = arguments.spelling == Spelling::JsonKeys;
@@ -177,6 +208,13 @@ std::string marketJson(const MarketRequest& request, const MarketReport& report)
     return json.dump() + "\n";
 }
 
+std::vector<std::pair<std::string, std::string>> dutchRunnersOfWords(
+    const std::vector<std::string>& words) {
+    std::vector<std::pair<std::string, std::string>> runners;
+    for (const std::string& word : words) runners.push_back(named(word, "PRICE"));
+    return runners;
+}
+
 DutchRequest readDutch(const DutchArguments& arguments, const NumberFormat& format) {
     const bool keys = arguments.spelling == Spelling::JsonKeys;
     DutchRequest request;
@@ -186,8 +224,8 @@ DutchRequest readDutch(const DutchArguments& arguments, const NumberFormat& form
         request.side = DutchSide::Lay;
     else
         throw RefusedArgument{"dutch: expected back or lay, then NAME=PRICE..."};
-    for (const std::string& argument : arguments.runners) {
-        const auto [name, text] = named(argument, "PRICE");
+    for (const auto& [name, text] : arguments.runners) {
+        checkRunnerName(name);
         const std::string what = "runner \"" + name + "\" price";
         // A back dutch may be placed at a bookmaker; a lay is made at the exchange, on its ladder.
         request.runners.push_back(

@@ -11,21 +11,32 @@
 namespace quorvel::cli {
 
 // quorvel-calc market NAME=BET... [--prices NAME=BACK/LAY...] as given.
+// A runner as a request gives it, each part under its own name: never joined into text and
+// split again, so that no part can reach into another.
+struct RunnerArguments {
+    std::string name;
+    std::vector<std::string> bets;  // KIND:STAKE@PRICE
+    std::string back, lay;          // empty when not known
+};
+
 struct MarketArguments {
-    std::vector<std::string> bets;    // NAME=KIND:STAKE@PRICE, NAME what stands before the last '='
-    std::vector<std::string> prices;  // NAME=BACK/LAY, either side may be empty
-    std::optional<std::string> green;  // each or best
+    std::vector<RunnerArguments> runners;  // in the request's order
+    std::optional<std::string> green;      // each or best
     std::optional<std::string> rate;
     std::optional<std::string> minStake;
     std::optional<std::string> minPayout;
-    std::vector<std::string> runners;  // names in the order a request lists them, before any bet
     Spelling spelling = Spelling::Options;
 };
 
-// The runners in the order they are first named, which are the whole market. Throws
-// RefusedArgument for a runner without a name, a bet or price that does not read, a price off
-// the ladder, a back price above the lay price, an unknown green, or a green that needs a
-// price a runner lacks (naming the runner).
+// The runners of the command line's NAME=KIND:STAKE@PRICE words and --prices NAME=BACK/LAY ones,
+// NAME being what stands before the last '=', in the order they are first named. Throws
+// RefusedArgument for a word without a name and for prices given twice.
+std::vector<RunnerArguments> runnersOfWords(const std::vector<std::string>& bets,
+                                            const std::vector<std::string>& prices);
+
+// The market, its runners in the arguments' order. Throws RefusedArgument for a runner without
+// a name or with one that is not UTF-8 text free of control characters, a bet or price that
+// does not read, a price off the ladder, a back price above the lay price, or an unknown green.
 MarketRequest readMarket(const MarketArguments& arguments, const NumberFormat& format);
 
 // The market computed, or refused when its green needs a price a runner lacks.
@@ -40,13 +51,17 @@ std::string marketJson(const MarketRequest& request, const MarketReport& report)
 // quorvel-calc dutch back|lay NAME=PRICE... with one of --stake, --profit, --liability.
 struct DutchArguments {
     std::string side;
-    std::vector<std::string> runners;
+    std::vector<std::pair<std::string, std::string>> runners;  // name and price
     std::optional<std::string> stake;
     std::optional<std::string> profit;
     std::optional<std::string> liability;
     std::optional<std::string> rate;
     Spelling spelling = Spelling::Options;
 };
+
+// The command line's NAME=PRICE words as a dutch's runners.
+std::vector<std::pair<std::string, std::string>> dutchRunnersOfWords(
+    const std::vector<std::string>& words);
 
 // Throws RefusedArgument for what cannot be read or has no answer (a profit from a back book,
 // or a lay book, of 100 % or more, naming the book).
