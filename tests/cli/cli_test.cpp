@@ -234,6 +234,14 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{{"dutch", "lay", "A=1.5", "B=3", "--liability", "10"},
                     "a lay dutch needs a book under 100 %; this one is 100.00 %"},
         RefusedCase{{"dutch", "lay", "A=5", "--stake", "10"}, "a lay dutch takes --liability L"},
+        RefusedCase{{"dutch", "back", "A=2.10", "B=3.50", "C=4.20", "--profit", "1"},
+                    "a profit from a back dutch needs a book under 100 %; this one is 100.00 %"},
+        RefusedCase{{"dutch", "lay", "A=2", "B=4", "C=4", "--liability", "1"},
+                    "a lay dutch needs a book under 100 %; this one is 100.00 %"},
+        RefusedCase{{"market", "\xff=back:10@3", "--json"},
+                    "runner \"\\xff\": a name must be UTF-8 text"},
+        RefusedCase{{"market", "A\tB=back:10@3"},
+                    "runner \"A\\tB\": a name holds no control characters (tabs, newlines)"},
         RefusedCase{{"dutch", "lay", "A=3.03", "B=5", "--liability", "10"},
                     "runner \"A\" price: \"3.03\" is not on the exchange's price ladder; "
                     "nearest: 3.00 and 3.05"},
@@ -678,6 +686,32 @@ TEST(QuorvelCalc, BatchJsonAnswersAPositionRequest) {
     EXPECT_EQ(market["locks_in"], "1.3212");
     std::getline(lines, line);
     EXPECT_EQ(nlohmann::json::parse(line)["message"], "\"Rate\" is not a key of a dutch request");
+}
+
+TEST(QuorvelCalc, BatchJsonSaysWhatIsWrongWithALine) {
+    const std::pair<const char*, const char*> rows[] = {
+        // A part of one key never reaches another's.
+        {R"({"market":[{"name":"A","bets":["back:10@3"],"back":"x=2.00","lay":"2.02"}]})",
+         "runner \"A\" back: \"x=2.00\" cannot be read as a number"},
+        {R"({"market":[{"name":"A","back":"3"},{"name":"A","lay":"3.05"}]})",
+         "runner \"A\" is named twice"},
+        {R"({"dutch":"lay","dutch":"back"})", "\"dutch\" is given twice"},
+        {R"({"dutch":"lay","liability":1e999999})",
+         "the line holds a number JSON cannot take: number overflow parsing '1e999999'"},
+        {"{\"market\":[{\"name\":\"\xff\"}]}",
+         "the line is no JSON: parse error at line 1, column 21: syntax error while parsing "
+         "value - invalid string: ill-formed UTF-8 byte; last read: '\"\xef\xbf\xbd'"},
+    };
+    std::string lines;
+    for (const auto& [line, message] : rows) lines += std::string(line) + "\n";
+    const Outcome r = run({"--batch", "--json"}, lines);
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::istringstream answers(r.out);
+    for (const auto& [line, message] : rows) {
+        std::string answer;
+        std::getline(answers, answer);
+        EXPECT_EQ(nlohmann::json::parse(answer)["message"], message) << line;
+    }
 }
 
 struct CompletionCase {
