@@ -117,11 +117,13 @@ std::string stepPrice(const std::string& text, int steps, const quorvel::NumberF
     const std::vector<Money> prices = quorvel::standardLadder().prices();
     const std::optional<Money> price = number(trimmed(text), format);
     if (!price) return text;
-    auto at = std::lower_bound(prices.begin(), prices.end(), *price);
-    if (at == prices.end()) --at;
+    // Between two prices (or past an end), the first step up is to the one above, the first
+    // step down to the one below.
+    const auto at = std::lower_bound(prices.begin(), prices.end(), *price);
     std::ptrdiff_t index = at - prices.begin();
-    if (*at != *price && steps < 0) ++index;  // between two prices, the step down is to the lower
-    index = std::clamp<std::ptrdiff_t>(index + steps, 0,
+    if (at == prices.end() || *at != *price) index += steps > 0 ? steps - 1 : steps;
+    else index += steps;
+    index = std::clamp<std::ptrdiff_t>(index, 0,
                                        static_cast<std::ptrdiff_t>(prices.size()) - 1);
     return prices[static_cast<std::size_t>(index)].display(format);
 }

@@ -101,13 +101,20 @@ TEST_F(MarketWindow, RefusesAnOffLadderPriceInPlaceAndEscapeRestores) {
 }
 
 TEST_F(MarketWindow, PlusAndMinusStepAPriceAlongTheLadder) {
-    enter({"A", "2.98"});
-    key(Qt::Key_Tab, Qt::ShiftModifier);  // back to Back
-    QTest::keyClick(handle(), '+');
-    QTest::keyClick(handle(), '+');
-    EXPECT_EQ(cell(0, market_sheet::kBack), "3.05");  // 2.98, 3.00, 3.05
-    QTest::keyClick(handle(), '-');
-    EXPECT_EQ(cell(0, market_sheet::kBack), "3.00");
+    enter({"A"});
+    struct Step {
+        const char* typed;
+        const char* keys;
+        const char* shown;
+    };
+    for (const Step& step : {Step{"2.98", "++", "3.05"}, Step{"2.98", "++-", "3.00"},
+                             Step{"4.15", "+", "4.20"}, Step{"4.15", "-", "4.10"},
+                             Step{"1000", "+", "1,000.00"}, Step{"1", "-", "1.01"}}) {
+        key(Qt::Key_A, Qt::ControlModifier);
+        for (const char* c = step.typed; *c != '\0'; ++c) QTest::keyClick(handle(), *c);
+        for (const char* c = step.keys; *c != '\0'; ++c) QTest::keyClick(handle(), *c);
+        EXPECT_EQ(cell(0, market_sheet::kBack), step.shown) << step.typed << step.keys;
+    }
 }
 
 TEST_F(MarketWindow, KeepsTheMarketAcrossARestartAndSetsADamagedOneAside) {
