@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cstdio>
+#include <cstddef>
 #include <string>
 
 // The user's folder for the program's settings and the few file operations the program needs,
@@ -12,13 +12,24 @@ namespace toolkit {
 // created here.
 std::string configFolder();
 
-// std::fopen for a path in any script.
-std::FILE* openFile(const std::string& path, const char* mode);
 bool fileExists(const std::string& path);
 // The folder and the folders above it that are missing; false when it cannot be made.
 bool makeFolders(const std::string& path);
+// The folder is the user's alone: theirs, and no one else may write in it (on Windows, the
+// profile's folders are the user's by their rights).
+bool folderIsOwn(const std::string& path);
 // Renames from over to, replacing to in one step where it exists.
 bool replaceFile(const std::string& from, const std::string& to);
 bool removeFile(const std::string& path);
+
+// A whole file into text, if it is a plain file of at most limit bytes: a pipe, a device or a
+// folder in its place is not opened, and a larger file is not read.
+enum class ReadResult { Read, Missing, NotAFile, TooLarge, Failed };
+ReadResult readFile(const std::string& path, std::size_t limit, std::string& text);
+
+// Writes text to path as a careful save does: into a new file of a name no one else can have
+// made (created afresh, never through a link planted there), flushed to the disk, then
+// renamed over path in one step. Empty on success, else the system's words for the failure.
+std::string writeFileCarefully(const std::string& path, const std::string& text);
 
 }  // namespace toolkit

@@ -76,6 +76,12 @@ class Form {
     // A key pressed in the form, before the control with the focus has it (the back ends
     // call it): true when the form took it.
     bool raiseKeyDown(int keyCode, int shift) { return Form_KeyDown(keyCode, shift); }
+    // The user asks to close the window (the back ends call it): cancel keeps it open.
+    void raiseQueryUnload(bool& cancel) { Form_QueryUnload(cancel); }
+
+    // A question in a box of its own, the window waiting for the answer: true for the first
+    // answer, which Enter and Escape give, it being the one that loses nothing.
+    bool ask(const std::string& question, const std::string& first, const std::string& second);
 
     NativeForm& native() const { return *native_; }
 
@@ -96,12 +102,16 @@ class Form {
     void setTabOrder(const std::vector<const Control*>& order);
     // The size of the client area, in twips at the form's scale.
     void setClientSize(int twipsWidth, int twipsHeight);
+    // The smallest the user can make the client area, in twips at the form's scale.
+    void setMinimumClientSize(int twipsWidth, int twipsHeight);
 
     virtual void Form_Create() = 0;
     virtual void Form_Load() {}
     virtual void Form_Resize() {}
     // Keys the form answers wherever the focus is (key codes of keyboard.h): true to take it.
     virtual bool Form_KeyDown(int /*KeyCode*/, int /*Shift*/) { return false; }
+    // Before the window closes at the user's asking: Cancel keeps it open.
+    virtual void Form_QueryUnload(bool& /*Cancel*/) {}
 
   private:
     friend struct NativeForm;

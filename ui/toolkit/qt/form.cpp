@@ -2,8 +2,11 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QIcon>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -34,6 +37,11 @@ class Window : public QWidget {
     }
 
   protected:
+    void closeEvent(QCloseEvent* event) override {
+        bool cancel = false;
+        form_.form.raiseQueryUnload(cancel);
+        if (cancel) event->ignore();
+    }
     bool event(QEvent* event) override {
         const bool handled = QWidget::event(event);
         switch (event->type()) {
@@ -192,6 +200,21 @@ void Form::setHeight(int twips) {
 
 void Form::setClientSize(int twipsWidth, int twipsHeight) {
     native_->window->resize(scale_.px(twipsWidth), scale_.px(twipsHeight));
+}
+
+void Form::setMinimumClientSize(int twipsWidth, int twipsHeight) {
+    native_->window->setMinimumSize(scale_.px(twipsWidth), scale_.px(twipsHeight));
+}
+
+bool Form::ask(const std::string& question, const std::string& first, const std::string& second) {
+    QMessageBox box(QMessageBox::Warning, native_->window->windowTitle(), qt(question),
+                    QMessageBox::NoButton, native_->window);
+    QPushButton* safe = box.addButton(qt(first), QMessageBox::AcceptRole);
+    box.addButton(qt(second), QMessageBox::DestructiveRole);
+    box.setDefaultButton(safe);
+    box.setEscapeButton(safe);
+    box.exec();
+    return box.clickedButton() == safe;
 }
 
 void Form::registerControl(std::unique_ptr<Control> control) {

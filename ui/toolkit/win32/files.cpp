@@ -39,10 +39,6 @@ std::string configFolder() {
     return folder + "/Quorvel";
 }
 
-std::FILE* openFile(const std::string& path, const char* mode) {
-    return _wfopen(wide(path).c_str(), wide(mode).c_str());
-}
-
 bool fileExists(const std::string& path) {
     return GetFileAttributesW(wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -65,6 +61,57 @@ bool replaceFile(const std::string& from, const std::string& to) {
 
 bool removeFile(const std::string& path) {
     return DeleteFileW(wide(path).c_str()) != 0;
+}
+
+bool folderIsOwn(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(wide(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+ReadResult readFile(const std::string& path, std::size_t limit, std::string& text) {
+    const HANDLE file =
+        CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return GetLastError() == ERROR_FILE_NOT_FOUND || GetLastError() == ERROR_PATH_NOT_FOUND
+                   ? ReadResult::Missing
+                   : ReadResult::Failed;
+    ReadResult result =
+        GetFileType(file) == FILE_TYPE_DISK ? ReadResult::Read : ReadResult::NotAFile;
+    text.clear();
+    char buffer[65536];
+    for (DWORD n = 0; result == ReadResult::Read;) {
+        if (!ReadFile(file, buffer, sizeof buffer, &n, nullptr)) result = ReadResult::Failed;
+        if (n == 0) break;
+        text.append(buffer, n);
+        if (text.size() > limit) result = ReadResult::TooLarge;
+    }
+    CloseHandle(file);
+    return result;
+}
+
+std::string writeFileCarefully(const std::string& path, const std::string& text) {
+    static unsigned made = 0;
+    const std::string fresh = path + ".new-" + std::to_string(GetCurrentProcessId()) + "-" +
+                              std::to_string(GetTickCount()) + "-" + std::to_string(++made);
+    // CREATE_NEW: a file or a link already under the name is never opened.
+    const HANDLE file = CreateFileW(wide(fresh).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return systemMessage(GetLastError());
+    DWORD written = 0;
+    bool ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+              written == text.size() && FlushFileBuffers(file);
+    DWORD error = GetLastError();
+    if (!CloseHandle(file) && ok) {
+        ok = false;
+        error = GetLastError();
+    }
+    if (ok && MoveFileExW(wide(fresh).c_str(), wide(path).c_str(),
+                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return {};
+    if (ok) error = GetLastError();
+    DeleteFileW(wide(fresh).c_str());
+    return systemMessage(error);
 }
 
 }  // namespace toolkit

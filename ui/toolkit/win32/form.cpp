@@ -50,9 +50,18 @@ LRESULT CALLBACK formProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         case WM_DPICHANGED:
             form->rescaleForDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
             return 0;
-        case WM_CLOSE:
-            DestroyWindow(hwnd);
+        case WM_CLOSE: {
+            bool cancel = false;
+            form->form.raiseQueryUnload(cancel);
+            if (!cancel) DestroyWindow(hwnd);
             return 0;
+        }
+        case WM_GETMINMAXINFO: {
+            auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+            limits->ptMinTrackSize.x = std::max(limits->ptMinTrackSize.x, form->minimumSize.cx);
+            limits->ptMinTrackSize.y = std::max(limits->ptMinTrackSize.y, form->minimumSize.cy);
+            return 0;
+        }
         case WM_DESTROY:
             // Closing one window leaves the others open; the last one ends the program.
             if (std::none_of(forms.begin(), forms.end(), [&](const NativeForm* other) {
@@ -306,6 +315,19 @@ void Form::setClientSize(int twipsWidth, int twipsHeight) {
     AdjustWindowRectEx(&r, kStyle, FALSE, 0);
     SetWindowPos(native_->hwnd, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::setMinimumClientSize(int twipsWidth, int twipsHeight) {
+    RECT r{0, 0, scale_.px(twipsWidth), scale_.px(twipsHeight)};
+    AdjustWindowRectEx(&r, kStyle, FALSE, 0);
+    native_->minimumSize = {r.right - r.left, r.bottom - r.top};
+}
+
+bool Form::ask(const std::string& question, const std::string& first, const std::string& second) {
+    // The system's box has Yes and No: the question says what each does.
+    const std::wstring text = wide(question + "\n\nYes: " + first + ".\nNo: " + second + ".");
+    return MessageBoxW(native_->hwnd, text.c_str(), windowText(native_->hwnd).c_str(),
+                       MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON1) == IDYES;
 }
 
 void Form::registerControl(std::unique_ptr<Control> control) {

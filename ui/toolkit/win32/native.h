@@ -114,6 +114,7 @@ struct NativeForm {
 
     Form& form;
     HWND hwnd = nullptr;
+    SIZE minimumSize{0, 0};  // the smallest outer size the user can drag the window to
     // Made, with every control's tools, when the mouse first comes over a control: a top-level
     // window of its own, it was a part of every start.
     HWND tooltip = nullptr;

@@ -36,4 +36,19 @@ inline std::wstring windowText(HWND hwnd) {
     return text;
 }
 
+// The system's own words for an error code ("There is not enough space on the disk."), without
+// the line break it ends them with.
+inline std::string systemMessage(DWORD error) {
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::string message = length != 0 ? utf8({text, length}) : "error " + std::to_string(error);
+    LocalFree(text);
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' ||
+                                message.back() == ' ' || message.back() == '.'))
+        message.pop_back();
+    return message;
+}
+
 }  // namespace toolkit
