@@ -35,6 +35,7 @@ class frmMarket : public toolkit::Form {
     toolkit::Label& lblGreenEach();
     toolkit::Label& lblGreenBest();
     toolkit::Label& lblMessage();
+    toolkit::Label& lblRows();
 
     // State, for those who look in (the tests).
     int topRow() const { return intTopRow; }
@@ -51,8 +52,12 @@ class frmMarket : public toolkit::Form {
 
     // Start-up and the kept sheet.
     void Form_Load() override;
+    void Form_QueryUnload(bool& Cancel) override;
     void LoadSheet();
-    void SaveSheet();
+    bool SaveSheet();
+    bool MergeTheirs();
+    void ShowMessage(const std::string& text);
+    void ShowRefusal(bool focusIt = false);
 
     // Cells.
     void txtCells_GotFocus(int Index);
@@ -88,9 +93,16 @@ class frmMarket : public toolkit::Form {
     toolkit::Label* lblGreenEach_ = nullptr;
     toolkit::Label* lblGreenBest_ = nullptr;
     toolkit::Label* lblMessage_ = nullptr;
+    toolkit::Label* lblRows_ = nullptr;
 
     int intTopRow = 0;
     quorvel::Green green_ = quorvel::Green::None;
     std::string strSavedText;
     std::string strLoadMessage;
+    // The sheet as the file last held it, read or written here: an edit in another window
+    // since shows as a file that differs from it.
+    market_sheet::Sheet base_;
+    // Said until a save succeeds.
+    std::string strSaveFailure;
+    bool pendingRewrite_ = false;  // read in the older form: kept again at start
 };

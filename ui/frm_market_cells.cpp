@@ -60,18 +60,22 @@ void frmMarket::txtCells_Validate(int Index, bool& Cancel) {
     toolkit::TextBox& cell = txtCells(Index);
     const market_sheet::Accepted accepted = market_sheet::acceptCell(column, cell.text(), format_);
     if (!accepted.text) {
-        lblMessage().setCaption(accepted.refusal);
+        ShowMessage(accepted.refusal);
         Cancel = true;
         return;
     }
-    lblMessage().setCaption("");
+    ShowMessage("");
     cell.setText(*accepted.text);
-    std::string& kept = sheet_.rows[static_cast<std::size_t>(intTopRow + rowOf(Index))]
-                            .cells[static_cast<std::size_t>(column)];
-    if (kept == *accepted.text) return;
+    market_sheet::Row& row = sheet_.rows[static_cast<std::size_t>(intTopRow + rowOf(Index))];
+    std::string& kept = row.cells[static_cast<std::size_t>(column)];
+    bool& refused = row.refused[static_cast<std::size_t>(column)];
+    if (kept == *accepted.text && !refused) return;
     kept = *accepted.text;
+    refused = false;
+    if (column == market_sheet::kRunner) ShowRows();  // the row's cells are named by it
     SaveSheet();
     CalculateMarket();
+    ShowRefusal();
 }
 
 bool frmMarket::Form_KeyDown(int KeyCode, int Shift) {
@@ -153,10 +157,11 @@ void frmMarket::MoveToCell(int row, int column) {
 
 void frmMarket::ClearRow(int row) {
     sheet_.rows[static_cast<std::size_t>(row)] = {};
-    lblMessage().setCaption("");
+    ShowMessage("");
     ShowRows();
     SaveSheet();
     CalculateMarket();
+    ShowRefusal();
     if (toolkit::TextBox* active = activeTextBox()) {
         strSavedText = active->text();
         selectAll(*active);
@@ -183,21 +188,22 @@ void frmMarket::txtSettings_KeyUp(int Index, int KeyCode, int /*Shift*/) {
 
 void frmMarket::txtSettings_Validate(int Index, bool& Cancel) {
     toolkit::TextBox& field = txtSettings(Index);
+    const auto setting = static_cast<market_sheet::Setting>(Index);
     const market_sheet::Accepted accepted =
-        Index == kRateSetting ? market_sheet::acceptRate(field.text(), format_)
-                              : market_sheet::acceptMinimum(field.text(), format_);
+        market_sheet::acceptSetting(setting, field.text(), format_);
     if (!accepted.text) {
-        lblMessage().setCaption(accepted.refusal);
+        ShowMessage(accepted.refusal);
         Cancel = true;
         return;
     }
-    lblMessage().setCaption("");
+    ShowMessage("");
     field.setText(*accepted.text);
-    std::string& kept = Index == kRateSetting       ? sheet_.rate
-                        : Index == kMinStakeSetting ? sheet_.minStake
-                                                    : sheet_.minPayout;
-    if (kept == *accepted.text) return;
+    std::string& kept = sheet_.settings[static_cast<std::size_t>(Index)];
+    bool& refused = sheet_.settingRefused[static_cast<std::size_t>(Index)];
+    if (kept == *accepted.text && !refused) return;
     kept = *accepted.text;
+    refused = false;
     SaveSheet();
     CalculateMarket();
+    ShowRefusal();
 }

@@ -2,6 +2,7 @@
 // the summary under them, the tab order and the scale that shows every digit.
 #include "locale/number_locale.h"
 #include "ui/frm_market.h"
+#include "ui/market_file.h"
 #include "ui/toolkit/files.h"
 #include "ui/toolkit/scale_fit.h"
 
@@ -34,7 +35,7 @@ constexpr int kClientHeight = kSummaryTop + 6 * kRowHeight + 60;
 frmMarket::frmMarket() : frmMarket(quorvel::userNumberFormat(), toolkit::configFolder()) {}
 
 frmMarket::frmMarket(quorvel::NumberFormat format, const std::string& folder)
-    : format_(std::move(format)), file_(market_sheet::sheetFile(folder)) {
+    : format_(std::move(format)), file_(market_file::sheetFile(folder)) {
     LoadSheet();
     load();
 }
@@ -63,6 +64,10 @@ toolkit::Label& frmMarket::lblMessage() {
     load();
     return *lblMessage_;
 }
+toolkit::Label& frmMarket::lblRows() {
+    load();
+    return *lblRows_;
+}
 
 toolkit::Label& frmMarket::newLabel(int left, int top, int width, const std::string& caption) {
     auto& label = add<toolkit::Label>();
@@ -88,6 +93,8 @@ void frmMarket::Form_Create() {
 
     fitScaleToFont();
     setClientSize(kClientWidth, kClientHeight);
+    // Smaller, the results and the message line would be cut off.
+    setMinimumClientSize(kClientWidth, kClientHeight);
 }
 
 void frmMarket::createGrid() {
@@ -131,6 +138,8 @@ void frmMarket::createSummary() {
         label.setBuddy(&field);
         txtSettings_.append(field, i);
     }
+    // Where the rows shown stand in the sheet's forty.
+    lblRows_ = &newLabel(kLeft + 3 * 2700 - 300, kSummaryTop + 45, kGridWidth - 3 * 2700 + 300, "");
     const int half = kGridWidth / 2 - 50;
     lblBook_ = &newLabel(kLeft, kSummaryTop + kRowHeight + 60, kGridWidth, "");
     lblGreenEach_ = &newLabel(kLeft, kSummaryTop + 2 * kRowHeight + 60, half, "");

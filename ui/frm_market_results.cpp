@@ -1,7 +1,5 @@
 // From the sheet to the results: each runner's P/L if it wins, the books, both greens with what
-// each locks in, and the chosen green's hedges and nets; and the sheet kept between starts.
-#include <stdexcept>
-
+// each locks in, and the chosen green's hedges and nets.
 #include "ui/frm_market.h"
 
 namespace {
@@ -30,13 +28,13 @@ std::string greenSummary(const char* name, const quorvel::MarketRequest& request
 void frmMarket::Form_Load() {
     Show();
     for (int i = 0; i < kSettingCount; ++i)
-        txtSettings(i).setText(i == kRateSetting       ? sheet_.rate
-                               : i == kMinStakeSetting ? sheet_.minStake
-                                                       : sheet_.minPayout);
+        txtSettings(i).setText(sheet_.settings[static_cast<std::size_t>(i)]);
     ShowRows();
     CalculateMarket();
-    lblMessage().setCaption(strLoadMessage);
     txtCells(market_sheet::kRunner).setFocus();
+    if (pendingRewrite_) SaveSheet();
+    ShowMessage(strLoadMessage);
+    ShowRefusal(true);
 }
 
 void frmMarket::ShowRows() {
@@ -46,14 +44,33 @@ void frmMarket::ShowRows() {
             toolkit::TextBox& cell = txtCells(row * kColumns + column);
             if (column < market_sheet::kTypedColumns)
                 cell.setText(kept.cells[static_cast<std::size_t>(column)]);
-            cell.setAccessibleName("Runner " + std::to_string(intTopRow + row + 1) + ", " +
-                                   market_sheet::kColumnCaptions[column]);
+            // Named by its runner, as a screen reader reads the cell.
+            const std::string& name = kept.cells[market_sheet::kRunner];
+            cell.setAccessibleName(
+                (name.empty() ? "Runner " + std::to_string(intTopRow + row + 1) : name) + ", " +
+                market_sheet::kColumnCaptions[column]);
         }
     }
+    lblRows().setCaption("Rows " + std::to_string(intTopRow + 1) + "-" +
+                         std::to_string(intTopRow + kVisibleRows) + " of " +
+                         std::to_string(market_sheet::kRows));
     CalculateMarket();
 }
 
 void frmMarket::CalculateMarket() {
+    const auto clearResults = [this] {
+        for (int row = 0; row < kVisibleRows; ++row)
+            for (int column : {market_sheet::kIfWins, market_sheet::kHedge, market_sheet::kNet})
+                txtCells(row * kColumns + column).setText("");
+    };
+    if (sheet_.anyRefused()) {
+        clearResults();
+        // A figure without the refused cell would be a wrong one: none is shown.
+        lblBook().setCaption("Book: -");
+        lblGreenEach().setCaption("Green each: nothing worked out while a cell is refused");
+        lblGreenBest().setCaption("Green best: nothing worked out while a cell is refused");
+        return;
+    }
     market_sheet::Market market = market_sheet::marketOf(sheet_, format_);
     quorvel::MarketRequest& request = market.request;
     try {
@@ -69,16 +86,17 @@ void frmMarket::CalculateMarket() {
             return b ? b->display(format_) + " %" : std::string("-");
         };
         lblBook().setCaption("Book: back " + book(shown.backBook) + ", lay " + book(shown.layBook));
-        for (int row = 0; row < kVisibleRows; ++row)
-            for (int column : {market_sheet::kIfWins, market_sheet::kHedge, market_sheet::kNet})
-                txtCells(row * kColumns + column).setText("");
+        clearResults();
         for (std::size_t i = 0; i < request.runners.size(); ++i) {
             const int row = market.rowOf[i] - intTopRow;
             if (row < 0 || row >= kVisibleRows) continue;
             const quorvel::RunnerOutcome& o = shown.runners[i];
             txtCells(row * kColumns + market_sheet::kIfWins).setText(display(o.ifWins));
+            // A hedge under the minimums is shown, not placed: said so, as the nets leave it out.
             if (o.hedge)
-                txtCells(row * kColumns + market_sheet::kHedge).setText(o.hedge->text(format_));
+                txtCells(row * kColumns + market_sheet::kHedge)
+                    .setText(o.hedge->text(format_) +
+                             (o.belowMinimum ? " (under the minimum)" : ""));
             txtCells(row * kColumns + market_sheet::kNet).setText(display(o.net));
         }
     } catch (const quorvel::MoneyError&) {
@@ -91,29 +109,4 @@ void frmMarket::ShowGreen(quorvel::Green green) {
     if (!focus().mayLeaveFor(nullptr)) return;
     green_ = green;
     CalculateMarket();
-}
-
-void frmMarket::LoadSheet() {
-    try {
-        if (auto kept = market_sheet::load(file_)) sheet_ = *kept;
-    } catch (const std::runtime_error& error) {
-        // Never overwritten in silence: the damaged file is kept under another name.
-        std::string aside;
-        try {
-            aside = market_sheet::setAside(file_);
-            aside = aside.substr(aside.rfind('/') + 1);
-        } catch (const std::exception&) {
-            aside = "(it could not be moved)";
-        }
-        strLoadMessage = "The market kept last time " + std::string(error.what()) +
-                         ": it was set aside as " + aside + ".";
-    }
-}
-
-void frmMarket::SaveSheet() {
-    try {
-        market_sheet::save(sheet_, file_);
-    } catch (const std::exception&) {
-        lblMessage().setCaption("The market could not be kept in " + file_ + ".");
-    }
 }

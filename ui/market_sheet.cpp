@@ -1,14 +1,11 @@
 #include "ui/market_sheet.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <memory>
-#include <stdexcept>
 
 #include "core/field_role.h"
 #include "core/money_ratio.h"
+#include "core/name_text.h"
 #include "core/price_ladder.h"
-#include "ui/toolkit/files.h"
 
 namespace market_sheet {
 
@@ -63,6 +60,38 @@ std::string betRefusal(const std::string& text, const quorvel::NumberFormat& for
     return "\"" + text + "\": nearest " + nearestPrices(parsed.bet->price, format);
 }
 
+// A name every file and table can hold as it is.
+Accepted runnerName(const std::string& text) {
+    switch (quorvel::checkName(text)) {
+        case quorvel::NameProblem::None:
+            return {text, {}};
+        case quorvel::NameProblem::NotUtf8:
+            return {std::nullopt, "a runner's name must be UTF-8 text"};
+        case quorvel::NameProblem::Control:
+            return {std::nullopt, "a runner's name holds no tabs, line breaks or other controls"};
+    }
+    return {std::nullopt, {}};
+}
+
+// A number's text with one format's separators put as another's: the groups dropped, the
+// decimal separator swapped.
+std::string swappedSeparators(std::string_view text, const quorvel::NumberFormat& from,
+                              const quorvel::NumberFormat& to) {
+    std::string out;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::string_view rest = text.substr(at);
+        if (!from.groupSeparator().empty() && rest.starts_with(from.groupSeparator())) {
+            at += from.groupSeparator().size();
+        } else if (rest.starts_with(from.decimalSeparator())) {
+            out += to.decimalSeparator();
+            at += from.decimalSeparator().size();
+        } else {
+            out += text[at++];
+        }
+    }
+    return out;
+}
+
 // The words of a text, split at blanks.
 std::vector<std::string> words(const std::string& text) {
     std::vector<std::string> out;
@@ -83,9 +112,18 @@ bool Row::empty() const {
     return true;
 }
 
+bool Sheet::anyRefused() const {
+    const auto refused = [](const auto& flags) {
+        return std::find(flags.begin(), flags.end(), true) != flags.end();
+    };
+    return refused(settingRefused) ||
+           std::any_of(rows.begin(), rows.end(), [&](const Row& r) { return refused(r.refused); });
+}
+
 Accepted acceptCell(Column column, const std::string& typed, const quorvel::NumberFormat& format) {
     const std::string text = trimmed(typed);
-    if (column == kRunner || text.empty()) return {text, {}};
+    if (column == kRunner) return runnerName(text);
+    if (text.empty()) return {text, {}};
     if (column == kBack || column == kLay) return ladderPrice(text, format);
     std::string joined;
     for (const std::string& bet : words(text)) {
@@ -93,7 +131,8 @@ Accepted acceptCell(Column column, const std::string& typed, const quorvel::Numb
             return {std::nullopt, refusal};
         joined += (joined.empty() ? "" : " ") + bet;
     }
-    return {joined, {}};
+    // Without groups, so that the file's numbers read back as the same text.
+    return {convertCell(kBets, joined, format, format), {}};
 }
 
 Accepted acceptRate(const std::string& typed, const quorvel::NumberFormat& format) {
@@ -113,6 +152,31 @@ Accepted acceptMinimum(const std::string& typed, const quorvel::NumberFormat& fo
     return {value->display(format), {}};
 }
 
+Accepted acceptSetting(Setting setting, const std::string& typed,
+                       const quorvel::NumberFormat& format) {
+    return setting == kRate ? acceptRate(typed, format) : acceptMinimum(typed, format);
+}
+
+std::string convertCell(Column column, const std::string& text, const quorvel::NumberFormat& from,
+                        const quorvel::NumberFormat& to) {
+    if (column == kRunner || text.empty()) return text;
+    if (column == kBack || column == kLay) return convertSetting(text, from, to);
+    std::string out;
+    for (const std::string& bet : words(text)) {
+        const quorvel::ParsedBet parsed = quorvel::parseBet(bet, from);
+        out += (out.empty() ? "" : " ") + std::string(parsed.kindText) + ":" +
+               swappedSeparators(parsed.stakeText, from, to) + "@" +
+               swappedSeparators(parsed.priceText, from, to);
+    }
+    return out;
+}
+
+std::string convertSetting(const std::string& text, const quorvel::NumberFormat& from,
+                           const quorvel::NumberFormat& to) {
+    const std::optional<Money> value = number(text, from);
+    return value ? value->display(to) : text;
+}
+
 std::string stepPrice(const std::string& text, int steps, const quorvel::NumberFormat& format) {
     const std::vector<Money> prices = quorvel::standardLadder().prices();
     const std::optional<Money> price = number(trimmed(text), format);
@@ -121,134 +185,43 @@ std::string stepPrice(const std::string& text, int steps, const quorvel::NumberF
     // step down to the one below.
     const auto at = std::lower_bound(prices.begin(), prices.end(), *price);
     std::ptrdiff_t index = at - prices.begin();
-    if (at == prices.end() || *at != *price) index += steps > 0 ? steps - 1 : steps;
-    else index += steps;
-    index = std::clamp<std::ptrdiff_t>(index, 0,
-                                       static_cast<std::ptrdiff_t>(prices.size()) - 1);
+    if (at == prices.end() || *at != *price)
+        index += steps > 0 ? steps - 1 : steps;
+    else
+        index += steps;
+    index = std::clamp<std::ptrdiff_t>(index, 0, static_cast<std::ptrdiff_t>(prices.size()) - 1);
     return prices[static_cast<std::size_t>(index)].display(format);
 }
 
 Market marketOf(const Sheet& sheet, const quorvel::NumberFormat& format) {
     Market market;
     quorvel::MarketRequest& request = market.request;
-    if (const auto rate = number(sheet.rate, format)) request.rate = *rate;
-    if (const auto stake = number(sheet.minStake, format)) request.minStake = stake;
-    if (const auto payout = number(sheet.minPayout, format); payout && request.minStake)
-        request.minPayout = payout;
+    const auto setting = [&](Setting s) {
+        const auto i = static_cast<std::size_t>(s);
+        return sheet.settingRefused[i] ? std::nullopt : number(sheet.settings[i], format);
+    };
+    if (const auto rate = setting(kRate)) request.rate = *rate;
+    request.minStake = setting(kMinStake);
+    if (request.minStake) request.minPayout = setting(kMinPayout);
     for (int r = 0; r < kRows; ++r) {
         const Row& row = sheet.rows[static_cast<std::size_t>(r)];
         if (row.empty()) continue;
         quorvel::Runner runner;
         runner.name =
             row.cells[kRunner].empty() ? "Runner " + std::to_string(r + 1) : row.cells[kRunner];
-        runner.back = number(row.cells[kBack], format);
-        runner.lay = number(row.cells[kLay], format);
-        for (const std::string& bet : words(row.cells[kBets]))
+        const auto cell = [&](Column c) {
+            const auto i = static_cast<std::size_t>(c);
+            return row.refused[i] ? std::string() : row.cells[i];
+        };
+        runner.back = number(cell(kBack), format);
+        runner.lay = number(cell(kLay), format);
+        for (const std::string& bet : words(cell(kBets)))
             if (const auto parsed = quorvel::parseBet(bet, format).bet)
                 runner.bets.push_back(*parsed);
         request.runners.push_back(runner);
         market.rowOf.push_back(r);
     }
     return market;
-}
-
-std::string sheetFile(const std::string& folder) {
-    return folder + "/market.txt";
-}
-
-namespace {
-
-constexpr const char* kHeading = "quorvel-market 1";
-
-std::vector<std::string> fields(const std::string& line) {
-    std::vector<std::string> out{""};
-    for (char c : line) {
-        if (c == '\t')
-            out.emplace_back();
-        else
-            out.back() += c;
-    }
-    return out;
-}
-
-// The file's lines, without their newlines; C streams, which the program has anyway, rather than
-// the iostreams' locale machinery.
-std::vector<std::string> linesOf(const std::string& file) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(toolkit::openFile(file, "rb"), &std::fclose);
-    if (!in) throw std::runtime_error("cannot be opened");
-    std::vector<std::string> lines{""};
-    for (int c; (c = std::fgetc(in.get())) != EOF;) {
-        if (c == '\n')
-            lines.emplace_back();
-        else
-            lines.back() += static_cast<char>(c);
-    }
-    if (std::ferror(in.get()) != 0) throw std::runtime_error("cannot be read");
-    if (lines.back().empty()) lines.pop_back();
-    return lines;
-}
-
-}  // namespace
-
-std::optional<Sheet> load(const std::string& file) {
-    if (!toolkit::fileExists(file)) return std::nullopt;
-    const std::vector<std::string> lines = linesOf(file);
-    std::size_t next = 0;
-    auto getline = [&](std::string& line) {
-        if (next >= lines.size()) return false;
-        line = lines[next++];
-        return true;
-    };
-    std::string line;
-    if (!getline(line) || line != kHeading) throw std::runtime_error("is not a Quorvel market");
-    Sheet sheet;
-    for (auto* setting : {&sheet.rate, &sheet.minStake, &sheet.minPayout}) {
-        if (!getline(line)) throw std::runtime_error("ends too early");
-        const auto f = fields(line);
-        if (f.size() != 2) throw std::runtime_error("has a damaged setting");
-        *setting = f[1];
-    }
-    for (Row& row : sheet.rows) {
-        if (!getline(line)) throw std::runtime_error("ends too early");
-        const auto f = fields(line);
-        if (f.size() != kTypedColumns) throw std::runtime_error("has a damaged row");
-        std::copy(f.begin(), f.end(), row.cells.begin());
-    }
-    if (!getline(line) || line != "end") throw std::runtime_error("does not end");
-    return sheet;
-}
-
-void save(const Sheet& sheet, const std::string& file) {
-    const std::string folder = file.substr(0, file.rfind('/'));
-    if (!toolkit::makeFolders(folder)) throw std::runtime_error("its folder cannot be made");
-    std::string text = std::string(kHeading) + "\nrate\t" + sheet.rate + "\nmin_stake\t" +
-                       sheet.minStake + "\nmin_payout\t" + sheet.minPayout + '\n';
-    for (const Row& row : sheet.rows)
-        text +=
-            row.cells[0] + '\t' + row.cells[1] + '\t' + row.cells[2] + '\t' + row.cells[3] + '\n';
-    text += "end\n";
-    const std::string fresh = file + ".new";
-    std::FILE* out = toolkit::openFile(fresh, "wb");
-    const bool written =
-        out != nullptr && std::fwrite(text.data(), 1, text.size(), out) == text.size();
-    if (out == nullptr || std::fclose(out) != 0 || !written) {
-        toolkit::removeFile(fresh);
-        throw std::runtime_error("could not be written");
-    }
-    // Only a whole file takes the old one's place: a crash or a full disk leaves the old one.
-    if (!toolkit::replaceFile(fresh, file)) {
-        toolkit::removeFile(fresh);
-        throw std::runtime_error("could not be replaced");
-    }
-}
-
-std::string setAside(const std::string& file) {
-    for (int n = 1;; ++n) {
-        const std::string aside = file + ".damaged-" + std::to_string(n);
-        if (toolkit::fileExists(aside)) continue;
-        if (!toolkit::replaceFile(file, aside)) throw std::runtime_error("cannot be moved");
-        return aside;
-    }
 }
 
 }  // namespace market_sheet

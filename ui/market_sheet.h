@@ -20,16 +20,25 @@ inline constexpr const char* kColumnCaptions[kColumns] = {"Runner",  "Back",  "L
                                                           "If wins", "Hedge", "Net"};
 
 struct Row {
-    std::array<std::string, kTypedColumns> cells;  // as accepted: prices shown with two decimals
+    // As accepted, prices shown with two decimals; a cell the file held that is not accepted
+    // keeps its text as it came, marked refused, and enters no calculation.
+    std::array<std::string, kTypedColumns> cells;
+    std::array<bool, kTypedColumns> refused{};
 
     bool empty() const;
+    friend bool operator==(const Row&, const Row&) = default;
 };
+
+// The settings under the sheet, in the order of the window's fields.
+enum Setting { kRate = 0, kMinStake, kMinPayout, kSettings };
 
 struct Sheet {
     std::array<Row, kRows> rows;
-    std::string rate = "5.00";
-    std::string minStake;
-    std::string minPayout;
+    std::array<std::string, kSettings> settings{"5.00", "", ""};
+    std::array<bool, kSettings> settingRefused{};
+
+    bool anyRefused() const;
+    friend bool operator==(const Sheet&, const Sheet&) = default;
 };
 
 // The text a typed cell holds once accepted ("3.5" becomes "3.50"), or why it is refused: a
@@ -43,6 +52,16 @@ Accepted acceptCell(Column column, const std::string& typed, const quorvel::Numb
 // 10000).
 Accepted acceptRate(const std::string& typed, const quorvel::NumberFormat& format);
 Accepted acceptMinimum(const std::string& typed, const quorvel::NumberFormat& format);
+Accepted acceptSetting(Setting setting, const std::string& typed,
+                       const quorvel::NumberFormat& format);
+
+// A cell's or a setting's accepted text, from the numbers of one format (from) to another's
+// (to): a price or a setting shown again, a bet's stake and price with their separators
+// swapped, as typed otherwise ("back:10,5@4,00" from German is "back:10.5@4.00").
+std::string convertCell(Column column, const std::string& text, const quorvel::NumberFormat& from,
+                        const quorvel::NumberFormat& to);
+std::string convertSetting(const std::string& text, const quorvel::NumberFormat& from,
+                           const quorvel::NumberFormat& to);
 
 // A ladder price one step up or down from the text ("3.50" up: "3.55"), or the text itself
 // where there is none.
@@ -55,15 +74,5 @@ struct Market {
     std::vector<int> rowOf;  // the sheet row of each runner
 };
 Market marketOf(const Sheet& sheet, const quorvel::NumberFormat& format);
-
-// The file (a UTF-8 path): a line a setting and a line a row, tab-separated; written to a new
-// file and renamed over the old one. load gives nothing for a missing file, and throws
-// std::runtime_error for one it cannot read; save throws it for one it cannot write.
-std::string sheetFile(const std::string& folder);
-std::optional<Sheet> load(const std::string& file);
-void save(const Sheet& sheet, const std::string& file);
-// Moves a file that cannot be read out of the way, keeping it: market.txt.damaged-1 and so on;
-// the name it now has.
-std::string setAside(const std::string& file);
 
 }  // namespace market_sheet

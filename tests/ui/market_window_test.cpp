@@ -2,15 +2,22 @@
 // results read from the cells, the sheet kept in a folder of the test's own.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <sys/stat.h>
 #include <memory>
 
 #include "tests/ui/window_driver.h"
 #include "ui/frm_market.h"
+#include "ui/market_file.h"
 #include "ui/toolkit/qt/qt_access.h"
 
 namespace {
@@ -29,9 +36,9 @@ class MarketWindow : public testing::Test {
         form.reset();
         std::filesystem::remove_all(folder);
     }
-    void open() {
+    void open(const quorvel::NumberFormat& format = quorvel::NumberFormat::pointComma()) {
         form.reset();
-        form = std::make_unique<frmMarket>(quorvel::NumberFormat::pointComma(), folder.string());
+        form = std::make_unique<frmMarket>(format, folder.string());
         QWidget* window = toolkit::windowOf(*form);
         window->activateWindow();
         if (!QTest::qWaitForWindowActive(window)) QApplication::setActiveWindow(window);
@@ -60,9 +67,28 @@ class MarketWindow : public testing::Test {
                "2.64", ""});
     }
 
+    std::filesystem::path sheetPath() const { return market_file::sheetFile(folder.string()); }
+    // A file the window finds at its next start.
+    void keep(const std::string& text) {
+        form.reset();
+        std::filesystem::create_directories(folder);
+        std::ofstream(sheetPath(), std::ios::trunc | std::ios::binary) << text;
+    }
+    // Today's file: the settings, then rows "Runner\tBack\tLay\tBets", the rest empty.
+    static std::string sheetText(const std::string& settings, std::vector<std::string> rows,
+                                 const char* heading = "quorvel-market 2, numbers as 1234.56") {
+        std::string text = std::string(heading) + "\n" + settings;
+        rows.resize(market_sheet::kRows, "\t\t\t");
+        for (const std::string& row : rows) text += row + "\n";
+        return text + "end\n";
+    }
+    std::string message() { return form->lblMessage().caption(); }
+
     std::filesystem::path folder;
     std::unique_ptr<frmMarket> form;
 };
+
+const quorvel::NumberFormat kGerman(",", ".");
 
 TEST_F(MarketWindow, GreensTheWorkedExampleAtOneKey) {
     EXPECT_EQ(focusedCell(), 0);  // row 1's Runner
@@ -122,15 +148,179 @@ TEST_F(MarketWindow, KeepsTheMarketAcrossARestartAndSetsADamagedOneAside) {
     open();
     EXPECT_EQ(cell(1, market_sheet::kBets), "lay:10@3.00");
     EXPECT_EQ(cell(0, market_sheet::kIfWins), "40.00");
-    form.reset();
-    std::ofstream(market_sheet::sheetFile(folder.string()), std::ios::trunc)
-        << "quorvel-market 1\nrate";
+    keep("quorvel-market 1\nrate");
     open();
     EXPECT_EQ(cell(0, market_sheet::kRunner), "");
-    EXPECT_EQ(form->lblMessage().caption(),
-              "The market kept last time has a damaged setting: it was set aside as "
+    EXPECT_EQ(message(),
+              "The market kept last time has lines missing or too many: it was set aside as "
               "market.txt.damaged-1.");
     EXPECT_TRUE(std::filesystem::exists(folder / "market.txt.damaged-1"));
+}
+
+// Kept under one locale's separators and read under another's, today's file and an older one
+// written in the separators of its day read the same prices.
+TEST_F(MarketWindow, ReadsTheKeptPricesUnderAnyLocale) {
+    typeTheWorkedExample();
+    open(kGerman);
+    EXPECT_EQ(cell(0, market_sheet::kBack), "3,50");
+    EXPECT_EQ(cell(0, market_sheet::kIfWins), "40,00");
+    key(Qt::Key_G, Qt::ControlModifier);
+    EXPECT_EQ(cell(0, market_sheet::kHedge), "Lay 11,27 @ 3,55");
+    const std::string older =
+        sheetText("rate\t5.00\nmin_stake\t\nmin_payout\t\n",
+                  {"A\t3.50\t1,000.00\tback:10@4.00", "B\t3.00\t3.05\tlay:10.5@3"},
+                  "quorvel-market 1");
+    keep(older);
+    open(kGerman);
+    EXPECT_EQ(cell(0, market_sheet::kLay), "1.000,00");
+    EXPECT_EQ(cell(1, market_sheet::kBets), "lay:10,5@3");
+    EXPECT_EQ(cell(0, market_sheet::kIfWins), "40,50");  // A's back wins 30, B's lay 10.50
+    open(kGerman);  // written again in today's form at once
+    EXPECT_EQ(cell(0, market_sheet::kLay), "1.000,00");
+    // An older file whose rate does not tell its separators: its numbers are refused in place.
+    keep(sheetText("rate\tabc\nmin_stake\t\nmin_payout\t\n", {"A\t3.50\t3.55\t"},
+                   "quorvel-market 1"));
+    open(kGerman);
+    EXPECT_EQ(cell(0, market_sheet::kBack), "3.50");
+    EXPECT_EQ(form->lblGreenEach().caption(),
+              "Green each: nothing worked out while a cell is refused");
+    EXPECT_EQ(cell(0, market_sheet::kIfWins), "");
+}
+
+// A cell read from the file passes what a typed one passes; what fails is refused in its cell,
+// the focus there, and no figure is worked out without it.
+TEST_F(MarketWindow, RefusesWhatTheFileHoldsAsATypedCellWouldBe) {
+    struct Case {
+        std::string settings;
+        const char* row;
+        const char* said;
+        int focused;  // a cell, or -1 for the rate
+    };
+    const std::string rate = "rate\t5.00\nmin_stake\t\nmin_payout\t\n";
+    for (const Case& c : {
+             Case{"rate\tabc\nmin_stake\t\nmin_payout\t\n", "A\t3.50\t3.55\t",
+                  "Commission: a commission rate is 0 to 10 (per cent)", -1},
+             Case{rate, "A\t1.00\t3.55\t",
+                  "Row 1 Back: \"1.00\" is not on the exchange's ladder: nearest 1.01",
+                  market_sheet::kBack},
+             Case{rate, "A\t3.00\t3.03\t",
+                  "Row 1 Lay: \"3.03\" is not on the exchange's ladder: nearest 3.00 or 3.05",
+                  market_sheet::kLay},
+             Case{rate, "A\t3.00\t3.05\tback:99999999@1000",
+                  "Row 1 Bets: \"back:99999999@1000\": a stake is above 0, up to 10000, in cents",
+                  market_sheet::kBets},
+             Case{rate, "A\t3.00\t3.05\tlay:0@3.00",
+                  "Row 1 Bets: \"lay:0@3.00\": a stake is above 0, up to 10000, in cents",
+                  market_sheet::kBets},
+             Case{rate, "A\x01\t\t\t",
+                  "Row 1 Runner: a runner's name holds no tabs, line breaks or other controls",
+                  market_sheet::kRunner},
+         }) {
+        keep(sheetText(c.settings, {c.row, "B\t3.00\t3.05\tback:10@3"}));
+        open();
+        EXPECT_EQ(message(), c.said) << c.row;
+        EXPECT_EQ(form->lblGreenBest().caption(),
+                  "Green best: nothing worked out while a cell is refused");
+        EXPECT_EQ(cell(1, market_sheet::kIfWins), "");
+        EXPECT_TRUE(c.focused < 0 ? form->txtSettings(0).hasFocus()
+                                  : form->txtCells(c.focused).hasFocus());
+    }
+    key(Qt::Key_A, Qt::ControlModifier);  // the runner's name mended
+    enter({"A"});
+    EXPECT_EQ(cell(1, market_sheet::kIfWins), "20.00");
+    EXPECT_EQ(message(), "");
+}
+
+// A name pasted with a tab is refused as typed, so the file never holds what it cannot read.
+TEST_F(MarketWindow, RefusesANamePastedWithATab) {
+    QApplication::clipboard()->setText("Galopin\tDes Champs");
+    key(Qt::Key_V, Qt::ControlModifier);
+    key(Qt::Key_Return);
+    EXPECT_EQ(focusedCell(), market_sheet::kRunner);
+    EXPECT_EQ(message(), "a runner's name holds no tabs, line breaks or other controls");
+    EXPECT_FALSE(std::filesystem::exists(sheetPath()));
+}
+
+// A save that failed is said until one succeeds, and at close the window asks.
+TEST_F(MarketWindow, SaysAFailedSaveUntilOneSucceedsAndAsksAtClose) {
+    form.reset();
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path blocker = folder / "blocked";
+    std::ofstream(blocker) << "a file where the folder should be";
+    form = std::make_unique<frmMarket>(quorvel::NumberFormat::pointComma(),
+                                       (blocker / "quorvel").string());
+    toolkit::windowOf(*form)->activateWindow();
+    QApplication::processEvents();
+    enter({"A"});
+    const std::string failed = message();
+    EXPECT_NE(failed.find("could not be kept"), std::string::npos) << failed;
+    key(Qt::Key_Up);
+    enter({""});  // Enter on an unchanged cell
+    EXPECT_EQ(message(), failed);
+    QTimer::singleShot(0, [] {
+        QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape);  // keep trying
+    });
+    toolkit::windowOf(*form)->close();
+    EXPECT_TRUE(form->isOpen());
+    toolkit::windowOf(*form)->activateWindow();
+    QApplication::processEvents();
+    std::filesystem::remove(blocker);
+    enter({"3.50"});
+    EXPECT_EQ(message(), "");
+    EXPECT_TRUE(std::filesystem::exists(market_file::sheetFile((blocker / "quorvel").string())));
+    std::filesystem::remove_all(blocker);
+}
+
+// Two windows on one sheet: each takes in what the other kept, none overwrites it unseen.
+TEST_F(MarketWindow, TwoWindowsOnOneSheetKeepBothEdits) {
+    frmMarket other(quorvel::NumberFormat::pointComma(), folder.string());
+    toolkit::windowOf(*form)->activateWindow();
+    QApplication::processEvents();
+    enter({"A", "3.50"});
+    toolkit::windowOf(other)->activateWindow();
+    QApplication::processEvents();
+    QWindow* second = toolkit::windowOf(other)->windowHandle();
+    for (char c : std::string("Z")) QTest::keyClick(second, c);
+    QTest::keyClick(second, Qt::Key_Return);  // row 1's Runner: both changed it
+    EXPECT_EQ(other.txtCells(market_sheet::kBack).text(), "3.50");  // the first window's
+    EXPECT_EQ(other.lblMessage().caption(),
+              "The market was changed in another window too: its edits are taken in, and where "
+              "both changed a cell this window's is kept.");
+    QTest::keyClick(second, Qt::Key_Down);
+    QTest::keyClick(second, Qt::Key_Tab, Qt::ShiftModifier);
+    QTest::keyClick(second, 'B');
+    QTest::keyClick(second, Qt::Key_Return);
+    QApplication::processEvents();
+    open();
+    EXPECT_EQ(cell(0, market_sheet::kRunner), "Z");
+    EXPECT_EQ(cell(0, market_sheet::kBack), "3.50");
+    EXPECT_EQ(cell(1, market_sheet::kRunner), "B");
+}
+
+// A careful save: no file planted beside the sheet is written through, and what takes the
+// file's place (a pipe, a huge file) is set aside unread.
+TEST_F(MarketWindow, SavesCarefullyAndSetsAsideWhatIsNoSheet) {
+    form.reset();
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path target = folder / "target";
+    std::ofstream(target) << "untouched";
+    std::filesystem::create_symlink(target, sheetPath().string() + ".new");
+    open();
+    enter({"A"});
+    EXPECT_EQ(std::filesystem::file_size(target), std::string("untouched").size());
+    EXPECT_EQ(message(), "");
+    for (const auto& [make, said] :
+         {std::pair<std::function<void()>, const char*>{
+              [&] { ::mkfifo(sheetPath().c_str(), 0600); }, "is not a plain file"},
+          {[&] { std::ofstream(sheetPath()) << std::string(market_file::kLargestFile + 1, '\n'); },
+           "is too large to be a market"}}) {
+        form.reset();
+        std::filesystem::remove(sheetPath());
+        make();
+        open();
+        EXPECT_EQ(message().find(std::string("The market kept last time ") + said), 0u)
+            << message();
+    }
 }
 
 // The largest figures a market of accepted bets gives, greened both ways, show every digit.
@@ -151,12 +341,33 @@ TEST_F(MarketWindow, EveryDigitOfEveryResultShows) {
 }
 
 TEST_F(MarketWindow, DownPastTheLastRowShownBringsTheNextIntoSight) {
+    EXPECT_EQ(form->lblRows().caption(), "Rows 1-10 of 40");
     for (int i = 0; i < frmMarket::kVisibleRows; ++i) key(Qt::Key_Down);
     EXPECT_EQ(form->topRow(), 1);
+    EXPECT_EQ(form->lblRows().caption(), "Rows 2-11 of 40");
     enter({"K"});
     EXPECT_EQ(form->sheet().rows[10].cells[market_sheet::kRunner], "K");
     key(Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(form->sheet().rows[10].cells[market_sheet::kRunner], "");
+}
+
+// A hedge under the minimums is marked so, the window no smaller than what it shows, and
+// each cell named by its runner for a screen reader.
+TEST_F(MarketWindow, MarksAHedgeUnderTheMinimumsAndNamesCellsByTheirRunner) {
+    typeTheWorkedExample();
+    for (int i = 0; i < 4; ++i) key(Qt::Key_Tab, Qt::ShiftModifier);  // up to the rows' end...
+    form->txtSettings(frmMarket::kMinStakeSetting).setFocus();
+    enter({"20"});
+    key(Qt::Key_G, Qt::ControlModifier);
+    EXPECT_EQ(cell(0, market_sheet::kHedge), "Lay 11.27 @ 3.55 (under the minimum)");
+    EXPECT_EQ(toolkit::widgetOf(form->txtCells(kColumns + market_sheet::kNet))
+                  ->accessibleName()
+                  .toStdString(),
+              "B, Net");
+    QWidget* window = toolkit::windowOf(*form);
+    const QSize shown = window->size();
+    window->resize(shown / 2);
+    EXPECT_EQ(window->size(), shown);
 }
 
 }  // namespace
