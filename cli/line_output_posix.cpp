@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <climits>
 #include <csignal>
+#include <cstring>
+#include <string>
 
 #include "cli/line_output.h"
 #include "cli/line_output_system.h"
@@ -105,6 +107,14 @@ bool cutTo(int fd, long long size) {
 std::size_t atomicWriteSize(int fd) {
     struct stat status {};
     return ::fstat(fd, &status) == 0 && S_ISFIFO(status.st_mode) ? PIPE_BUF : 0;
+}
+
+std::string failureText(int error) {
+    return error != 0 ? std::strerror(error) : std::string();
+}
+
+void clearFailure() {
+    errno = 0;
 }
 
 }  // namespace system

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 // What each system gives LineOutput: cli/line_output_posix.cpp and cli/line_output_win32.cpp.
 namespace quorvel::cli::system {
@@ -24,5 +25,12 @@ long long position(int fd);
 bool cutTo(int fd, long long size);
 // The largest write to fd that goes out whole or not at all: PIPE_BUF for a pipe, else 0.
 std::size_t atomicWriteSize(int fd);
+
+// The system's words for the last failed read or write, whose errno was error: on Windows the
+// system's own error, which the C library's errno only approximates ("There is not enough
+// space on the disk", where errno may say "Permission denied"); empty for no error.
+std::string failureText(int error);
+// Forgets the last failure, before a write whose failure failureText will tell.
+void clearFailure();
 
 }  // namespace quorvel::cli::system

@@ -12,6 +12,7 @@
 #include "cli/batch.h"
 #include "cli/json_output.h"
 #include "cli/line_output.h"
+#include "cli/line_output_system.h"
 #include "cli/locale_format.h"
 #include "cli/market_command.h"
 #include "cli/options.h"
@@ -244,12 +245,12 @@ int refuse(const std::string& message) {
 // Output that did not reach its destination (a full disk, a closed stream) is a failure, never
 // a success: status 1 with a message.
 int writeOutput(std::string_view text) {
-    errno = 0;
+    quorvel::cli::system::clearFailure();
     if (std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0)
         return 0;
-    const int error = errno;
-    std::cerr << "quorvel-calc: could not write the output"
-              << (error != 0 ? std::string(": ") + std::strerror(error) : std::string()) << '\n';
+    const std::string why = quorvel::cli::system::failureText(errno);
+    std::cerr << "quorvel-calc: could not write the output" << (why.empty() ? "" : ": " + why)
+              << '\n';
     return 1;
 }
 
@@ -257,10 +258,9 @@ int batch(const quorvel::cli::Options& options, const quorvel::NumberFormat& for
     using quorvel::cli::BatchEnd;
     const BatchEnd end = quorvel::cli::runBatch(0, 1, format, options.json);
     if (end == BatchEnd::Done) return 0;
-    const int error = errno;
     std::cerr << "quorvel-calc: could not "
               << (end == BatchEnd::WriteFailed ? "write the output" : "read the input") << ": "
-              << std::strerror(error) << '\n';
+              << quorvel::cli::system::failureText(errno) << '\n';
     return 1;
 }
 
