@@ -13,13 +13,17 @@ int main(int argc, char** argv) {
     toolkit::Application application(
         argc, argv, {"Quorvel", std::string(quorvel::kVersion), "org.quorvel.Quorvel"});
     std::unique_ptr<frmMarket> market;
-    auto openMarket = [&market] {
-        // A market window the user closed is made anew, from the sheet it kept.
+    std::unique_ptr<frmMain> calculator;
+    auto openMarket = [&market, &calculator] {
+        // A market window the user closed is made anew, from the sheet it kept, beside the
+        // calculator rather than over it.
         if (market && !market->isOpen()) market.reset();
-        if (!market) market = std::make_unique<frmMarket>();
+        if (!market) {
+            market = std::make_unique<frmMarket>();
+            if (calculator && calculator->isOpen()) market->placeBeside(*calculator);
+        }
         market->activate();
     };
-    std::unique_ptr<frmMain> calculator;
     if (argc > 1 && std::strcmp(argv[1], "--market") == 0) {
         openMarket();
     } else {

@@ -220,6 +220,31 @@ def market(options):
             subprocess.run(["import", "-window", "root", options.screenshot], check=False)
     finally:
         window.close()
+    # The sheet kept under English separators, read after the regional settings changed to
+    # German ones: the same prices, shown the German way.
+    international = r"HKCU\Control Panel\International"
+    def separators(decimal, thousand):
+        for name, value in (("sDecimal", decimal), ("sThousand", thousand)):
+            subprocess.run(["wine", "reg", "add", international, "/v", name, "/d", value, "/f"],
+                           check=False, capture_output=True, timeout=60)
+    separators(",", ".")
+    window = Window(options.exe, options.probe, ["--market"], "Quorvel Market")
+    try:
+        s = window.settle(lambda s: s["fields"].get(4, {}).get("text", "") != "",
+                          "the kept market under German separators")
+        check(results(s, [1, 2, 4, 11]) == ["3,50", "3,55", "40,00", "-30,00"],
+              "German separators: the kept prices 3,50 and 3,55, A pays 40,00")
+    finally:
+        window.close()
+        separators(".", ",")
+
+
+def geometry(xid):
+    """(left, top, width, height) of an X window, as xdotool sees it."""
+    out = subprocess.run(["xdotool", "getwindowgeometry", xid], capture_output=True,
+                         text=True).stdout
+    found = re.search(r"Position: (-?\d+),(-?\d+).*Geometry: (\d+)x(\d+)", out, re.S)
+    return tuple(int(v) for v in found.groups()) if found else None
 
 
 def main():
@@ -394,6 +419,11 @@ def main():
         while not found("Quorvel Market") and time.time() < deadline:
             time.sleep(0.3)
         check(bool(found("Quorvel Market")), "Ctrl+M opens the market window")
+        if found("Quorvel Market"):
+            mine, theirs = geometry(window.xid), geometry(found("Quorvel Market")[-1])
+            check(mine is not None and theirs is not None and
+                  (theirs[0] >= mine[0] + mine[2] or theirs[0] + theirs[2] <= mine[0]),
+                  "the market window opens beside the calculator: %s, %s" % (mine, theirs))
         window.keys("alt+F4")
         time.sleep(2)
         check(window.process.poll() is None and bool(found("Quorvel Market")),

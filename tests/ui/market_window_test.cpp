@@ -2,6 +2,7 @@
 // results read from the cells, the sheet kept in a folder of the test's own.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
@@ -12,7 +13,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sys/stat.h>
 #include <memory>
 
 #include "tests/ui/window_driver.h"
@@ -133,9 +133,9 @@ TEST_F(MarketWindow, PlusAndMinusStepAPriceAlongTheLadder) {
         const char* keys;
         const char* shown;
     };
-    for (const Step& step : {Step{"2.98", "++", "3.05"}, Step{"2.98", "++-", "3.00"},
-                             Step{"4.15", "+", "4.20"}, Step{"4.15", "-", "4.10"},
-                             Step{"1000", "+", "1,000.00"}, Step{"1", "-", "1.01"}}) {
+    for (const Step& step :
+         {Step{"2.98", "++", "3.05"}, Step{"2.98", "++-", "3.00"}, Step{"4.15", "+", "4.20"},
+          Step{"4.15", "-", "4.10"}, Step{"1000", "+", "1,000.00"}, Step{"1", "-", "1.01"}}) {
         key(Qt::Key_A, Qt::ControlModifier);
         for (const char* c = step.typed; *c != '\0'; ++c) QTest::keyClick(handle(), *c);
         for (const char* c = step.keys; *c != '\0'; ++c) QTest::keyClick(handle(), *c);
@@ -166,16 +166,15 @@ TEST_F(MarketWindow, ReadsTheKeptPricesUnderAnyLocale) {
     EXPECT_EQ(cell(0, market_sheet::kIfWins), "40,00");
     key(Qt::Key_G, Qt::ControlModifier);
     EXPECT_EQ(cell(0, market_sheet::kHedge), "Lay 11,27 @ 3,55");
-    const std::string older =
-        sheetText("rate\t5.00\nmin_stake\t\nmin_payout\t\n",
-                  {"A\t3.50\t1,000.00\tback:10@4.00", "B\t3.00\t3.05\tlay:10.5@3"},
-                  "quorvel-market 1");
+    const std::string older = sheetText(
+        "rate\t5.00\nmin_stake\t\nmin_payout\t\n",
+        {"A\t3.50\t1,000.00\tback:10@4.00", "B\t3.00\t3.05\tlay:10.5@3"}, "quorvel-market 1");
     keep(older);
     open(kGerman);
     EXPECT_EQ(cell(0, market_sheet::kLay), "1.000,00");
     EXPECT_EQ(cell(1, market_sheet::kBets), "lay:10,5@3");
     EXPECT_EQ(cell(0, market_sheet::kIfWins), "40,50");  // A's back wins 30, B's lay 10.50
-    open(kGerman);  // written again in today's form at once
+    open(kGerman);                                       // written again in today's form at once
     EXPECT_EQ(cell(0, market_sheet::kLay), "1.000,00");
     // An older file whose rate does not tell its separators: its numbers are refused in place.
     keep(sheetText("rate\tabc\nmin_stake\t\nmin_payout\t\n", {"A\t3.50\t3.55\t"},
@@ -349,6 +348,27 @@ TEST_F(MarketWindow, DownPastTheLastRowShownBringsTheNextIntoSight) {
     EXPECT_EQ(form->sheet().rows[10].cells[market_sheet::kRunner], "K");
     key(Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(form->sheet().rows[10].cells[market_sheet::kRunner], "");
+}
+
+// The longest names of a real race card and a runner with four bets: never drawn larger than
+// the font, shown from their start, and whole once the cell has the focus.
+TEST_F(MarketWindow, LongNamesShowFromTheirStartAndWholeWithTheFocus) {
+    enter({"Galopin Des Champs (FR)", "", "",
+           "back:10@3.00 back:20@3.05 lay:15@3.10 back:5.50@3.20", "Wolverhampton Wanderers"});
+    auto edit = [&](int row, int column) {
+        return static_cast<QLineEdit*>(toolkit::widgetOf(form->txtCells(row * kColumns + column)));
+    };
+    const double given = edit(2, market_sheet::kRunner)->font().pointSizeF();
+    for (int column : {market_sheet::kRunner, market_sheet::kBets}) {
+        EXPECT_LE(edit(0, column)->font().pointSizeF(), given) << column;
+        EXPECT_EQ(edit(0, column)->cursorPosition(), 0) << column;
+    }
+    for (int column : {market_sheet::kRunner, market_sheet::kBets}) {
+        form->txtCells(column).setFocus();
+        QApplication::processEvents();
+        EXPECT_TRUE(showsWhole(edit(0, column))) << column;
+        EXPECT_LE(edit(0, column)->font().pointSizeF(), given) << column;
+    }
 }
 
 // A hedge under the minimums is marked so, the window no smaller than what it shows, and

@@ -44,6 +44,9 @@ class Form {
     void Show();
     // In front of the other windows, with the input.
     void activate();
+    // Placed beside other, not over it: to its right where the screen has room, else to its
+    // left, else as far from it as the screen allows; its top level with other's.
+    void placeBeside(const Form& other);
     // Shown and not closed by the user.
     bool isOpen() const;
 

@@ -1,5 +1,7 @@
 #include "ui/toolkit/form.h"
 
+#include <algorithm>
+
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
@@ -7,6 +9,7 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -228,6 +231,22 @@ void Form::activate() {
     native_->window->show();
     native_->window->raise();
     native_->window->activateWindow();
+}
+
+void Form::placeBeside(const Form& other) {
+    load();
+    QWidget* mine = native_->window;
+    const QRect theirs = other.native_->window->frameGeometry();
+    const QRect screen = other.native_->window->screen()->availableGeometry();
+    const QSize size = mine->frameGeometry().size();
+    int left = theirs.right() + 1;
+    if (left + size.width() > screen.right() + 1) left = theirs.left() - size.width();
+    if (left < screen.left())
+        left = theirs.center().x() < screen.center().x() ? screen.right() + 1 - size.width()
+                                                         : screen.left();
+    const int top = std::clamp(theirs.top(), screen.top(),
+                               std::max(screen.top(), screen.bottom() + 1 - size.height()));
+    mine->move(left, top);
 }
 
 bool Form::isOpen() const {

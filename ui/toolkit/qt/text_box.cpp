@@ -73,17 +73,18 @@ class Edit : public QLineEdit {
     }
 
     // A size of the given font at which content takes at most the room: the given size when
-    // it fits, else just small enough. Never smaller than the widest text the box is made for
-    // needs: longer text, such as a long typed one, scrolls instead.
+    // it fits, else just small enough, never larger. Out of the focus, never smaller than the
+    // widest text the box is made for needs: a longer text shows from its start. With the
+    // focus, a longer text shrinks to show whole, down to half the size; past that it scrolls.
     QFont fittedFont(const QString& content) const {
         const int room = textRoom();
         auto advance = [](const QFont& font, const QString& text) {
             return QFontMetricsF(font).horizontalAdvance(text);
         };
         if (room <= 0 || std::ceil(advance(given_, content)) <= room) return given_;
-        const QString& target =
-            !widest_.isEmpty() && advance(given_, content) > advance(given_, widest_) ? widest_
-                                                                                      : content;
+        const bool floored = !typedIn() && !widest_.isEmpty() &&
+                             advance(given_, content) > advance(given_, widest_);
+        const QString& target = floored ? widest_ : content;
         QFont font = given_;
         const bool points = given_.pointSizeF() > 0;
         const double step = points ? 0.25 : 1.0;
@@ -95,8 +96,10 @@ class Edit : public QLineEdit {
         };
         // Width grows about linearly with the size: start there and step down to a fit.
         const double givenSize = points ? given_.pointSizeF() : given_.pixelSize();
-        double size = std::floor(givenSize * room / advance(given_, target) / step) * step;
-        for (setSize(size); size > step && std::ceil(advance(font, target)) > room;)
+        const double least = floored ? step : std::max(step, givenSize / 2);
+        double size = std::min(
+            givenSize, std::floor(givenSize * room / advance(given_, target) / step) * step);
+        for (setSize(size); size - step >= least && std::ceil(advance(font, target)) > room;)
             setSize(size -= step);
         return font;
     }
@@ -104,7 +107,12 @@ class Edit : public QLineEdit {
     void fitText() {
         const QFont fitted = fittedFont(text());
         if (fitted != font()) setFont(fitted);
+        // A text longer than the box shows from its start while it is not being typed in.
+        if (!typedIn()) setCursorPosition(0);
     }
+
+    // The box has the focus, or will have it again when its window comes back to the front.
+    bool typedIn() const { return window()->focusWidget() == this; }
 
     void applyColours() {
         QPalette p = palette();
@@ -116,6 +124,7 @@ class Edit : public QLineEdit {
   protected:
     void focusInEvent(QFocusEvent* event) override {
         QLineEdit::focusInEvent(event);
+        fitText();
         // The window coming back to the front is not entering the field: what the user was
         // typing, the caret and the selection stay as they were.
         // Nor is the focus coming back to a field that refused to let it go.
@@ -137,6 +146,7 @@ class Edit : public QLineEdit {
         if (event->reason() == Qt::ActiveWindowFocusReason ||
             event->reason() == Qt::PopupFocusReason)
             return;
+        fitText();
         const QWidget* gaining = QApplication::focusWidget();
         if (gaining == nullptr || gaining->window() != window() ||
             !form_.focus().refusesLostFocus(owner_))
@@ -234,6 +244,7 @@ std::string TextBox::text() const {
 }
 void TextBox::setText(const std::string& text) {
     edit(*this).setText(qt(text));
+    edit(*this).fitText();  // the same text again moves the caret to its end too
 }
 bool TextBox::locked() const {
     return edit(*this).isReadOnly();

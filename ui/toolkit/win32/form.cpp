@@ -342,6 +342,28 @@ void Form::activate() {
     SetForegroundWindow(native_->hwnd);
 }
 
+void Form::placeBeside(const Form& other) {
+    load();
+    RECT theirs{}, mine{};
+    GetWindowRect(other.native_->hwnd, &theirs);
+    GetWindowRect(native_->hwnd, &mine);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(other.native_->hwnd, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& screen = monitor.rcWork;
+    const LONG width = mine.right - mine.left, height = mine.bottom - mine.top;
+    LONG left = theirs.right;
+    if (left + width > screen.right) left = theirs.left - width;
+    if (left < screen.left)
+        left = (theirs.left + theirs.right) / 2 < (screen.left + screen.right) / 2
+                   ? screen.right - width
+                   : screen.left;
+    const LONG top =
+        std::clamp(theirs.top, screen.top, std::max(screen.top, screen.bottom - height));
+    SetWindowPos(native_->hwnd, nullptr, left, top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 bool Form::isOpen() const {
     return native_->hwnd != nullptr && IsWindow(native_->hwnd) && IsWindowVisible(native_->hwnd);
 }

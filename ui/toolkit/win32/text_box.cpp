@@ -71,9 +71,10 @@ struct NativeTextBox : NativeControl {
     }
 
     // A size of the box's font at which its text takes at most the room: the given size when
-    // it fits, else just small enough; never smaller than the widest text the box is made
-    // for needs, so that a longer typed text scrolls instead. True when the font changed (and
-    // the line was placed for it).
+    // it fits, else just small enough, never larger. Out of the focus, never smaller than the
+    // widest text the box is made for needs: a longer text shows from its start. With the
+    // focus, a longer text shrinks to show whole, down to half the size; past that it
+    // scrolls. True when the font changed (and the line was placed for it).
     bool fitText() {
         const std::wstring text = windowText(hwnd);
         HFONT given = form.fonts.get(bold);
@@ -81,18 +82,33 @@ struct NativeTextBox : NativeControl {
         const int room = textRoom();
         HFONT fitted = given;
         const int advance = width(dc, given, text);
+        const bool focused = typedIn();
         if (room > 0 && advance > room) {
-            const std::wstring target =
-                !widest.empty() && advance > width(dc, given, widest) ? widest : text;
+            const bool floored = !focused && !widest.empty() && advance > width(dc, given, widest);
+            const std::wstring& target = floored ? widest : text;
             const LONG base = form.fonts.baseHeight();  // negative: the character height
-            auto height = static_cast<LONG>(base * room / std::max(1, width(dc, given, target)));
-            while (height < -1 && width(dc, form.fonts.get(bold, height), target) > room) ++height;
+            const LONG least = floored ? -1 : std::min<LONG>(-1, base / 2);
+            auto height = std::max(
+                base, static_cast<LONG>(base * room / std::max(1, width(dc, given, target))));
+            while (height < least && width(dc, form.fonts.get(bold, height), target) > room)
+                ++height;
             fitted = form.fonts.get(bold, height);
+        }
+        if (!focused) {
+            SendMessageW(hwnd, EM_SETSEL, 0, 0);  // a longer text shows from its start
+            SendMessageW(hwnd, EM_SCROLLCARET, 0, 0);
         }
         if (reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)) == fitted) return false;
         SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fitted), TRUE);
         centreText();
         return true;
+    }
+
+    // The box has the focus, or will have it again when its window comes back to the front.
+    bool typedIn() const {
+        const HWND focus = GetFocus();
+        return focus == hwnd ||
+               ((focus == nullptr || !IsChild(form.hwnd, focus)) && form.savedFocus == hwnd);
     }
 
     // The line in the middle of the box, for the font it draws with now: a single-line EDIT
@@ -158,7 +174,11 @@ struct NativeTextBox : NativeControl {
     void after(UINT message) {
         switch (message) {
             case WM_SETFOCUS:
+                fitText();
                 onSetFocus();
+                break;
+            case WM_KILLFOCUS:
+                fitText();
                 break;
             case WM_LBUTTONDOWN:
                 if (reselectAfterPress) SendMessageW(hwnd, EM_SETSEL, focusStart, focusEnd);
