@@ -72,7 +72,7 @@ class frmMarket : public toolkit::Form {
 
     // Moving about the sheet, a row out of sight brought into it.
     void MoveToCell(int row, int column);
-    void MoveNext(int Index, bool backwards);
+    void MoveNext(int Index, bool backwards, bool everyCell = false);
     void ShowRows();
     void ClearRow(int row);
 

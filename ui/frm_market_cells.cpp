@@ -114,24 +114,26 @@ bool frmMarket::Form_KeyDown(int KeyCode, int Shift) {
             MoveToCell(row + kVisibleRows, column);
             return true;
         case toolkit::kTab:
-            MoveNext(index, Shift == toolkit::kShiftMask);
+            MoveNext(index, Shift == toolkit::kShiftMask, true);
             return true;
         default:
             return false;
     }
 }
 
-// Runner, Back, Lay, Bets, then the next row's Runner; backwards the other way. A result cell
-// moves on to the next row's Runner.
-void frmMarket::MoveNext(int Index, bool backwards) {
+// Runner, Back, Lay, Bets, then the next row's Runner; backwards the other way; with every
+// cell (Tab), the row's results too, which take the focus read-only, so that a screen reader
+// reaches them. Enter in a result cell moves on to the next row's Runner.
+void frmMarket::MoveNext(int Index, bool backwards, bool everyCell) {
+    const int columns = everyCell ? kColumns : market_sheet::kTypedColumns;
     int row = intTopRow + rowOf(Index);
-    int column = std::min<int>(columnOf(Index), market_sheet::kTypedColumns);
+    int column = std::min<int>(columnOf(Index), columns);
     if (backwards) {
         if (--column < 0) {
-            column = market_sheet::kTypedColumns - 1;
+            column = columns - 1;
             --row;
         }
-    } else if (++column >= market_sheet::kTypedColumns) {
+    } else if (++column >= columns) {
         column = market_sheet::kRunner;
         ++row;
     }

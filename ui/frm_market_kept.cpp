@@ -46,7 +46,7 @@ bool frmMarket::SaveSheet() {
     } catch (const std::exception& error) {
         strSaveFailure = "The market could not be kept in " + file_ + " (" + error.what() +
                          "); it is tried again at each change.";
-        lblMessage().setCaption(strSaveFailure);
+        ShowMessage(strSaveFailure);
         return false;
     }
 }
@@ -97,7 +97,10 @@ void frmMarket::Form_QueryUnload(bool& Cancel) {
 }
 
 void frmMarket::ShowMessage(const std::string& text) {
-    lblMessage().setCaption(text.empty() ? strSaveFailure : text);
+    const std::string shown = text.empty() ? strSaveFailure : text;
+    const bool news = shown != lblMessage().caption();
+    lblMessage().setCaption(shown);
+    if (news && !shown.empty()) lblMessage().announce();
 }
 
 // The first cell still refused and why, for a sheet read with cells it could not accept; at

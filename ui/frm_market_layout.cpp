@@ -146,8 +146,8 @@ void frmMarket::createSummary() {
     lblGreenBest_ = &newLabel(kLeft + half + 100, kSummaryTop + 2 * kRowHeight + 60, half, "");
     lblMessage_ = &newLabel(kLeft, kSummaryTop + 3 * kRowHeight + 60, kGridWidth, "");
     newLabel(kLeft, kSummaryTop + 4 * kRowHeight + 60, kGridWidth,
-             "Enter or Tab: next cell    Up, Down: row    + and -: a price a step    "
-             "Escape: undo the cell");
+             "Enter: next cell    Tab: the results too    Up, Down: row    + and -: a price a "
+             "step    Escape: undo");
     newLabel(kLeft, kSummaryTop + 5 * kRowHeight, kGridWidth,
              "Ctrl+G: green each    Ctrl+Shift+G: green best    Ctrl+0: no green    "
              "Ctrl+Delete: clear the row");

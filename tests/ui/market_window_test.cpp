@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -109,6 +110,28 @@ TEST_F(MarketWindow, GreensTheWorkedExampleAtOneKey) {
               "Green best: stakes 38.59, locks in 1.3212, 0.0083 under the exact 1.3295");
     key(Qt::Key_0, Qt::ControlModifier);
     EXPECT_EQ(cell(2, market_sheet::kHedge), "");
+}
+
+// What a screen reader was told as an alert, the texts of the labels that raised it.
+std::vector<std::string> alerts;
+void heardAlert(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::Alert)
+        if (auto* label = qobject_cast<QLabel*>(event->object()))
+            alerts.push_back(label->text().toStdString());
+}
+
+// Run where a screen reader's bridge is on (the desktop check, on X11): offscreen, Qt tells
+// no one.
+TEST_F(MarketWindow, AnnouncesARefusalToAScreenReader) {
+    // The bridge comes on once it reaches the accessibility bus.
+    if (!QTest::qWaitFor([] { return QAccessible::isActive(); }, 3000))
+        GTEST_SKIP() << "no accessibility bridge on this platform";
+    alerts.clear();
+    QAccessible::installUpdateHandler(heardAlert);
+    enter({"A", "3.01"});
+    QAccessible::installUpdateHandler(nullptr);
+    EXPECT_EQ(alerts, std::vector<std::string>{
+                          "\"3.01\" is not on the exchange's ladder: nearest 3.00 or 3.05"});
 }
 
 TEST_F(MarketWindow, RefusesAnOffLadderPriceInPlaceAndEscapeRestores) {
@@ -337,6 +360,24 @@ TEST_F(MarketWindow, EveryDigitOfEveryResultShows) {
             }
     }
     EXPECT_EQ(cell(0, market_sheet::kIfWins), "29,980,000.00");  // 3 x 9,990,000 + 10,000
+}
+
+// Tab goes through the results too, read-only, so that a screen reader reaches them; Enter
+// keeps to the typed cells.
+TEST_F(MarketWindow, TabReachesTheResultsAndEnterKeepsToTheTypedCells) {
+    typeTheWorkedExample();
+    key(Qt::Key_Up, Qt::NoModifier);  // row 3's Runner
+    for (int column = market_sheet::kBack; column < kColumns; ++column) {
+        key(Qt::Key_Tab);
+        EXPECT_EQ(focusedCell(), 2 * kColumns + column);
+    }
+    EXPECT_TRUE(form->txtCells(2 * kColumns + market_sheet::kNet).locked());
+    key(Qt::Key_Tab);
+    EXPECT_EQ(focusedCell(), 3 * kColumns);
+    key(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(focusedCell(), 2 * kColumns + market_sheet::kNet);
+    key(Qt::Key_Return);
+    EXPECT_EQ(focusedCell(), 3 * kColumns);
 }
 
 TEST_F(MarketWindow, DownPastTheLastRowShownBringsTheNextIntoSight) {

@@ -16,6 +16,9 @@ class Label : public Control {
 
     std::string caption() const { return caption_; }
     void setCaption(const std::string& caption);
+    // Tells a listening screen reader the caption, as an alert: a line that appears on its own
+    // (a refusal) is read without the user going to find it.
+    void announce();
     void setBuddy(Control* buddy);
     Control* buddy() const { return buddy_; }
 

@@ -1,5 +1,6 @@
 #include "ui/toolkit/label.h"
 
+#include <QAccessible>
 #include <QLabel>
 
 #include "ui/toolkit/qt/native.h"
@@ -27,6 +28,11 @@ void Label::setCaption(const std::string& caption) {
     caption_ = caption;
     label(*this).setText(qt(caption));
     if (visible()) nameBuddy();
+}
+
+void Label::announce() {
+    QAccessibleEvent alert(&label(*this), QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 void Label::setBuddy(Control* buddy) {

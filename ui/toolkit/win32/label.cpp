@@ -46,6 +46,10 @@ Label::Label(ControlParent parent)
     native().applyFont();
 }
 
+void Label::announce() {
+    NotifyWinEvent(EVENT_SYSTEM_ALERT, native().hwnd, OBJID_CLIENT, CHILDID_SELF);
+}
+
 void Label::setCaption(const std::string& caption) {
     caption_ = caption;
     SetWindowTextW(native().hwnd, wide(caption).c_str());
