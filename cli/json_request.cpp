@@ -6,6 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/each_way_command.h"
 #include "cli/json_output.h"
 #include "cli/machine_format.h"
 #include "cli/market_command.h"
@@ -108,9 +109,27 @@ std::string answerDutch(const Json& request) {
     return dutchJson(dutch, dutchOrRefuse(dutch, plain()));
 }
 
+std::string answerEachWay(const Json& request) {
+    onlyKeys(request,
+             {"each_way", "terms", "places", "win_lay", "place_lay", "exchange_places", "rate"},
+             "each_way");
+    EachWayArguments arguments;
+    arguments.spelling = Spelling::JsonKeys;
+    arguments.bet = stringAt(request, "each_way").value_or("");
+    arguments.terms = stringAt(request, "terms");
+    arguments.places = stringAt(request, "places");
+    arguments.winLay = stringAt(request, "win_lay");
+    arguments.placeLay = stringAt(request, "place_lay");
+    arguments.exchangePlaces = stringAt(request, "exchange_places");
+    arguments.rate = stringAt(request, "rate");
+    const EachWayRequest eachWay = readEachWay(arguments, plain());
+    return eachWayJson(eachWay, ComputeEachWay(eachWay));
+}
+
 std::string answer(const Json& request) {
     if (request.contains("position")) return answerPosition(request);
     if (request.contains("market")) return answerMarket(request);
+    if (request.contains("each_way")) return answerEachWay(request);
     return answerDutch(request);
 }
 
@@ -155,9 +174,10 @@ void appendJsonRequestAnswer(std::string_view line, std::string& out) {
     try {
         const Json request = parsedLine(line);
         if (!request.is_object() || !(request.contains("position") || request.contains("market") ||
-                                      request.contains("dutch")))
+                                      request.contains("dutch") || request.contains("each_way")))
             throw RefusedArgument{
-                "expected a JSON object with \"position\", \"market\" or \"dutch\""};
+                "expected a JSON object with \"position\", \"market\", "
+                "\"dutch\" or \"each_way\""};
         std::string answered = answer(request);
         if (!answered.empty() && answered.back() == '\n') answered.pop_back();
         out += answered;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/batch.h"
+#include "cli/each_way_command.h"
 #include "cli/json_output.h"
 #include "cli/line_output.h"
 #include "cli/line_output_system.h"
@@ -38,6 +39,8 @@ constexpr std::string_view kHelp =
                     [--rate R] [--min-stake S] [--min-payout P] [--json]
        quorvel-calc dutch back|lay NAME=PRICE... (--stake T | --profit P | --liability L)
                     [--rate R] [--json]
+       quorvel-calc each-way STAKE@PRICE --terms N/D --places P --win-lay X --place-lay Y
+                    [--exchange-places E] [--rate R] [--json]
        quorvel-calc --batch [--json] < bets.tsv
 
 Works out the stake of the opposite bet that makes a bet's result the same whichever way the
@@ -116,6 +119,18 @@ one of them wins. dutch lay NAME=PRICE... lays them (making a book) so that any 
 winning costs the same --liability L. It shows each stake, what each runner's win pays, and
 what another runner's win pays, before and after commission at --rate.
 
+each-way STAKE@PRICE lays a bookmaker's each-way bet (two bets of STAKE: one to win at
+PRICE, one to be placed in the bookmaker's --places P at --terms N/D of the odds, 1/5 paying
+1 + (PRICE - 1) / 5) on the exchange's win market at --win-lay X and on its place market at
+--place-lay Y, which pays --exchange-places E (the bookmaker's P by default; places beyond E
+are the bookmaker's extra places). Each lay is the qualifying one, equal either way in its
+own market: STAKE x PRICE / (X - c) and STAKE x place price / (Y - c), c the commission rate,
+each to the cent. Each market takes --rate R of its own positive net. It shows both lays with
+their liabilities and what each outcome pays: wins, placed in the exchange's places, placed
+in the extra places only (the bookmaker pays the place part and the place lay wins), and
+unplaced. With --json: place_price, place_winnings, win_lay and place_lay {stake, price, liability},
+rate, and outcomes {outcome, bookmaker, win_market, place_market, net, net_exact}.
+
 Batch lines are tab-separated: mode (@MODENUMBERS@), model (single or separate), back rate,
 lay rate, and the mode's three inputs. Each line gets one output line: the results as
 FIELD=TEXT pairs joined by ';', FIELD being the field's number:
@@ -128,8 +143,9 @@ CRLF. Batch checks no ranges: it computes what it is given. With --json, each li
 a JSON object with "position" (the bets as strings) and "price", "hedge", "rate",
 "min_stake", "min_payout" (strings, '.' decimals) gets the position's object; likewise a
 "market" request (runners as objects with name, bets, back, lay; green, rate, min_stake,
-min_payout) and a "dutch" request ("back" or "lay", runners with name and price, stake,
-profit or liability, rate). A refused one gets {"error": "input", "message": "..."}.
+min_payout), a "dutch" request ("back" or "lay", runners with name and price, stake,
+profit or liability, rate) and an "each_way" request ("STAKE@PRICE", terms, places, win_lay,
+place_lay, exchange_places, rate). A refused one gets {"error": "input", "message": "..."}.
 
 As a co-process: unless standard input and output are both regular files, each complete line
 is answered and its answer written out before more input is awaited, so a program that
@@ -306,6 +322,19 @@ int dutch(const quorvel::cli::Options& options, const quorvel::NumberFormat& for
                                     : dutchText(request, report, format));
 }
 
+int eachWay(const quorvel::cli::Options& options, const quorvel::NumberFormat& format) {
+    using namespace quorvel::cli;
+    if (options.positional.size() != 2)
+        throw RefusedArgument{"each-way takes one bet, STAKE@PRICE, the stake each way"};
+    const EachWayArguments arguments{
+        options.positional[1], options.terms,          options.places, options.winLay,
+        options.placeLay,      options.exchangePlaces, options.rate};
+    const quorvel::EachWayRequest request = readEachWay(arguments, format);
+    const quorvel::EachWayReport report = quorvel::ComputeEachWay(request);
+    return writeOutput(options.json ? eachWayJson(request, report)
+                                    : eachWayText(request, report, format));
+}
+
 // What options given to the wrong command are told, where a word more helps.
 void refuseMisplacedOptions(quorvel::cli::Command command, const quorvel::cli::Options& options) {
     using namespace quorvel::cli;
@@ -350,6 +379,8 @@ int main(int argc, char** argv) {
                 return market(options, format);
             case kDutch:
                 return dutch(options, format);
+            case kEachWay:
+                return eachWay(options, format);
             default:
                 break;
         }

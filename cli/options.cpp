@@ -38,7 +38,7 @@ constexpr OptionTarget kOptions[] = {
     {"--group-separator", kAnyCommand, nullptr, &Options::groupSeparator},
     {"--price", kPosition, nullptr, &Options::price},
     {"--hedge", kPosition, nullptr, &Options::hedge},
-    {"--rate", kExchange | kDutch, nullptr, &Options::rate},
+    {"--rate", kExchange | kDutch | kEachWay, nullptr, &Options::rate},
     {"--min-stake", kExchange, nullptr, &Options::minStake},
     {"--min-payout", kExchange, nullptr, &Options::minPayout},
     {"--prices", kMarket, nullptr, nullptr, &Options::prices},
@@ -46,6 +46,11 @@ constexpr OptionTarget kOptions[] = {
     {"--stake", kDutch, nullptr, &Options::stake},
     {"--profit", kDutch, nullptr, &Options::profit},
     {"--liability", kDutch, nullptr, &Options::liability},
+    {"--terms", kEachWay, nullptr, &Options::terms},
+    {"--places", kEachWay, nullptr, &Options::places},
+    {"--exchange-places", kEachWay, nullptr, &Options::exchangePlaces},
+    {"--win-lay", kEachWay, nullptr, &Options::winLay},
+    {"--place-lay", kEachWay, nullptr, &Options::placeLay},
 };
 
 const OptionTarget& optionNamed(std::string_view name) {
@@ -66,6 +71,7 @@ std::string commandNames(unsigned commands) {
                                                            {kPosition, "position"},
                                                            {kMarket, "market"},
                                                            {kDutch, "dutch"},
+                                                           {kEachWay, "each-way"},
                                                            {kBatch, "--batch"}};
     std::vector<const char*> names;
     for (const auto& [command, name] : kNames)
@@ -126,6 +132,7 @@ Command commandOf(const Options& options) {
     if (first == "position") return kPosition;
     if (first == "market") return kMarket;
     if (first == "dutch") return kDutch;
+    if (first == "each-way") return kEachWay;
     return kCalculation;
 }
 

@@ -15,7 +15,8 @@ enum Command : unsigned {
     kMarket = 4,
     kDutch = 8,
     kBatch = 16,
-    kAnyCommand = 31,
+    kEachWay = 32,
+    kAnyCommand = 63,
 };
 
 // The command line as given, before any value is read as a number.
@@ -39,6 +40,11 @@ struct Options {
     std::optional<std::string> stake;
     std::optional<std::string> profit;
     std::optional<std::string> liability;
+    std::optional<std::string> terms;
+    std::optional<std::string> places;
+    std::optional<std::string> exchangePlaces;
+    std::optional<std::string> winLay;
+    std::optional<std::string> placeLay;
     std::vector<std::string> prices;      // --prices NAME=BACK/LAY..., up to the next option
     std::vector<std::string> positional;  // MODE IN1 IN2 IN3, or position BET..., and so on
     std::vector<std::string_view> given;  // the options given, by name

@@ -251,6 +251,15 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{{"dutch", "lay", "A=2", "B=1000", "--liability", "0.01"},
                     "a lay dutch would stake 0.00 on runner \"B\"; a stake must be above 0, up "
                     "to 10000"},
+        RefusedCase{{"each-way", "10@11", "--terms", "2/1", "--places", "4", "--win-lay", "11.5",
+                     "--place-lay", "3.2"},
+                    "--terms: \"2/1\" is not accepted; accepted: N/D such as 1/5, N from 1 up to "
+                    "D, D up to 100"},
+        RefusedCase{{"each-way", "10@11", "--terms", "1/5", "--places", "4", "--win-lay", "11.5",
+                     "--place-lay", "3.2", "--exchange-places", "5"},
+                    "--exchange-places: \"5\" is not accepted; accepted: a whole number 2 to 4"},
+        RefusedCase{{"each-way", "10@11", "--places", "4"},
+                    "each-way takes --terms, --places, --win-lay and --place-lay"},
         RefusedCase{{"1", "2", "3", "4", "--decimal-separator", "abc"},
                     "--decimal-separator: \"abc\" is not one character"}));
 
@@ -679,7 +688,7 @@ TEST(QuorvelCalc, BatchJsonAnswersAPositionRequest) {
     std::getline(lines, line);
     EXPECT_EQ(nlohmann::json::parse(line)["error"], "input");
     for (const char* message :
-         {"expected a JSON object with \"position\", \"market\" or \"dutch\"",
+         {"expected a JSON object with \"position\", \"market\", \"dutch\" or \"each_way\"",
           "\"min-stake\" is not a key of a position request", "hedge goes with price"}) {
         std::getline(lines, line);
         EXPECT_EQ(nlohmann::json::parse(line)["message"], message);
@@ -720,6 +729,31 @@ TEST(QuorvelCalc, BatchJsonSaysWhatIsWrongWithALine) {
     }
 }
 
+// The worked example: 10 each way at 11.00, 1/5 the odds, 4 places at the bookmaker, laid at
+// 11.50 and, in a place market of 3, at 3.20.
+TEST(QuorvelCalc, EachWayLaysBothPartsAndShowsEveryOutcome) {
+    const Outcome r = run({"each-way", "10@11", "--terms", "1/5", "--places", "4", "--win-lay",
+                           "11.50", "--place-lay", "3.20", "--exchange-places", "3"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "Each way 10.00 @ 11.00, 1/5 the odds, 4 places: the place part at 3.00\n"
+              "Lay 9.61 @ 11.50 in the win market (liability 100.91)\n"
+              "Lay 9.52 @ 3.20 in the place market, 3 places (liability 20.94)\n\n"
+              "Outcome            Bookmaker  Win market  Place market    Net\n"
+              "wins                  120.00     -100.91        -20.94  -1.85\n"
+              "placed 2nd to 3rd      10.00        9.13        -20.94  -1.81\n"
+              "placed 4th             10.00        9.13          9.04  28.17\n"
+              "unplaced              -20.00        9.13          9.04  -1.83\n"
+              "Each market's commission at 5.00 % of its own positive net.\n");
+    const Outcome batch = run({"--batch", "--json"},
+                              R"({"each_way":"10@11","terms":"1/5","places":"4","win_lay":"11.50",)"
+                              R"("place_lay":"3.20","exchange_places":"3"})"
+                              "\n");
+    const auto answer = nlohmann::json::parse(batch.out);
+    EXPECT_EQ(answer["outcomes"][2]["net_exact"], "28.1735") << batch.out;
+    EXPECT_EQ(answer["place_lay"]["stake"], "9.52");
+}
+
 struct CompletionCase {
     std::vector<std::string> words;  // the last is the one being completed
     std::string offered;
@@ -727,7 +761,9 @@ struct CompletionCase {
 
 TEST(QuorvelCalc, BashCompletesModesOptionsAndTheirFewValues) {
     for (const CompletionCase& c : std::vector<CompletionCase>{
-             {{""}, "bet-back lay-back total-funds position market dutch"},
+             {{""}, "bet-back lay-back total-funds position market dutch each-way"},
+             {{"each-way", "10@11", "--terms", ""}, "1/4 1/5"},
+             {{"each-way", "10@11", "--pl"}, "--places --place-lay"},
              {{"market", "A=back:10@3", "--green", ""}, "each best"},
              {{"position", "back:10@3", ""}, "back: lay: book: free: free-sr:"},
              {{"position", "back:10@3", "--hedge", "w"}, "wins-zero"},
@@ -757,7 +793,7 @@ TEST(QuorvelCalc, HelpDocumentsTheModesAndBatch) {
           "--group-separator", "--outcomes", "--json",      "co-process",
           "position",          "--hedge",    "--min-stake", "--min-payout",
           "free-sr",           "market",     "--green",     "dutch",
-          "--liability"})
+          "--liability",       "each-way",   "--terms",     "--exchange-places"})
         EXPECT_NE(r.out.find(word), std::string::npos) << word;
 }
 

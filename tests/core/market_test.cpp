@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/dutch.h"
+#include "core/each_way.h"
 #include "core/market.h"
 #include "core/money_ratio.h"
 #include "core/price_ladder.h"
@@ -221,6 +222,40 @@ INSTANTIATE_TEST_SUITE_P(
                               "10",
                               "none"}),
     [](const testing::TestParamInfo<DutchCase>& param) { return std::string(param.param.name); });
+
+struct EachWayCase {
+    const char* name;
+    const char* bet;  // "STAKE@PRICE N/D places"
+    EachWayRequest request;
+    const char* expected;  // "win lay (liability), place lay (liability); the four nets"
+};
+
+class ComputeEachWayGives : public testing::TestWithParam<EachWayCase> {};
+
+TEST_P(ComputeEachWayGives, TheExpectedLaysAndOutcomes) {
+    const EachWayReport r = ComputeEachWay(GetParam().request);
+    std::string text = shown(r.winLayStake) + " (" + r.winLiability.displayFine(kFormat) + "), " +
+                       shown(r.placeLayStake) + " (" + r.placeLiability.displayFine(kFormat) + ");";
+    for (Money net : r.net) text += " " + net.displayFine(kFormat);
+    EXPECT_EQ(text, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachWay, ComputeEachWayGives,
+    testing::Values(
+        // Place part 3.00; the 4th place is the bookmaker's extra one, where the place lay wins.
+        EachWayCase{"AnExtraPlace",
+                    "10@11 1/5 4",
+                    {{m("10"), m("11"), 1, 5, 4}, 3, m("11.50"), m("3.20"), m("5")},
+                    "9.61 (100.9050), 9.52 (20.9440); -1.8490 -1.8145 28.1735 -1.8265"},
+        // 1/4 the odds of 4.50: place part 17.50 (price 1.875); no commission at a rate of 0:
+        // wins 87.50 - 70.452 - 17.766; placed -2.50 + 19.57 - 17.766; unplaced -40 + 19.57 +
+        // 19.74 (no extra place here: the third figure is never shown).
+        EachWayCase{"QuarterOddsNoCommission",
+                    "20@4.50 1/4 3",
+                    {{m("20"), m("4.50"), 1, 4, 3}, 3, m("4.60"), m("1.90"), m("0")},
+                    "19.57 (70.4520), 19.74 (17.7660); -0.7180 -0.6960 36.81 -0.69"}),
+    [](const testing::TestParamInfo<EachWayCase>& param) { return std::string(param.param.name); });
 
 }  // namespace
 }  // namespace quorvel
