@@ -59,35 +59,46 @@ std::vector<std::pair<EachWayOutcome, std::string>> outcomesOf(const EachWayRequ
 
 }  // namespace
 
+namespace {
+
+// STAKE@PRICE: the stake each way, and the bookmaker's price.
+EachWayBet betOf(const std::string& text, const NumberFormat& format) {
+    EachWayBet bet;
+    const std::size_t at = text.find('@');
+    if (at == std::string::npos)
+        throw RefusedArgument{"each-way: \"" + text +
+                              "\": expected STAKE@PRICE, the stake each way"};
+    bet.stake = readCents("each-way stake", text.substr(0, at), Money(), true, kHighestAmount,
+                          "above 0, up to 10000, in whole cents", format);
+    bet.price =
+        readCents("each-way price", text.substr(at + 1), Money::fromWhole(1), true, kHighestPrice,
+                  "a bookmaker's price above 1.00, up to 1000, with up to two decimals", format);
+    return bet;
+}
+
+// N/D: the fraction of the odds the place part is paid at.
+void readTerms(const char* name, const std::string& terms, EachWayBet& bet) {
+    const std::size_t slash = terms.find('/');
+    try {
+        if (slash == std::string::npos) throw RefusedArgument{};
+        bet.termsDenominator = readWhole(name, terms.substr(slash + 1), 1, 100);
+        bet.termsNumerator = readWhole(name, terms.substr(0, slash), 1, bet.termsDenominator);
+    } catch (const RefusedArgument&) {
+        throw notAccepted(name, terms, "N/D such as 1/5, N from 1 up to D, D up to 100");
+    }
+}
+
+}  // namespace
+
 EachWayRequest readEachWay(const EachWayArguments& arguments, const NumberFormat& format) {
     const Spelling s = arguments.spelling;
     EachWayRequest request;
-    const std::size_t at = arguments.bet.find('@');
-    if (at == std::string::npos)
-        throw RefusedArgument{"each-way: \"" + arguments.bet +
-                              "\": expected STAKE@PRICE, the stake each way"};
-    request.bet.stake = readCents("each-way stake", arguments.bet.substr(0, at), Money(), true,
-                                  kHighestAmount, "above 0, up to 10000, in whole cents", format);
-    request.bet.price = readCents("each-way price", arguments.bet.substr(at + 1),
-                                  Money::fromWhole(1), true, kHighestPrice,
-                                  "a bookmaker's price above 1.00, up to 1000, with up to two "
-                                  "decimals",
-                                  format);
+    request.bet = betOf(arguments.bet, format);
     if (!arguments.terms || !arguments.places || !arguments.winLay || !arguments.placeLay)
         throw RefusedArgument{s == Spelling::JsonKeys
                                   ? "each_way takes terms, places, win_lay and place_lay"
                                   : "each-way takes --terms, --places, --win-lay and --place-lay"};
-    const std::string& terms = *arguments.terms;
-    const char* termsName = spelled(s, "--terms", "terms");
-    const std::size_t slash = terms.find('/');
-    try {
-        if (slash == std::string::npos) throw RefusedArgument{};
-        request.bet.termsDenominator = readWhole(termsName, terms.substr(slash + 1), 1, 100);
-        request.bet.termsNumerator =
-            readWhole(termsName, terms.substr(0, slash), 1, request.bet.termsDenominator);
-    } catch (const RefusedArgument&) {
-        throw notAccepted(termsName, terms, "N/D such as 1/5, N from 1 up to D, D up to 100");
-    }
+    readTerms(spelled(s, "--terms", "terms"), *arguments.terms, request.bet);
     request.bet.places = readWhole(spelled(s, "--places", "places"), *arguments.places, 1, 10);
     request.exchangePlaces = arguments.exchangePlaces
                                  ? readWhole(spelled(s, "--exchange-places", "exchange_places"),

@@ -356,45 +356,49 @@ void refuseMisplacedOptions(quorvel::cli::Command command, const quorvel::cli::O
     checkOptionsFor(command, options);
 }
 
+// What the command line asks for, done: each command, else one calculation.
+int run(const quorvel::cli::Options& options) {
+    using namespace quorvel::cli;
+    if (options.help) return writeOutput(helpText());
+    if (options.version)
+        return writeOutput("quorvel-calc " + std::string(quorvel::kVersion) + "\n");
+    const quorvel::NumberFormat format =
+        chooseNumberFormat(options.decimalSeparator, options.groupSeparator);
+    const Command command = commandOf(options);
+    refuseMisplacedOptions(command, options);
+    switch (command) {
+        case kBatch:
+            return batch(options, format);
+        case kPosition:
+            return position(options, format);
+        case kMarket:
+            return market(options, format);
+        case kDutch:
+            return dutch(options, format);
+        case kEachWay:
+            return eachWay(options, format);
+        default:
+            break;
+    }
+    if (options.positional.size() != 4)
+        return refuse("expected MODE and three inputs (see --help)");
+    if (options.layRate && !options.separate)
+        return refuse("--lay-rate goes with --separate; one market takes one rate, --back-rate");
+    CalculationRequest request{
+        options.positional[0], {options.positional.begin() + 1, options.positional.end()},
+        options.separate,      options.backRate,
+        options.layRate,       options.outcomes};
+    const Calculation calculation = calculate(request, format);
+    return writeOutput(options.json ? asJson(calculation) : asText(calculation, format));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     using namespace quorvel::cli;
     prepareStandardStreams();
     try {
-        const Options options = parseOptions(std::vector<std::string>(argv + 1, argv + argc));
-        if (options.help) return writeOutput(helpText());
-        if (options.version)
-            return writeOutput("quorvel-calc " + std::string(quorvel::kVersion) + "\n");
-        const quorvel::NumberFormat format =
-            chooseNumberFormat(options.decimalSeparator, options.groupSeparator);
-        const Command command = commandOf(options);
-        refuseMisplacedOptions(command, options);
-        switch (command) {
-            case kBatch:
-                return batch(options, format);
-            case kPosition:
-                return position(options, format);
-            case kMarket:
-                return market(options, format);
-            case kDutch:
-                return dutch(options, format);
-            case kEachWay:
-                return eachWay(options, format);
-            default:
-                break;
-        }
-        if (options.positional.size() != 4)
-            return refuse("expected MODE and three inputs (see --help)");
-        if (options.layRate && !options.separate)
-            return refuse(
-                "--lay-rate goes with --separate; one market takes one rate, --back-rate");
-        CalculationRequest request{
-            options.positional[0], {options.positional.begin() + 1, options.positional.end()},
-            options.separate,      options.backRate,
-            options.layRate,       options.outcomes};
-        const Calculation calculation = calculate(request, format);
-        return writeOutput(options.json ? asJson(calculation) : asText(calculation, format));
+        return run(parseOptions(std::vector<std::string>(argv + 1, argv + argc)));
     } catch (const RefusedArgument& refused) {
         return refuse(refused.message);
     } catch (const quorvel::MoneyError& error) {

@@ -208,6 +208,20 @@ std::string marketJson(const MarketRequest& request, const MarketReport& report)
     return json.dump() + "\n";
 }
 
+namespace {
+
+// A back dutch may be placed at a bookmaker; a lay is made at the exchange, on its ladder.
+DutchRunner dutchRunner(DutchSide side, const std::string& name, const std::string& price,
+                        const NumberFormat& format) {
+    checkRunnerName(name);
+    const std::string what = "runner \"" + name + "\" price";
+    if (side == DutchSide::Lay) return {name, readLadderPrice(what, price, format)};
+    return {name, readCents(what, price, Money::fromWhole(1), true, kHighestPrice,
+                            "a price above 1.00, up to 1000, with up to two decimals", format)};
+}
+
+}  // namespace
+
 std::vector<std::pair<std::string, std::string>> dutchRunnersOfWords(
     const std::vector<std::string>& words) {
     std::vector<std::pair<std::string, std::string>> runners;
@@ -224,17 +238,8 @@ DutchRequest readDutch(const DutchArguments& arguments, const NumberFormat& form
         request.side = DutchSide::Lay;
     else
         throw RefusedArgument{"dutch: expected back or lay, then NAME=PRICE..."};
-    for (const auto& [name, text] : arguments.runners) {
-        checkRunnerName(name);
-        const std::string what = "runner \"" + name + "\" price";
-        // A back dutch may be placed at a bookmaker; a lay is made at the exchange, on its ladder.
-        request.runners.push_back(
-            {name,
-             request.side == DutchSide::Lay
-                 ? readLadderPrice(what, text, format)
-                 : readCents(what, text, Money::fromWhole(1), true, kHighestPrice,
-                             "a price above 1.00, up to 1000, with up to two decimals", format)});
-    }
+    for (const auto& [name, text] : arguments.runners)
+        request.runners.push_back(dutchRunner(request.side, name, text, format));
     if (request.runners.empty()) throw RefusedArgument{"dutch: expected NAME=PRICE..."};
     const int targets =
         (arguments.stake ? 1 : 0) + (arguments.profit ? 1 : 0) + (arguments.liability ? 1 : 0);

@@ -78,6 +78,7 @@ class frmMarket : public toolkit::Form {
 
     // Results.
     void CalculateMarket();
+    void ShowResults(const market_sheet::Market& market, const quorvel::MarketReport& shown);
     void ShowGreen(quorvel::Green green);
 
     std::string display(quorvel::Money value) const { return value.display(format_); }

@@ -58,13 +58,10 @@ void frmMarket::ShowRows() {
 }
 
 void frmMarket::CalculateMarket() {
-    const auto clearResults = [this] {
-        for (int row = 0; row < kVisibleRows; ++row)
-            for (int column : {market_sheet::kIfWins, market_sheet::kHedge, market_sheet::kNet})
-                txtCells(row * kColumns + column).setText("");
-    };
+    for (int row = 0; row < kVisibleRows; ++row)
+        for (int column : {market_sheet::kIfWins, market_sheet::kHedge, market_sheet::kNet})
+            txtCells(row * kColumns + column).setText("");
     if (sheet_.anyRefused()) {
-        clearResults();
         // A figure without the refused cell would be a wrong one: none is shown.
         lblBook().setCaption("Book: -");
         lblGreenEach().setCaption("Green each: nothing worked out while a cell is refused");
@@ -86,21 +83,25 @@ void frmMarket::CalculateMarket() {
             return b ? b->display(format_) + " %" : std::string("-");
         };
         lblBook().setCaption("Book: back " + book(shown.backBook) + ", lay " + book(shown.layBook));
-        clearResults();
-        for (std::size_t i = 0; i < request.runners.size(); ++i) {
-            const int row = market.rowOf[i] - intTopRow;
-            if (row < 0 || row >= kVisibleRows) continue;
-            const quorvel::RunnerOutcome& o = shown.runners[i];
-            txtCells(row * kColumns + market_sheet::kIfWins).setText(display(o.ifWins));
-            // A hedge under the minimums is shown, not placed: said so, as the nets leave it out.
-            if (o.hedge)
-                txtCells(row * kColumns + market_sheet::kHedge)
-                    .setText(o.hedge->text(format_) +
-                             (o.belowMinimum ? " (under the minimum)" : ""));
-            txtCells(row * kColumns + market_sheet::kNet).setText(display(o.net));
-        }
+        ShowResults(market, shown);
     } catch (const quorvel::MoneyError&) {
-        // Figures beyond what money holds: the results keep their texts, as the calculator's do.
+        // Figures beyond what money holds: no result is shown rather than an old one.
+    }
+}
+
+// Each runner's row in sight: if it wins, the chosen green's hedge, and the net.
+void frmMarket::ShowResults(const market_sheet::Market& market,
+                            const quorvel::MarketReport& shown) {
+    for (std::size_t i = 0; i < market.request.runners.size(); ++i) {
+        const int row = market.rowOf[i] - intTopRow;
+        if (row < 0 || row >= kVisibleRows) continue;
+        const quorvel::RunnerOutcome& o = shown.runners[i];
+        txtCells(row * kColumns + market_sheet::kIfWins).setText(display(o.ifWins));
+        // A hedge under the minimums is shown, not placed: said so, as the nets leave it out.
+        if (o.hedge)
+            txtCells(row * kColumns + market_sheet::kHedge)
+                .setText(o.hedge->text(format_) + (o.belowMinimum ? " (under the minimum)" : ""));
+        txtCells(row * kColumns + market_sheet::kNet).setText(display(o.net));
     }
 }
 

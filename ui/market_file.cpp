@@ -80,6 +80,36 @@ struct Reader {
         note(where + ": " + accepted.refusal);
         return true;
     }
+    // "rate\t5.00", "refused" after it when it was refused before.
+    void setting(const std::string& line, std::size_t i, Sheet& sheet) {
+        const auto f = split(line, '\t');
+        if (f.size() < 2 || f.size() > 3 || f[0] != kSettingKeys[i] ||
+            (f.size() == 3 && f[2] != "refused"))
+            throw std::runtime_error("has a damaged setting");
+        std::string& value = sheet.settings[i];
+        value = f[1];
+        const auto s = static_cast<market_sheet::Setting>(i);
+        sheet.settingRefused[i] =
+            f.size() == 3 || !written ||
+            accept(value, market_sheet::acceptSetting(s, value, *written),
+                   std::string("The setting ") + kSettingKeys[i], [&](const std::string& t) {
+                       return market_sheet::convertSetting(t, *written, user);
+                   });
+        if (!written) note("The file does not tell how its numbers were written");
+    }
+    // The row's four cells, and which of them were refused before.
+    void row(const std::string& line, int r, Sheet& sheet) {
+        const auto f = split(line, '\t');
+        const bool flagged = f.size() == market_sheet::kTypedColumns + 1;
+        if (!flagged && f.size() != market_sheet::kTypedColumns)
+            throw std::runtime_error("has a damaged row");
+        market_sheet::Row& row = sheet.rows[static_cast<std::size_t>(r)];
+        for (std::size_t c = 0; c < market_sheet::kTypedColumns; ++c) {
+            row.cells[c] = f[c];
+            row.refused[c] = flagged && f.back().size() > c && f.back()[c] == '1';
+        }
+        for (int c = 0; c < market_sheet::kTypedColumns; ++c) cell(row, c, r);
+    }
     void note(const std::string& why) {
         if (refusal.empty()) refusal = why;
     }
@@ -146,35 +176,11 @@ Loaded sheetOf(const std::string& text, const quorvel::NumberFormat& user) {
         older ? olderFormat(split(lines[1], '\t'), lines) : machine();
     Loaded loaded{Sheet{}, {}, older};
     Reader reader{written, user, loaded.refusal};
-    for (std::size_t i = 0; i < market_sheet::kSettings; ++i) {
-        const auto f = split(lines[1 + i], '\t');
-        if (f.size() < 2 || f.size() > 3 || f[0] != kSettingKeys[i] ||
-            (f.size() == 3 && f[2] != "refused"))
-            throw std::runtime_error("has a damaged setting");
-        std::string& value = loaded.sheet.settings[i];
-        value = f[1];
-        const auto setting = static_cast<market_sheet::Setting>(i);
-        loaded.sheet.settingRefused[i] =
-            f.size() == 3 || !written ||
-            reader.accept(value, market_sheet::acceptSetting(setting, value, *written),
-                          std::string("The setting ") + kSettingKeys[i], [&](const std::string& t) {
-                              return market_sheet::convertSetting(t, *written, user);
-                          });
-        if (!written) reader.note("The file does not tell how its numbers were written");
-    }
-    for (int r = 0; r < market_sheet::kRows; ++r) {
-        const auto f =
-            split(lines[static_cast<std::size_t>(1 + market_sheet::kSettings + r)], '\t');
-        const bool flagged = f.size() == market_sheet::kTypedColumns + 1;
-        if (!flagged && f.size() != market_sheet::kTypedColumns)
-            throw std::runtime_error("has a damaged row");
-        market_sheet::Row& row = loaded.sheet.rows[static_cast<std::size_t>(r)];
-        for (std::size_t c = 0; c < market_sheet::kTypedColumns; ++c) {
-            row.cells[c] = f[c];
-            row.refused[c] = flagged && f.back().size() > c && f.back()[c] == '1';
-        }
-        for (int c = 0; c < market_sheet::kTypedColumns; ++c) reader.cell(row, c, r);
-    }
+    for (std::size_t i = 0; i < market_sheet::kSettings; ++i)
+        reader.setting(lines[1 + i], i, loaded.sheet);
+    for (int r = 0; r < market_sheet::kRows; ++r)
+        reader.row(lines[static_cast<std::size_t>(1 + market_sheet::kSettings + r)], r,
+                   loaded.sheet);
     return loaded;
 }
 

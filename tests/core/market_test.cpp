@@ -243,7 +243,8 @@ TEST_P(ComputeEachWayGives, TheExpectedLaysAndOutcomes) {
 INSTANTIATE_TEST_SUITE_P(
     EachWay, ComputeEachWayGives,
     testing::Values(
-        // Place part 3.00; the 4th place is the bookmaker's extra one, where the place lay wins.
+        // The place price is 3.00; the 4th place is the bookmaker's extra one, where the place lay
+        // wins.
         EachWayCase{"AnExtraPlace",
                     "10@11 1/5 4",
                     {{m("10"), m("11"), 1, 5, 4}, 3, m("11.50"), m("3.20"), m("5")},

@@ -50,18 +50,12 @@ LRESULT CALLBACK formProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         case WM_DPICHANGED:
             form->rescaleForDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
             return 0;
-        case WM_CLOSE: {
-            bool cancel = false;
-            form->form.raiseQueryUnload(cancel);
-            if (!cancel) DestroyWindow(hwnd);
+        case WM_CLOSE:
+            form->onClose();
             return 0;
-        }
-        case WM_GETMINMAXINFO: {
-            auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
-            limits->ptMinTrackSize.x = std::max(limits->ptMinTrackSize.x, form->minimumSize.cx);
-            limits->ptMinTrackSize.y = std::max(limits->ptMinTrackSize.y, form->minimumSize.cy);
+        case WM_GETMINMAXINFO:
+            form->limitSize(*reinterpret_cast<MINMAXINFO*>(lParam));
             return 0;
-        }
         case WM_DESTROY:
             // Closing one window leaves the others open; the last one ends the program.
             if (std::none_of(forms.begin(), forms.end(), [&](const NativeForm* other) {
@@ -138,6 +132,17 @@ void NativeForm::onActivate(bool active) {
         SetFocus(savedFocus);
         restoringFocus = false;
     }
+}
+
+void NativeForm::onClose() {
+    bool cancel = false;
+    form.raiseQueryUnload(cancel);
+    if (!cancel) DestroyWindow(hwnd);
+}
+
+void NativeForm::limitSize(MINMAXINFO& limits) const {
+    limits.ptMinTrackSize.x = std::max(limits.ptMinTrackSize.x, minimumSize.cx);
+    limits.ptMinTrackSize.y = std::max(limits.ptMinTrackSize.y, minimumSize.cy);
 }
 
 NativeForm::NativeForm(Form& f) : form(f) {

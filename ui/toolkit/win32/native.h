@@ -111,6 +111,9 @@ struct NativeForm {
     void raiseResize() { form.raiseResize(); }
     void onActivate(bool active);
     void rescaleForDpi(UINT dpi, const RECT* suggested);
+    // The user asked to close the window: the form may keep it open.
+    void onClose();
+    void limitSize(MINMAXINFO& limits) const;
 
     Form& form;
     HWND hwnd = nullptr;
