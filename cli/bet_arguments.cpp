@@ -1,5 +1,7 @@
 #include "cli/bet_arguments.h"
 
+#include <charconv>
+
 #include "core/field_role.h"
 #include "core/money_ratio.h"
 #include "core/position.h"
@@ -61,6 +63,17 @@ Money readExchangeRate(const std::string& name, const std::string& text,
     if (!rate || rate->compare(0.0) < 0 || *rate > kHighestPositionRate)
         throw notAccepted(name, text, "0 to 10");
     return *rate;
+}
+
+int readWhole(const std::string& name, const std::string& text, int lowest, int highest) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < lowest ||
+        value > highest)
+        throw notAccepted(
+            name, text,
+            "a whole number " + std::to_string(lowest) + " to " + std::to_string(highest));
+    return value;
 }
 
 Bet readBet(const std::string& text, const NumberFormat& format) {

@@ -17,6 +17,9 @@ namespace quorvel::cli {
 Money readCents(const std::string& name, const std::string& text, Money lowest, bool aboveLowest,
                 Money highest, const std::string& accepted, const NumberFormat& format);
 
+// A whole number from lowest to highest: places, winners, terms.
+int readWhole(const std::string& name, const std::string& text, int lowest, int highest);
+
 // A price the exchange takes: on its ladder; otherwise the message names the nearest prices,
 // at either end too.
 Money readLadderPrice(const std::string& name, const std::string& text, const NumberFormat& format);

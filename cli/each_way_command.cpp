@@ -1,6 +1,5 @@
 #include "cli/each_way_command.h"
 
-#include <charconv>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -18,18 +17,6 @@ using Json = nlohmann::ordered_json;
 
 const char* spelled(Spelling spelling, const char* option, const char* key) {
     return spelling == Spelling::JsonKeys ? key : option;
-}
-
-// A whole number from lowest to highest, or refused with what is accepted.
-int readWhole(const std::string& name, const std::string& text, int lowest, int highest) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < lowest ||
-        value > highest)
-        throw notAccepted(
-            name, text,
-            "a whole number " + std::to_string(lowest) + " to " + std::to_string(highest));
-    return value;
 }
 
 std::string ordinal(int n) {

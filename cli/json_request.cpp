@@ -68,7 +68,7 @@ std::string answerPosition(const Json& request) {
 }
 
 std::string answerMarket(const Json& request) {
-    onlyKeys(request, {"market", "green", "rate", "min_stake", "min_payout"}, "market");
+    onlyKeys(request, {"market", "green", "rate", "min_stake", "min_payout", "winners"}, "market");
     MarketArguments arguments;
     arguments.spelling = Spelling::JsonKeys;
     if (!request["market"].is_array())
@@ -84,6 +84,7 @@ std::string answerMarket(const Json& request) {
     arguments.rate = stringAt(request, "rate");
     arguments.minStake = stringAt(request, "min_stake");
     arguments.minPayout = stringAt(request, "min_payout");
+    arguments.winners = stringAt(request, "winners");
     const MarketRequest market = readMarket(arguments, plain());
     return marketJson(market, marketOrRefuse(market));
 }

@@ -36,7 +36,7 @@ constexpr std::string_view kHelp =
        quorvel-calc position BET... [--price P] [--hedge equal|N%|wins-zero|loses-zero]
                     [--rate R] [--min-stake S] [--min-payout P] [--json]
        quorvel-calc market NAME=BET... [--prices NAME=BACK/LAY...] [--green each|best]
-                    [--rate R] [--min-stake S] [--min-payout P] [--json]
+                    [--winners N] [--rate R] [--min-stake S] [--min-payout P] [--json]
        quorvel-calc dutch back|lay NAME=PRICE... (--stake T | --profit P | --liability L)
                     [--rate R] [--json]
        quorvel-calc each-way STAKE@PRICE --terms N/D --places P --win-lay X --place-lay Y
@@ -97,7 +97,7 @@ stake, liability, and below_min_stake when not placed} or null with a reason, an
 {wins, loses, commission_wins, commission_loses, net_wins, net_loses, bookmaker_wins,
 bookmaker_loses, exchange_wins, exchange_loses}.
 
-A market is the runners of one race or match, exactly one of which wins. market takes the
+A market is the runners of one race or match, exactly one of which wins (N with --winners). market takes the
 bets on each runner as NAME=BET (NAME is what stands before the last '='; a runner may have
 several bets) and, after --prices, each runner's best back and lay price as NAME=BACK/LAY
 (either may be left empty); the runners named are the whole market. It shows what the market
@@ -109,9 +109,17 @@ pays if each runner wins, exactly, and the back and lay book %.
                            level that pays most (of equals, the one that stakes least); a book
                            that makes it unbounded (back under 100 %, lay over) is said to be
                            an arbitrage and nothing is staked
+  --winners N              a market of N winners, a place market (default 1, fewer than the
+                           runners): each runner shows what its placing adds (its bets' wins
+                           less their losses), with the worst and the best outcome; the books
+                           stand against N x 100 %; a green brings every runner's placing to one
+                           level, so that every outcome pays the same: each at 0, best at the
+                           level and the cents that lock in most
   --rate, --min-stake and --min-payout as for a position.
 With --json: runners {name, back, lay, if_wins, hedge {side, price, stake} or null, after,
-commission, net}, book {back, lay}, green, rate and staked.
+commission, net}, book {back, lay}, green, rate, staked and locks_in; with --winners, the
+runners give if_placed, hedge and after, and winners, worst and best {placed, pays, commission,
+net} follow.
 
 dutch back NAME=PRICE... backs the runners so that any of them winning pays the same: stakes
 in proportion to 1 / price, each to the cent, for a total --stake T, or for a --profit P if
@@ -142,8 +150,8 @@ CRLF. Batch checks no ranges: it computes what it is given. With --json, each li
 {"results": {...}}, {"error": "KIND"}, or null for an empty or '#' line; and a line that is
 a JSON object with "position" (the bets as strings) and "price", "hedge", "rate",
 "min_stake", "min_payout" (strings, '.' decimals) gets the position's object; likewise a
-"market" request (runners as objects with name, bets, back, lay; green, rate, min_stake,
-min_payout), a "dutch" request ("back" or "lay", runners with name and price, stake,
+"market" request (runners as objects with name, bets, back, lay; green, winners, rate,
+min_stake, min_payout), a "dutch" request ("back" or "lay", runners with name and price, stake,
 profit or liability, rate) and an "each_way" request ("STAKE@PRICE", terms, places, win_lay,
 place_lay, exchange_places, rate). A refused one gets {"error": "input", "message": "..."}.
 
@@ -298,7 +306,11 @@ int market(const quorvel::cli::Options& options, const quorvel::NumberFormat& fo
     using namespace quorvel::cli;
     const MarketArguments arguments{
         runnersOfWords({options.positional.begin() + 1, options.positional.end()}, options.prices),
-        options.green, options.rate, options.minStake, options.minPayout};
+        options.green,
+        options.rate,
+        options.minStake,
+        options.minPayout,
+        options.winners};
     const quorvel::MarketRequest request = readMarket(arguments, format);
     const quorvel::MarketReport report = marketOrRefuse(request);
     return writeOutput(options.json ? marketJson(request, report)

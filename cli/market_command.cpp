@@ -62,6 +62,10 @@ Runner readRunner(const RunnerArguments& given, const NumberFormat& format) {
     return runner;
 }
 
+const char* spelled(Spelling spelling, const char* option, const char* key) {
+    return spelling == Spelling::JsonKeys ? key : option;
+}
+
 std::string priceText(const std::optional<Money>& price, const NumberFormat& format) {
     return price ? price->display(format) : "-";
 }
@@ -109,6 +113,10 @@ MarketRequest readMarket(const MarketArguments& arguments, const NumberFormat& f
     }
     if (request.runners.empty())
         throw RefusedArgument{"expected the market's runners, as NAME=BET or with --prices"};
+    if (arguments.winners)
+        request.winners =
+            readWhole(spelled(arguments.spelling, "--winners", "winners"), *arguments.winners, 1,
+                      std::max(1, static_cast<int>(request.runners.size()) - 1));
     const bool keys = arguments.spelling == Spelling::JsonKeys;
     if (arguments.green) {
         const std::optional<Green> green = greenNamed(*arguments.green);
@@ -145,10 +153,17 @@ MarketReport marketOrRefuse(const MarketRequest& request) {
                           (report.problemPriceIsBack ? "back" : "lay") + " price"};
 }
 
-std::string marketText(const MarketRequest& request, const MarketReport& report,
-                       const NumberFormat& format) {
+namespace {
+
+// One row a runner: a win market's what it wins and what that nets, or, with several winners,
+// what its placing adds before and after the green.
+std::vector<std::vector<std::string>> runnerRows(const MarketRequest& request,
+                                                 const MarketReport& report,
+                                                 const NumberFormat& format) {
+    const bool placed = request.winners > 1;
     std::vector<std::vector<std::string>> rows{
-        {"Runner", "Back", "Lay", "Bets", "If wins", "Hedge", "After", "Commission", "Net"}};
+        {"Runner", "Back", "Lay", "Bets", placed ? "If placed" : "If wins", "Hedge", "After"}};
+    if (!placed) rows[0].insert(rows[0].end(), {"Commission", "Net"});
     for (std::size_t i = 0; i < request.runners.size(); ++i) {
         const Runner& r = request.runners[i];
         const RunnerOutcome& o = report.runners[i];
@@ -156,18 +171,50 @@ std::string marketText(const MarketRequest& request, const MarketReport& report,
         for (const Bet& bet : r.bets) staked = staked + bet.stake;
         rows.push_back(
             {r.name, priceText(r.back, format), priceText(r.lay, format), staked.display(format),
-             o.ifWins.display(format),
+             (placed ? o.ifPlaced : o.ifWins).display(format),
              o.hedge ? o.hedge->text(format) + (o.belowMinimum ? " (under the minimum)" : "") : "",
-             o.after.display(format), o.commission.display(format), o.net.display(format)});
+             placed ? o.after.displayFine(format) : o.after.display(format)});
+        if (!placed)
+            rows.back().insert(rows.back().end(),
+                               {o.commission.display(format), o.net.display(format)});
     }
-    std::string text = alignedTable(rows) + "\nBook: back " + priceText(report.backBook, format) +
-                       " %, lay " + priceText(report.layBook, format) + " %\n";
+    return rows;
+}
+
+// "A and C placed: pays 40.00, nets 38.00".
+std::string outcomeText(const char* which, const MarketRequest& request, const PlacedOutcome& o,
+                        const NumberFormat& format) {
+    std::string names;
+    for (std::size_t k = 0; k < o.placed.size(); ++k)
+        names += (k == 0                     ? ""
+                  : k + 1 == o.placed.size() ? " and "
+                                             : ", ") +
+                 request.runners[o.placed[k]].name;
+    return std::string(which) + ": " + names + " placed, pays " + o.pays.displayFine(format) +
+           ", nets " + o.net.displayFine(format) + "\n";
+}
+
+}  // namespace
+
+std::string marketText(const MarketRequest& request, const MarketReport& report,
+                       const NumberFormat& format) {
+    std::string text =
+        alignedTable(runnerRows(request, report, format)) + "\nBook: back " +
+        priceText(report.backBook, format) + " %, lay " + priceText(report.layBook, format) + " %" +
+        (request.winners > 1 ? " (" + std::to_string(request.winners) + " places: " +
+                                   std::to_string(100 * request.winners) + " % is level)"
+                             : "") +
+        "\n";
+    if (report.worst && report.best)
+        text += outcomeText("Worst", request, *report.worst, format) +
+                outcomeText("Best", request, *report.best, format);
     const GreenInfo* info = greenInfo(request.green);
     if (!info) return text;
     const std::string green(info->caption);
     if (report.problem == GreenProblem::Arbitrage)
-        return text + green + ": the books are an arbitrage (back under 100 % or lay over): " +
-               "no level is the best, nothing staked\n";
+        return text + green + ": the books are an arbitrage (back under " +
+               std::to_string(100 * request.winners) +
+               " % or lay over): " + "no level is the best, nothing staked\n";
     if (report.problem == GreenProblem::Certain)
         return text + green + ": one runner is certain to win, nothing staked\n";
     return text + green + ": stakes " + report.staked.display(format) + ", locks in " +
@@ -186,14 +233,22 @@ std::string marketJson(const MarketRequest& request, const MarketReport& report)
                      {"stake", shown(o.hedge->stake)}};
             if (o.belowMinimum) hedge["below_minimum"] = true;
         }
-        runners.push_back({{"name", r.name},
-                           {"back", optionalShown(r.back)},
-                           {"lay", optionalShown(r.lay)},
-                           {"if_wins", shown(o.ifWins)},
-                           {"hedge", hedge},
-                           {"after", shown(o.after)},
-                           {"commission", shown(o.commission)},
-                           {"net", shown(o.net)}});
+        if (request.winners > 1)
+            runners.push_back({{"name", r.name},
+                               {"back", optionalShown(r.back)},
+                               {"lay", optionalShown(r.lay)},
+                               {"if_placed", shown(o.ifPlaced)},
+                               {"hedge", hedge},
+                               {"after", used(o.after)}});
+        else
+            runners.push_back({{"name", r.name},
+                               {"back", optionalShown(r.back)},
+                               {"lay", optionalShown(r.lay)},
+                               {"if_wins", shown(o.ifWins)},
+                               {"hedge", hedge},
+                               {"after", shown(o.after)},
+                               {"commission", shown(o.commission)},
+                               {"net", shown(o.net)}});
     }
     Json json{{"runners", runners},
               {"book",
@@ -202,6 +257,18 @@ std::string marketJson(const MarketRequest& request, const MarketReport& report)
               {"rate", used(request.rate)},
               {"staked", shown(report.staked)}};
     json["locks_in"] = used(report.lowest);
+    if (request.winners > 1) {
+        json["winners"] = request.winners;
+        for (const auto& [key, outcome] :
+             {std::pair{"worst", report.worst}, {"best", report.best}}) {
+            Json placed = Json::array();
+            for (std::size_t k : outcome->placed) placed.push_back(request.runners[k].name);
+            json[key] = {{"placed", placed},
+                         {"pays", used(outcome->pays)},
+                         {"commission", shown(outcome->commission)},
+                         {"net", used(outcome->net)}};
+        }
+    }
     if (report.exactLevel) json["exact_level"] = used(*report.exactLevel);
     if (report.problem == GreenProblem::Arbitrage) json["problem"] = "arbitrage";
     if (report.problem == GreenProblem::Certain) json["problem"] = "certain";

@@ -25,6 +25,7 @@ struct MarketArguments {
     std::optional<std::string> rate;
     std::optional<std::string> minStake;
     std::optional<std::string> minPayout;
+    std::optional<std::string> winners;  // 1 by default, fewer than the runners
     Spelling spelling = Spelling::Options;
 };
 

@@ -43,6 +43,7 @@ constexpr OptionTarget kOptions[] = {
     {"--min-payout", kExchange, nullptr, &Options::minPayout},
     {"--prices", kMarket, nullptr, nullptr, &Options::prices},
     {"--green", kMarket, nullptr, &Options::green},
+    {"--winners", kMarket, nullptr, &Options::winners},
     {"--stake", kDutch, nullptr, &Options::stake},
     {"--profit", kDutch, nullptr, &Options::profit},
     {"--liability", kDutch, nullptr, &Options::liability},

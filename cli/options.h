@@ -37,6 +37,7 @@ struct Options {
     std::optional<std::string> minStake;
     std::optional<std::string> minPayout;
     std::optional<std::string> green;
+    std::optional<std::string> winners;
     std::optional<std::string> stake;
     std::optional<std::string> profit;
     std::optional<std::string> liability;

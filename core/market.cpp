@@ -75,6 +75,7 @@ void settle(const GreenSetting& setting, const Hedges& hedges, MarketReport& rep
 }  // namespace
 
 MarketReport ComputeMarket(const MarketRequest& request) {
+    if (request.winners > 1) return ComputePlaceMarket(request);
     const GreenSetting setting = settingOf(request);
     MarketReport report;
     report.backBook = bookOf(request.runners, &Runner::back);

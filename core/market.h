@@ -22,16 +22,20 @@ struct Runner {
 };
 
 struct MarketRequest {
-    std::vector<Runner> runners;  // the whole market: exactly one of them wins
+    std::vector<Runner> runners;  // the whole market: exactly `winners` of them are placed
+    int winners = 1;              // a win market 1, a place market 2, 3 or 4
     Green green = Green::None;
     Money rate = kDefaultCommissionRate;  // per cent, of the exchange's positive net per outcome
     std::optional<Money> minStake;        // the smallest stake the exchange takes...
     std::optional<Money> minPayout;       // ...unless stake × price reaches this
 };
 
-// What a runner's win pays, before and after the green.
+// What a runner's win pays, before and after the green. In a market of several winners a
+// runner's figures are what its placing adds (its bets' "wins" less their "loses"), before
+// (ifPlaced) and after the green (after); commission and net are the outcomes' own.
 struct RunnerOutcome {
     Money ifWins;                   // the market's P/L if it wins, before any green
+    Money ifPlaced;                 // several winners: what its placing adds, before any green
     std::optional<HedgeBet> hedge;  // the green's bet on this runner
     bool belowMinimum = false;      // the hedge is under the minimums: shown, not placed
     Money after;                    // if it wins, with the green's bets placed
@@ -39,10 +43,21 @@ struct RunnerOutcome {
     Money net;
 };
 
+// One outcome of a market of several winners: the runners placed, what the market pays,
+// the commission on its exchange part's positive net, and the net.
+struct PlacedOutcome {
+    std::vector<std::size_t> placed;  // in the request's order
+    Money pays;
+    Money commission;
+    Money net;
+};
+
 struct MarketReport {
     std::vector<RunnerOutcome> runners;  // in the request's order
-    std::optional<Money> backBook;       // Σ 100 ÷ back price, per cent, to two decimals
-    std::optional<Money> layBook;        // none unless every runner has the price
+    // Several winners: the outcome that nets least and the one that nets most, after the green.
+    std::optional<PlacedOutcome> worst, best;
+    std::optional<Money> backBook;  // Σ 100 ÷ back price, per cent, to two decimals
+    std::optional<Money> layBook;   // none unless every runner has the price
     GreenProblem problem = GreenProblem::None;
     std::size_t problemRunner = 0;  // the runner without the price
     bool problemPriceIsBack = false;
@@ -60,6 +75,15 @@ struct MarketReport {
 //   1.3212 against an exact 1.3291.
 // Overflow failures pass to the caller.
 MarketReport ComputeMarket(const MarketRequest& request);
+
+// ComputeMarket for a market of several winners N: the market pays Σ "loses" over every runner
+// plus, for each runner placed, its "wins" less its "loses". Books stand against N × 100 %. A
+// green levels every runner's placing at a level δ (a lay above it, a back below), so that
+// every outcome pays the same: green each at δ = 0, green best at the runners' level that locks
+// in most, then each stake moved by the cents that lock in more.
+//   2 places, back A 20@2.50 and lay B 10@1.60 among five: outcomes 24.00, 40.00, -26.00,
+//   -10.00; green each lays A 20.66 and backs B 9.76, locking in 0.85.
+MarketReport ComputePlaceMarket(const MarketRequest& request);
 
 // ", 0.0079 under the exact 1.3291" where whole cents lock in less than the exact level, else
 // nothing: how far a best green is from what stakes of any size would lock in.

@@ -137,6 +137,12 @@ struct RefusedCase {
 class Refused : public testing::TestWithParam<RefusedCase> {};
 
 TEST_P(Refused, WithOneLineNamingTheArgumentAndStatus2) {
+    // Windows takes its arguments as UTF-16: a byte that is not UTF-8 never reaches the program.
+    const bool strayByte =
+        std::any_of(GetParam().args.begin(), GetParam().args.end(),
+                    [](const std::string& a) { return a.find('\xff') != a.npos; });
+    if (strayByte && std::getenv("QUORVEL_CALC_UNDER_TEST") != nullptr)
+        GTEST_SKIP() << "no byte that is not UTF-8 reaches a Windows program's arguments";
     const Outcome r = run(GetParam().args);
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out, "");
@@ -260,6 +266,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "--exchange-places: \"5\" is not accepted; accepted: a whole number 2 to 4"},
         RefusedCase{{"each-way", "10@11", "--places", "4"},
                     "each-way takes --terms, --places, --win-lay and --place-lay"},
+        RefusedCase{{"market", "A=back:10@3", "--prices", "A=3/3.05", "B=2/2.02", "--winners", "2"},
+                    "--winners: \"2\" is not accepted; accepted: a whole number 1 to 1"},
         RefusedCase{{"1", "2", "3", "4", "--decimal-separator", "abc"},
                     "--decimal-separator: \"abc\" is not one character"}));
 
@@ -727,6 +735,34 @@ TEST(QuorvelCalc, BatchJsonSaysWhatIsWrongWithALine) {
         std::getline(answers, answer);
         EXPECT_EQ(nlohmann::json::parse(answer)["message"], message) << line;
     }
+}
+
+// The place market of the worked example: two winners among five runners.
+TEST(QuorvelCalc, APlaceMarketShowsEachPlacingAndItsWorstAndBestOutcome) {
+    const Outcome r =
+        run({"market", "A=back:20@2.50", "B=lay:10@1.60", "--prices", "A=2.34/2.42", "B=1.64/1.69",
+             "C=1.97/2.04", "D=3.25/3.45", "E=5.4/5.8", "--winners", "2", "--green", "best"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "Runner  Back   Lay   Bets  If placed             Hedge    After\n"
+              "A       2.34  2.42  20.00      50.00  Lay 20.66 @ 2.42   0.0028\n"
+              "B       1.64  1.69  10.00     -16.00  Back 9.74 @ 1.64  -0.0264\n"
+              "C       1.97  2.04   0.00       0.00                       0.00\n"
+              "D       3.25  3.45   0.00       0.00                       0.00\n"
+              "E       5.40  5.80   0.00       0.00                       0.00\n"
+              "\n"
+              "Book: back 203.76 %, lay 195.74 % (2 places: 200 % is level)\n"
+              "Worst: B and C placed, pays 0.8936, nets 0.8536\n"
+              "Best: A and C placed, pays 0.9228, nets 0.8728\n"
+              "Green best: stakes 30.40, locks in 0.8536\n");
+    const Outcome batch = run(
+        {"--batch", "--json"},
+        R"({"market":[{"name":"A","bets":["back:20@2.50"]},{"name":"B","bets":["lay:10@1.60"]},)"
+        R"({"name":"C"}],"winners":"2"})"
+        "\n");
+    const auto answer = nlohmann::json::parse(batch.out);
+    EXPECT_EQ(answer["worst"]["pays"], "-26.00") << batch.out;  // B and C placed
+    EXPECT_EQ(answer["runners"][0]["if_placed"], "50.00");
 }
 
 // The worked example: 10 each way at 11.00, 1/5 the odds, 4 places at the bookmaker, laid at

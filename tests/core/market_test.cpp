@@ -152,6 +152,79 @@ INSTANTIATE_TEST_SUITE_P(
                    "staked 0.00, missing price A"}),
     [](const testing::TestParamInfo<MarketCase>& param) { return std::string(param.param.name); });
 
+// Several winners: the runners' placings, the green's bets, and the worst and best outcomes.
+struct PlaceCase {
+    const char* name;
+    int winners;
+    std::vector<RunnerText> runners;
+    Green green;
+    const char* expected;
+};
+
+class ComputePlaceMarketGives : public testing::TestWithParam<PlaceCase> {};
+
+TEST_P(ComputePlaceMarketGives, TheExpectedFigures) {
+    const PlaceCase& c = GetParam();
+    MarketRequest request;
+    request.green = c.green;
+    request.winners = c.winners;
+    for (const RunnerText& t : c.runners)
+        request.runners.push_back({t.name,
+                                   {},
+                                   *t.back ? std::optional(m(t.back)) : std::nullopt,
+                                   *t.lay ? std::optional(m(t.lay)) : std::nullopt});
+    for (std::size_t i = 0; i < c.runners.size(); ++i)
+        for (const char* bet : c.runners[i].bets)
+            request.runners[i].bets.push_back(*parseBet(bet, kFormat).bet);
+    const MarketReport r = ComputeMarket(request);
+    std::string text;
+    for (std::size_t i = 0; i < c.runners.size(); ++i) {
+        text += std::string(c.runners[i].name) + " " + shown(r.runners[i].ifPlaced);
+        if (const auto& h = r.runners[i].hedge)
+            text += std::string(h->side == BetSide::Lay ? " lay " : " back ") + shown(h->stake);
+        text += "; ";
+    }
+    if (r.problem == GreenProblem::Arbitrage) text += "arbitrage; ";
+    text += "worst " + r.worst->pays.displayFine(kFormat) + "/" +
+            r.worst->net.displayFine(kFormat) + ", best " + r.best->pays.displayFine(kFormat) +
+            ", books " + shown(*r.backBook) + "/" + shown(*r.layBook);
+    EXPECT_EQ(text, c.expected);
+}
+
+// Back A 20@2.50 and lay B 10@1.60 in a 2-place market of five: A's placing adds 50, B's -16,
+// and every runner's loss is -10.
+const std::vector<RunnerText> kPlaceMarket{{"A", {"back:20@2.50"}, "2.34", "2.42"},
+                                           {"B", {"lay:10@1.60"}, "1.64", "1.69"},
+                                           {"C", {}, "1.97", "2.04"},
+                                           {"D", {}, "3.25", "3.45"},
+                                           {"E", {}, "5.40", "5.80"}};
+
+INSTANTIATE_TEST_SUITE_P(
+    PlaceMarkets, ComputePlaceMarketGives,
+    testing::Values(
+        PlaceCase{"NoGreen", 2, kPlaceMarket, Green::None,
+                  "A 50.00; B -16.00; C 0.00; D 0.00; E 0.00; worst -26.00/-26.00, best 40.00, "
+                  "books 203.76/195.74"},
+        // Every outcome pays 0.90 to 0.9092 before commission; the worst nets 0.85.
+        PlaceCase{"GreenEach", 2, kPlaceMarket, Green::Each,
+                  "A 50.00 lay 20.66; B -16.00 back 9.76; C 0.00; D 0.00; E 0.00; worst 0.90/0.85, "
+                  "best 0.9092, books 203.76/195.74"},
+        // Two cents less on B: 0.8936 before commission, which takes 0.04 of it.
+        PlaceCase{"GreenBestToTheCent", 2, kPlaceMarket, Green::Best,
+                  "A 50.00 lay 20.66; B -16.00 back 9.74; C 0.00; D 0.00; E 0.00; worst "
+                  "0.8936/0.8536, best 0.9228, books 203.76/195.74"},
+        // Two places among three runners backed at 1.40: a back book of 214 % is no arbitrage
+        // against 200 %, but lays at 1.45 make one of 206.90 %, over it.
+        PlaceCase{"ALayBookOverTwoHundred",
+                  2,
+                  {{"A", {"back:10@2.00"}, "1.40", "1.45"},
+                   {"B", {}, "1.40", "1.45"},
+                   {"C", {}, "1.40", "1.45"}},
+                  Green::Best,
+                  "A 20.00; B 0.00; C 0.00; arbitrage; worst -10.00/-10.00, best 10.00, books "
+                  "214.29/206.90"}),
+    [](const testing::TestParamInfo<PlaceCase>& param) { return std::string(param.param.name); });
+
 struct DutchCase {
     const char* name;
     DutchSide side;
