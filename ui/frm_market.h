@@ -25,7 +25,8 @@ class frmMarket : public toolkit::Form {
     static constexpr int kRateSetting = 0;
     static constexpr int kMinStakeSetting = 1;
     static constexpr int kMinPayoutSetting = 2;
-    static constexpr int kSettingCount = 3;
+    static constexpr int kWinnersSetting = 3;
+    static constexpr int kSettingCount = 4;
 
     // The controls, loading the window on first use. Cell (row, column) of the rows shown is
     // txtCells(row * kColumns + column).
@@ -36,6 +37,7 @@ class frmMarket : public toolkit::Form {
     toolkit::Label& lblGreenBest();
     toolkit::Label& lblMessage();
     toolkit::Label& lblRows();
+    toolkit::Label& lblIfWins();
 
     // State, for those who look in (the tests).
     int topRow() const { return intTopRow; }
@@ -79,6 +81,8 @@ class frmMarket : public toolkit::Form {
     // Results.
     void CalculateMarket();
     void ShowResults(const market_sheet::Market& market, const quorvel::MarketReport& shown);
+    std::string outcomesText(const quorvel::MarketRequest& request,
+                             const quorvel::MarketReport& shown) const;
     void ShowGreen(quorvel::Green green);
 
     std::string display(quorvel::Money value) const { return value.display(format_); }
@@ -95,6 +99,7 @@ class frmMarket : public toolkit::Form {
     toolkit::Label* lblGreenBest_ = nullptr;
     toolkit::Label* lblMessage_ = nullptr;
     toolkit::Label* lblRows_ = nullptr;
+    toolkit::Label* lblIfWins_ = nullptr;  // its heading: "If placed" with several winners
 
     int intTopRow = 0;
     quorvel::Green green_ = quorvel::Green::None;

@@ -9,7 +9,7 @@
 namespace {
 
 constexpr const char* kSettingNames[market_sheet::kSettings] = {"Commission", "Min stake",
-                                                                "Min payout"};
+                                                                "Min payout", "Winners"};
 
 }  // namespace
 

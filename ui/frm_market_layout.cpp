@@ -68,6 +68,10 @@ toolkit::Label& frmMarket::lblRows() {
     load();
     return *lblRows_;
 }
+toolkit::Label& frmMarket::lblIfWins() {
+    load();
+    return *lblIfWins_;
+}
 
 toolkit::Label& frmMarket::newLabel(int left, int top, int width, const std::string& caption) {
     auto& label = add<toolkit::Label>();
@@ -88,7 +92,8 @@ void frmMarket::Form_Create() {
     for (int row = 0; row < kVisibleRows; ++row)
         for (int column = 0; column < market_sheet::kTypedColumns; ++column)
             order.push_back(&txtCells_(row * kColumns + column));
-    for (int i = 0; i < kSettingCount; ++i) order.push_back(&txtSettings_(i));
+    for (int i : {kRateSetting, kWinnersSetting, kMinStakeSetting, kMinPayoutSetting})
+        order.push_back(&txtSettings_(i));
     setTabOrder(order);
 
     fitScaleToFont();
@@ -102,9 +107,11 @@ void frmMarket::createGrid() {
     cellEvents_.keyPress = [this](int i, int& key) { txtCells_KeyPress(i, key); };
     cellEvents_.keyUp = [this](int i, int key, int shift) { txtCells_KeyUp(i, key, shift); };
     cellEvents_.validate = [this](int i, bool& cancel) { txtCells_Validate(i, cancel); };
-    for (int column = 0; column < kColumns; ++column)
-        newLabel(columnLeft(column), kHeadingTop, kWidths[column],
-                 market_sheet::kColumnCaptions[column]);
+    for (int column = 0; column < kColumns; ++column) {
+        toolkit::Label& heading = newLabel(columnLeft(column), kHeadingTop, kWidths[column],
+                                           market_sheet::kColumnCaptions[column]);
+        if (column == market_sheet::kIfWins) lblIfWins_ = &heading;
+    }
     for (int row = 0; row < kVisibleRows; ++row) {
         for (int column = 0; column < kColumns; ++column) {
             const int index = row * kColumns + column;
@@ -127,21 +134,37 @@ void frmMarket::createSummary() {
     settingEvents_.keyPress = [this](int i, int& key) { txtSettings_KeyPress(i, key); };
     settingEvents_.keyUp = [this](int i, int key, int shift) { txtSettings_KeyUp(i, key, shift); };
     settingEvents_.validate = [this](int i, bool& cancel) { txtSettings_Validate(i, cancel); };
-    const char* captions[kSettingCount] = {"&Commission (%)", "Min &stake", "Min &payout"};
+    // Left to right: the rate, the winners beside it, the minimums; each label, then its field.
+    // The fields are made in the order of their indexes, each where its place is.
+    struct Place {
+        const char* caption;
+        int labelWidth, fieldWidth, left;
+    };
+    Place places[kSettingCount] = {{"&Commission (%)", 1500, 900, 0},
+                                   {"Min &stake", 1000, 900, 0},
+                                   {"Min &payout", 1100, 900, 0},
+                                   {"&Winners", 800, 500, 0}};
+    int left = kLeft;
+    for (int i : {kRateSetting, kWinnersSetting, kMinStakeSetting, kMinPayoutSetting}) {
+        places[i].left = left;
+        left += places[i].labelWidth + places[i].fieldWidth + 250;
+    }
     for (int i = 0; i < kSettingCount; ++i) {
-        const int left = kLeft + i * 2700;
-        toolkit::Label& label = newLabel(left, kSummaryTop + 45, 1500, captions[i]);
+        const Place& place = places[i];
+        toolkit::Label& label =
+            newLabel(place.left, kSummaryTop + 45, place.labelWidth, place.caption);
         auto& field = add<toolkit::TextBox>(i, settingEvents_);
-        field.setTwipGeometry(left + 1550, kSummaryTop, 900, kCellHeight);
+        field.setTwipGeometry(place.left + place.labelWidth + 50, kSummaryTop, place.fieldWidth,
+                              kCellHeight);
         field.setBackColor(SystemColour::InfoBackground);
         field.setForeColor(SystemColour::InfoText);
         label.setBuddy(&field);
         txtSettings_.append(field, i);
     }
-    // Where the rows shown stand in the sheet's forty.
-    lblRows_ = &newLabel(kLeft + 3 * 2700 - 300, kSummaryTop + 45, kGridWidth - 3 * 2700 + 300, "");
     const int half = kGridWidth / 2 - 50;
-    lblBook_ = &newLabel(kLeft, kSummaryTop + kRowHeight + 60, kGridWidth, "");
+    lblBook_ = &newLabel(kLeft, kSummaryTop + kRowHeight + 60, kGridWidth - 1800, "");
+    // Where the rows shown stand in the sheet's forty.
+    lblRows_ = &newLabel(kLeft + kGridWidth - 1700, kSummaryTop + kRowHeight + 60, 1700, "");
     lblGreenEach_ = &newLabel(kLeft, kSummaryTop + 2 * kRowHeight + 60, half, "");
     lblGreenBest_ = &newLabel(kLeft + half + 100, kSummaryTop + 2 * kRowHeight + 60, half, "");
     lblMessage_ = &newLabel(kLeft, kSummaryTop + 3 * kRowHeight + 60, kGridWidth, "");
@@ -174,7 +197,8 @@ void frmMarket::fitScaleToFont() {
                 .setWidestText(widest[column].empty() ? samples[column] : widest[column]);
     }
     for (int i = 0; i < kSettingCount; ++i) {
-        txtSettings_(i).setSampleText(display(quorvel::Money::fromWhole(10000)));
+        txtSettings_(i).setSampleText(
+            i == kWinnersSetting ? std::string("39") : display(quorvel::Money::fromWhole(10000)));
         fit.need(txtSettings_(i).contentSize(), room(txtSettings_(i)));
     }
     setScale(fit.scale());

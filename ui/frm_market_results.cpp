@@ -19,6 +19,9 @@ std::string greenSummary(const char* name, const quorvel::MarketRequest& request
             break;
     }
     if (request.runners.empty()) return std::string(name) + ": no runners yet";
+    if (request.winners > 1 && request.runners.size() <= static_cast<std::size_t>(request.winners))
+        return std::string(name) + ": " + std::to_string(request.winners) + " winners need more " +
+               "runners than that";
     return std::string(name) + ": stakes " + report.staked.display(format) + ", locks in " +
            report.lowest.displayFine(format) + quorvel::exactShortfall(report, format);
 }
@@ -75,33 +78,50 @@ void frmMarket::CalculateMarket() {
         const quorvel::MarketReport each = quorvel::ComputeMarket(request);
         request.green = quorvel::Green::Best;
         const quorvel::MarketReport best = quorvel::ComputeMarket(request);
-        request.green = green_;
+        // Too few runners for the winners: no green's bets stand in the rows.
+        const bool tooFew = request.winners > 1 &&
+                            request.runners.size() <= static_cast<std::size_t>(request.winners);
+        request.green = tooFew ? quorvel::Green::None : green_;
         const quorvel::MarketReport shown = quorvel::ComputeMarket(request);
         lblGreenEach().setCaption(greenSummary("Green each", request, each, format_));
         lblGreenBest().setCaption(greenSummary("Green best", request, best, format_));
         auto book = [&](const std::optional<quorvel::Money>& b) {
             return b ? b->display(format_) + " %" : std::string("-");
         };
-        lblBook().setCaption("Book: back " + book(shown.backBook) + ", lay " + book(shown.layBook));
+        lblIfWins().setCaption(request.winners > 1 ? "If placed" : "If wins");
+        lblBook().setCaption("Book: back " + book(shown.backBook) + ", lay " + book(shown.layBook) +
+                             outcomesText(request, shown));
         ShowResults(market, shown);
     } catch (const quorvel::MoneyError&) {
         // Figures beyond what money holds: no result is shown rather than an old one.
     }
 }
 
-// Each runner's row in sight: if it wins, the chosen green's hedge, and the net.
+// "; worst -26.00, best 40.00" with several winners: what the market's outcomes net.
+std::string frmMarket::outcomesText(const quorvel::MarketRequest& request,
+                                    const quorvel::MarketReport& shown) const {
+    if (request.winners < 2 || !shown.worst || !shown.best) return "";
+    return " (" + std::to_string(request.winners) + " places); worst " +
+           shown.worst->net.displayFine(format_) + ", best " + shown.best->net.displayFine(format_);
+}
+
+// Each runner's row in sight: if it wins (with several winners, what its placing adds), the
+// chosen green's hedge, and the net (its placing after the green).
 void frmMarket::ShowResults(const market_sheet::Market& market,
                             const quorvel::MarketReport& shown) {
+    const bool placed = market.request.winners > 1;
     for (std::size_t i = 0; i < market.request.runners.size(); ++i) {
         const int row = market.rowOf[i] - intTopRow;
         if (row < 0 || row >= kVisibleRows) continue;
         const quorvel::RunnerOutcome& o = shown.runners[i];
-        txtCells(row * kColumns + market_sheet::kIfWins).setText(display(o.ifWins));
+        txtCells(row * kColumns + market_sheet::kIfWins)
+            .setText(display(placed ? o.ifPlaced : o.ifWins));
         // A hedge under the minimums is shown, not placed: said so, as the nets leave it out.
         if (o.hedge)
             txtCells(row * kColumns + market_sheet::kHedge)
                 .setText(o.hedge->text(format_) + (o.belowMinimum ? " (under the minimum)" : ""));
-        txtCells(row * kColumns + market_sheet::kNet).setText(display(o.net));
+        txtCells(row * kColumns + market_sheet::kNet)
+            .setText(placed ? o.net.displayFine(format_) : display(o.net));
     }
 }
 

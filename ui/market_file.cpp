@@ -1,6 +1,8 @@
 #include "ui/market_file.h"
 
+#include <algorithm>
 #include <functional>
+#include <iterator>
 #include <stdexcept>
 #include <vector>
 
@@ -14,7 +16,8 @@ using market_sheet::Sheet;
 
 constexpr const char* kHeading = "quorvel-market 2, numbers as 1234.56";
 constexpr const char* kOlderHeading = "quorvel-market 1";
-constexpr const char* kSettingKeys[market_sheet::kSettings] = {"rate", "min_stake", "min_payout"};
+constexpr const char* kSettingKeys[market_sheet::kSettings] = {"rate", "min_stake", "min_payout",
+                                                               "winners"};
 const char* const kCellNames[market_sheet::kTypedColumns] = {"Runner", "Back", "Lay", "Bets"};
 
 const quorvel::NumberFormat& machine() {
@@ -81,11 +84,13 @@ struct Reader {
         return true;
     }
     // "rate\t5.00", "refused" after it when it was refused before.
-    void setting(const std::string& line, std::size_t i, Sheet& sheet) {
+    void setting(const std::string& line, Sheet& sheet) {
         const auto f = split(line, '\t');
-        if (f.size() < 2 || f.size() > 3 || f[0] != kSettingKeys[i] ||
+        const auto* key = std::find(std::begin(kSettingKeys), std::end(kSettingKeys), f[0]);
+        if (f.size() < 2 || f.size() > 3 || key == std::end(kSettingKeys) ||
             (f.size() == 3 && f[2] != "refused"))
             throw std::runtime_error("has a damaged setting");
+        const auto i = static_cast<std::size_t>(key - std::begin(kSettingKeys));
         std::string& value = sheet.settings[i];
         value = f[1];
         const auto s = static_cast<market_sheet::Setting>(i);
@@ -93,7 +98,7 @@ struct Reader {
             f.size() == 3 || !written ||
             accept(value, market_sheet::acceptSetting(s, value, *written),
                    std::string("The setting ") + kSettingKeys[i], [&](const std::string& t) {
-                       return market_sheet::convertSetting(t, *written, user);
+                       return market_sheet::convertSetting(s, t, *written, user);
                    });
         if (!written) note("The file does not tell how its numbers were written");
     }
@@ -145,8 +150,10 @@ std::string textOf(const Sheet& sheet, const quorvel::NumberFormat& user) {
     for (std::size_t i = 0; i < market_sheet::kSettings; ++i) {
         const std::string& value = sheet.settings[i];
         text += std::string(kSettingKeys[i]) + '\t' +
-                (sheet.settingRefused[i] ? value
-                                         : market_sheet::convertSetting(value, user, machine())) +
+                (sheet.settingRefused[i]
+                     ? value
+                     : market_sheet::convertSetting(static_cast<market_sheet::Setting>(i), value,
+                                                    user, machine())) +
                 (sheet.settingRefused[i] ? "\trefused" : "") + '\n';
     }
     for (const market_sheet::Row& row : sheet.rows) {
@@ -169,18 +176,19 @@ Loaded sheetOf(const std::string& text, const quorvel::NumberFormat& user) {
     const bool older = !lines.empty() && lines[0] == kOlderHeading;
     if (lines.empty() || (lines[0] != kHeading && !older))
         throw std::runtime_error("is not a Quorvel market");
-    if (lines.size() != 1 + market_sheet::kSettings + market_sheet::kRows + 1)
+    // The settings stand before the rows, each under its key; one a file lacks (an older
+    // file has no winners) keeps its default.
+    const std::size_t settings = lines.size() - 2 - market_sheet::kRows;
+    if (lines.size() < 2 + market_sheet::kRows || settings > market_sheet::kSettings)
         throw std::runtime_error("has lines missing or too many");
     if (lines.back() != "end") throw std::runtime_error("does not end");
     const std::optional<quorvel::NumberFormat> written =
         older ? olderFormat(split(lines[1], '\t'), lines) : machine();
     Loaded loaded{Sheet{}, {}, older};
     Reader reader{written, user, loaded.refusal};
-    for (std::size_t i = 0; i < market_sheet::kSettings; ++i)
-        reader.setting(lines[1 + i], i, loaded.sheet);
+    for (std::size_t i = 0; i < settings; ++i) reader.setting(lines[1 + i], loaded.sheet);
     for (int r = 0; r < market_sheet::kRows; ++r)
-        reader.row(lines[static_cast<std::size_t>(1 + market_sheet::kSettings + r)], r,
-                   loaded.sheet);
+        reader.row(lines[1 + settings + static_cast<std::size_t>(r)], r, loaded.sheet);
     return loaded;
 }
 

@@ -154,13 +154,23 @@ Accepted acceptMinimum(const std::string& typed, const quorvel::NumberFormat& fo
 
 Accepted acceptSetting(Setting setting, const std::string& typed,
                        const quorvel::NumberFormat& format) {
+    if (setting == kWinners) {
+        const std::string text = trimmed(typed);
+        const bool whole = !text.empty() && text.size() <= 2 &&
+                           text.find_first_not_of("0123456789") == std::string::npos;
+        const int winners = whole ? std::stoi(text) : 0;
+        if (winners < 1 || winners >= kRows)
+            return {std::nullopt,
+                    "the winners are a whole number, 1 to " + std::to_string(kRows - 1)};
+        return {std::to_string(winners), {}};
+    }
     return setting == kRate ? acceptRate(typed, format) : acceptMinimum(typed, format);
 }
 
 std::string convertCell(Column column, const std::string& text, const quorvel::NumberFormat& from,
                         const quorvel::NumberFormat& to) {
     if (column == kRunner || text.empty()) return text;
-    if (column == kBack || column == kLay) return convertSetting(text, from, to);
+    if (column == kBack || column == kLay) return convertSetting(kRate, text, from, to);
     std::string out;
     for (const std::string& bet : words(text)) {
         const quorvel::ParsedBet parsed = quorvel::parseBet(bet, from);
@@ -171,8 +181,9 @@ std::string convertCell(Column column, const std::string& text, const quorvel::N
     return out;
 }
 
-std::string convertSetting(const std::string& text, const quorvel::NumberFormat& from,
-                           const quorvel::NumberFormat& to) {
+std::string convertSetting(Setting setting, const std::string& text,
+                           const quorvel::NumberFormat& from, const quorvel::NumberFormat& to) {
+    if (setting == kWinners) return text;  // a count, in no number format
     const std::optional<Money> value = number(text, from);
     return value ? value->display(to) : text;
 }
@@ -203,6 +214,10 @@ Market marketOf(const Sheet& sheet, const quorvel::NumberFormat& format) {
     if (const auto rate = setting(kRate)) request.rate = *rate;
     request.minStake = setting(kMinStake);
     if (request.minStake) request.minPayout = setting(kMinPayout);
+    if (!sheet.settingRefused[kWinners]) {
+        const Accepted winners = acceptSetting(kWinners, sheet.settings[kWinners], format);
+        if (winners.text) request.winners = std::stoi(*winners.text);
+    }
     for (int r = 0; r < kRows; ++r) {
         const Row& row = sheet.rows[static_cast<std::size_t>(r)];
         if (row.empty()) continue;

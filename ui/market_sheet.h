@@ -30,11 +30,11 @@ struct Row {
 };
 
 // The settings under the sheet, in the order of the window's fields.
-enum Setting { kRate = 0, kMinStake, kMinPayout, kSettings };
+enum Setting { kRate = 0, kMinStake, kMinPayout, kWinners, kSettings };
 
 struct Sheet {
     std::array<Row, kRows> rows;
-    std::array<std::string, kSettings> settings{"5.00", "", ""};
+    std::array<std::string, kSettings> settings{"5.00", "", "", "1"};
     std::array<bool, kSettings> settingRefused{};
 
     bool anyRefused() const;
@@ -48,8 +48,8 @@ struct Accepted {
     std::string refusal;
 };
 Accepted acceptCell(Column column, const std::string& typed, const quorvel::NumberFormat& format);
-// The commission rate (0 to 10), and the minimum stake and payout (empty, or whole cents up to
-// 10000).
+// The commission rate (0 to 10), the minimum stake and payout (empty, or whole cents up to
+// 10000), and the number of winners (1 to 39, fewer than the runners to be worked out).
 Accepted acceptRate(const std::string& typed, const quorvel::NumberFormat& format);
 Accepted acceptMinimum(const std::string& typed, const quorvel::NumberFormat& format);
 Accepted acceptSetting(Setting setting, const std::string& typed,
@@ -60,8 +60,8 @@ Accepted acceptSetting(Setting setting, const std::string& typed,
 // swapped, as typed otherwise ("back:10,5@4,00" from German is "back:10.5@4.00").
 std::string convertCell(Column column, const std::string& text, const quorvel::NumberFormat& from,
                         const quorvel::NumberFormat& to);
-std::string convertSetting(const std::string& text, const quorvel::NumberFormat& from,
-                           const quorvel::NumberFormat& to);
+std::string convertSetting(Setting setting, const std::string& text,
+                           const quorvel::NumberFormat& from, const quorvel::NumberFormat& to);
 
 // A ladder price one step up or down from the text ("3.50" up: "3.55"), or the text itself
 // where there is none.

@@ -412,6 +412,29 @@ TEST_F(MarketWindow, LongNamesShowFromTheirStartAndWholeWithTheFocus) {
     }
 }
 
+// The place market of two winners typed by keys: each runner's placing, the worst and best
+// outcome, and green best to the cent; the winners kept with the sheet.
+TEST_F(MarketWindow, APlaceMarketTypedByKeysGreensToTheCent) {
+    enter({"A",           "2.34", "2.42", "back:20@2.50", "B",   "1.64", "1.69",
+           "lay:10@1.60", "C",    "1.97", "2.04",         "",    "D",    "3.25",
+           "3.45",        "",     "E",    "5.4",          "5.8", ""});
+    QTest::keyClick(handle(), 'w', Qt::AltModifier);  // to the Winners field
+    enter({"2"});
+    EXPECT_EQ(form->lblIfWins().caption(), "If placed");
+    EXPECT_EQ(cell(0, market_sheet::kIfWins), "50.00");
+    EXPECT_EQ(cell(1, market_sheet::kIfWins), "-16.00");
+    EXPECT_EQ(form->lblBook().caption(),
+              "Book: back 203.76 %, lay 195.74 % (2 places); worst -26.00, best 38.00");
+    key(Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(cell(0, market_sheet::kHedge), "Lay 20.66 @ 2.42");
+    EXPECT_EQ(cell(1, market_sheet::kHedge), "Back 9.74 @ 1.64");
+    EXPECT_EQ(form->lblGreenBest().caption(), "Green best: stakes 30.40, locks in 0.8536");
+    EXPECT_EQ(form->lblGreenEach().caption(), "Green each: stakes 30.42, locks in 0.85");
+    open();
+    EXPECT_EQ(form->txtSettings(frmMarket::kWinnersSetting).text(), "2");
+    EXPECT_EQ(form->lblIfWins().caption(), "If placed");
+}
+
 // A hedge under the minimums is marked so, the window no smaller than what it shows, and
 // each cell named by its runner for a screen reader.
 TEST_F(MarketWindow, MarksAHedgeUnderTheMinimumsAndNamesCellsByTheirRunner) {
