@@ -66,6 +66,14 @@ const char* spelled(Spelling spelling, const char* option, const char* key) {
     return spelling == Spelling::JsonKeys ? key : option;
 }
 
+Green greenOf(const std::string& text, const char* name) {
+    if (const std::optional<Green> green = greenNamed(text)) return *green;
+    std::string names;
+    for (const GreenInfo& info : kGreens)
+        names += (names.empty() ? "" : " or ") + std::string(info.name);
+    throw RefusedArgument{std::string(name) + ": \"" + text + "\" is not " + names};
+}
+
 std::string priceText(const std::optional<Money>& price, const NumberFormat& format) {
     return price ? price->display(format) : "-";
 }
@@ -118,17 +126,7 @@ MarketRequest readMarket(const MarketArguments& arguments, const NumberFormat& f
             readWhole(spelled(arguments.spelling, "--winners", "winners"), *arguments.winners, 1,
                       std::max(1, static_cast<int>(request.runners.size()) - 1));
     const bool keys = arguments.spelling == Spelling::JsonKeys;
-    if (arguments.green) {
-        const std::optional<Green> green = greenNamed(*arguments.green);
-        if (!green) {
-            std::string names;
-            for (const GreenInfo& info : kGreens)
-                names += (names.empty() ? "" : " or ") + std::string(info.name);
-            throw RefusedArgument{std::string(keys ? "green" : "--green") + ": \"" +
-                                  *arguments.green + "\" is not " + names};
-        }
-        request.green = *green;
-    }
+    if (arguments.green) request.green = greenOf(*arguments.green, keys ? "green" : "--green");
     if (arguments.rate)
         request.rate = readExchangeRate(keys ? "rate" : "--rate", *arguments.rate, format);
     const std::string cents = "0 to 10000, in whole cents";
@@ -221,35 +219,50 @@ std::string marketText(const MarketRequest& request, const MarketReport& report,
            report.lowest.displayFine(format) + exactShortfall(report, format) + "\n";
 }
 
+namespace {
+
+Json runnerJson(const MarketRequest& request, const MarketReport& report, std::size_t i) {
+    const Runner& r = request.runners[i];
+    const RunnerOutcome& o = report.runners[i];
+    Json hedge = nullptr;
+    if (o.hedge) {
+        hedge = {{"side", o.hedge->side == BetSide::Lay ? "lay" : "back"},
+                 {"price", shown(o.hedge->price)},
+                 {"stake", shown(o.hedge->stake)}};
+        if (o.belowMinimum) hedge["below_minimum"] = true;
+    }
+    if (request.winners > 1)
+        return {{"name", r.name},
+                {"back", optionalShown(r.back)},
+                {"lay", optionalShown(r.lay)},
+                {"if_placed", shown(o.ifPlaced)},
+                {"hedge", hedge},
+                {"after", used(o.after)}};
+    return {{"name", r.name},
+            {"back", optionalShown(r.back)},
+            {"lay", optionalShown(r.lay)},
+            {"if_wins", shown(o.ifWins)},
+            {"hedge", hedge},
+            {"after", shown(o.after)},
+            {"commission", shown(o.commission)},
+            {"net", shown(o.net)}};
+}
+
+Json outcomeJson(const MarketRequest& request, const PlacedOutcome& outcome) {
+    Json placed = Json::array();
+    for (std::size_t k : outcome.placed) placed.push_back(request.runners[k].name);
+    return {{"placed", placed},
+            {"pays", used(outcome.pays)},
+            {"commission", shown(outcome.commission)},
+            {"net", used(outcome.net)}};
+}
+
+}  // namespace
+
 std::string marketJson(const MarketRequest& request, const MarketReport& report) {
     Json runners = Json::array();
-    for (std::size_t i = 0; i < request.runners.size(); ++i) {
-        const Runner& r = request.runners[i];
-        const RunnerOutcome& o = report.runners[i];
-        Json hedge = nullptr;
-        if (o.hedge) {
-            hedge = {{"side", o.hedge->side == BetSide::Lay ? "lay" : "back"},
-                     {"price", shown(o.hedge->price)},
-                     {"stake", shown(o.hedge->stake)}};
-            if (o.belowMinimum) hedge["below_minimum"] = true;
-        }
-        if (request.winners > 1)
-            runners.push_back({{"name", r.name},
-                               {"back", optionalShown(r.back)},
-                               {"lay", optionalShown(r.lay)},
-                               {"if_placed", shown(o.ifPlaced)},
-                               {"hedge", hedge},
-                               {"after", used(o.after)}});
-        else
-            runners.push_back({{"name", r.name},
-                               {"back", optionalShown(r.back)},
-                               {"lay", optionalShown(r.lay)},
-                               {"if_wins", shown(o.ifWins)},
-                               {"hedge", hedge},
-                               {"after", shown(o.after)},
-                               {"commission", shown(o.commission)},
-                               {"net", shown(o.net)}});
-    }
+    for (std::size_t i = 0; i < request.runners.size(); ++i)
+        runners.push_back(runnerJson(request, report, i));
     Json json{{"runners", runners},
               {"book",
                {{"back", optionalShown(report.backBook)}, {"lay", optionalShown(report.layBook)}}},
@@ -257,17 +270,10 @@ std::string marketJson(const MarketRequest& request, const MarketReport& report)
               {"rate", used(request.rate)},
               {"staked", shown(report.staked)}};
     json["locks_in"] = used(report.lowest);
-    if (request.winners > 1) {
+    if (request.winners > 1 && report.worst && report.best) {
         json["winners"] = request.winners;
-        for (const auto& [key, outcome] :
-             {std::pair{"worst", report.worst}, {"best", report.best}}) {
-            Json placed = Json::array();
-            for (std::size_t k : outcome->placed) placed.push_back(request.runners[k].name);
-            json[key] = {{"placed", placed},
-                         {"pays", used(outcome->pays)},
-                         {"commission", shown(outcome->commission)},
-                         {"net", used(outcome->net)}};
-        }
+        json["worst"] = outcomeJson(request, *report.worst);
+        json["best"] = outcomeJson(request, *report.best);
     }
     if (report.exactLevel) json["exact_level"] = used(*report.exactLevel);
     if (report.problem == GreenProblem::Arbitrage) json["problem"] = "arbitrage";

@@ -49,6 +49,7 @@ class frmMarket : public toolkit::Form {
     void Form_Create() override;
     void createGrid();
     void createSummary();
+    void createSettings();
     void fitScaleToFont();
     toolkit::Label& newLabel(int left, int top, int width, const std::string& caption);
 

@@ -134,8 +134,25 @@ void frmMarket::createSummary() {
     settingEvents_.keyPress = [this](int i, int& key) { txtSettings_KeyPress(i, key); };
     settingEvents_.keyUp = [this](int i, int key, int shift) { txtSettings_KeyUp(i, key, shift); };
     settingEvents_.validate = [this](int i, bool& cancel) { txtSettings_Validate(i, cancel); };
-    // Left to right: the rate, the winners beside it, the minimums; each label, then its field.
-    // The fields are made in the order of their indexes, each where its place is.
+    createSettings();
+    const int half = kGridWidth / 2 - 50;
+    lblBook_ = &newLabel(kLeft, kSummaryTop + kRowHeight + 60, kGridWidth - 1800, "");
+    // Where the rows shown stand in the sheet's forty.
+    lblRows_ = &newLabel(kLeft + kGridWidth - 1700, kSummaryTop + kRowHeight + 60, 1700, "");
+    lblGreenEach_ = &newLabel(kLeft, kSummaryTop + 2 * kRowHeight + 60, half, "");
+    lblGreenBest_ = &newLabel(kLeft + half + 100, kSummaryTop + 2 * kRowHeight + 60, half, "");
+    lblMessage_ = &newLabel(kLeft, kSummaryTop + 3 * kRowHeight + 60, kGridWidth, "");
+    newLabel(kLeft, kSummaryTop + 4 * kRowHeight + 60, kGridWidth,
+             "Enter: next cell    Tab: the results too    Up, Down: row    + and -: a price a "
+             "step    Escape: undo");
+    newLabel(kLeft, kSummaryTop + 5 * kRowHeight, kGridWidth,
+             "Ctrl+G: green each    Ctrl+Shift+G: green best    Ctrl+0: no green    "
+             "Ctrl+Delete: clear the row");
+}
+
+// Left to right: the rate, the winners beside it, the minimums; each label, then its field.
+// The fields are made in the order of their indexes, each where its place is.
+void frmMarket::createSettings() {
     struct Place {
         const char* caption;
         int labelWidth, fieldWidth, left;
@@ -161,19 +178,6 @@ void frmMarket::createSummary() {
         label.setBuddy(&field);
         txtSettings_.append(field, i);
     }
-    const int half = kGridWidth / 2 - 50;
-    lblBook_ = &newLabel(kLeft, kSummaryTop + kRowHeight + 60, kGridWidth - 1800, "");
-    // Where the rows shown stand in the sheet's forty.
-    lblRows_ = &newLabel(kLeft + kGridWidth - 1700, kSummaryTop + kRowHeight + 60, 1700, "");
-    lblGreenEach_ = &newLabel(kLeft, kSummaryTop + 2 * kRowHeight + 60, half, "");
-    lblGreenBest_ = &newLabel(kLeft + half + 100, kSummaryTop + 2 * kRowHeight + 60, half, "");
-    lblMessage_ = &newLabel(kLeft, kSummaryTop + 3 * kRowHeight + 60, kGridWidth, "");
-    newLabel(kLeft, kSummaryTop + 4 * kRowHeight + 60, kGridWidth,
-             "Enter: next cell    Tab: the results too    Up, Down: row    + and -: a price a "
-             "step    Escape: undo");
-    newLabel(kLeft, kSummaryTop + 5 * kRowHeight, kGridWidth,
-             "Ctrl+G: green each    Ctrl+Shift+G: green best    Ctrl+0: no green    "
-             "Ctrl+Delete: clear the row");
 }
 
 void frmMarket::fitScaleToFont() {
