@@ -68,7 +68,10 @@ std::string answerPosition(const Json& request) {
 }
 
 std::string answerMarket(const Json& request) {
-    onlyKeys(request, {"market", "green", "rate", "min_stake", "min_payout", "winners"}, "market");
+    onlyKeys(
+        request,
+        {"market", "green", "rate", "min_stake", "min_payout", "winners", "placed", "dead_heat"},
+        "market");
     MarketArguments arguments;
     arguments.spelling = Spelling::JsonKeys;
     if (!request["market"].is_array())
@@ -85,8 +88,13 @@ std::string answerMarket(const Json& request) {
     arguments.minStake = stringAt(request, "min_stake");
     arguments.minPayout = stringAt(request, "min_payout");
     arguments.winners = stringAt(request, "winners");
+    arguments.placed = stringAt(request, "placed");
+    arguments.deadHeat = stringAt(request, "dead_heat");
     const MarketRequest market = readMarket(arguments, plain());
-    return marketJson(market, marketOrRefuse(market));
+    const std::optional<MarketResult> result = readResult(arguments, market);
+    std::string json = marketJson(market, marketOrRefuse(market));
+    if (result) addSettledJson(market, SettleMarket(market, *result), json);
+    return json;
 }
 
 std::string answerDutch(const Json& request) {

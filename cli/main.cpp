@@ -115,11 +115,17 @@ pays if each runner wins, exactly, and the back and lay book %.
                            stand against N x 100 %; a green brings every runner's placing to one
                            level, so that every outcome pays the same: each at 0, best at the
                            level and the cents that lock in most
+  --placed NAME,...        settle a result: the runners placed outright (with --winners N,
+                           N of them, or fewer with a dead heat for the places left)
+  --dead-heat NAME,...     the runners tied for the places left: a bet on one is settled on
+                           its stake x (places left / runners tied) as a winner and the rest as
+                           a loser; it shows what each runner's bets paid, the commission on
+                           the market's positive net and the net
   --rate, --min-stake and --min-payout as for a position.
 With --json: runners {name, back, lay, if_wins, hedge {side, price, stake} or null, after,
 commission, net}, book {back, lay}, green, rate, staked and locks_in; with --winners, the
 runners give if_placed, hedge and after, and winners, worst and best {placed, pays, commission,
-net} follow.
+net} follow; a result adds settled {paid (by runner), exchange, commission, net}.
 
 dutch back NAME=PRICE... backs the runners so that any of them winning pays the same: stakes
 in proportion to 1 / price, each to the cent, for a total --stake T, or for a --profit P if
@@ -150,8 +156,8 @@ CRLF. Batch checks no ranges: it computes what it is given. With --json, each li
 {"results": {...}}, {"error": "KIND"}, or null for an empty or '#' line; and a line that is
 a JSON object with "position" (the bets as strings) and "price", "hedge", "rate",
 "min_stake", "min_payout" (strings, '.' decimals) gets the position's object; likewise a
-"market" request (runners as objects with name, bets, back, lay; green, winners, rate,
-min_stake, min_payout), a "dutch" request ("back" or "lay", runners with name and price, stake,
+"market" request (runners as objects with name, bets, back, lay; green, winners, placed,
+dead_heat, rate, min_stake, min_payout), a "dutch" request ("back" or "lay", runners with name and price, stake,
 profit or liability, rate) and an "each_way" request ("STAKE@PRICE", terms, places, win_lay,
 place_lay, exchange_places, rate). A refused one gets {"error": "input", "message": "..."}.
 
@@ -310,11 +316,22 @@ int market(const quorvel::cli::Options& options, const quorvel::NumberFormat& fo
         options.rate,
         options.minStake,
         options.minPayout,
-        options.winners};
+        options.winners,
+        options.placed,
+        options.deadHeat};
     const quorvel::MarketRequest request = readMarket(arguments, format);
+    const std::optional<quorvel::MarketResult> result = readResult(arguments, request);
     const quorvel::MarketReport report = marketOrRefuse(request);
-    return writeOutput(options.json ? marketJson(request, report)
-                                    : marketText(request, report, format));
+    std::string out =
+        options.json ? marketJson(request, report) : marketText(request, report, format);
+    if (result) {
+        const quorvel::Settled settled = quorvel::SettleMarket(request, *result);
+        if (options.json)
+            addSettledJson(request, settled, out);
+        else
+            out += settledText(request, *result, settled, format);
+    }
+    return writeOutput(out);
 }
 
 int dutch(const quorvel::cli::Options& options, const quorvel::NumberFormat& format) {

@@ -395,4 +395,103 @@ std::string dutchJson(const DutchRequest& request, const DutchReport& report) {
            "\n";
 }
 
+namespace {
+
+// "A,B": the runners named, each in the market, none twice.
+std::vector<std::size_t> runnersNamed(const std::string& list, const char* option,
+                                      const MarketRequest& request,
+                                      std::vector<std::size_t>& named) {
+    std::vector<std::size_t> out;
+    std::size_t at = 0;
+    while (at <= list.size()) {
+        const std::size_t comma = std::min(list.find(',', at), list.size());
+        const std::string name = list.substr(at, comma - at);
+        at = comma + 1;
+        const auto found = std::find_if(request.runners.begin(), request.runners.end(),
+                                        [&](const Runner& r) { return r.name == name; });
+        if (found == request.runners.end())
+            throw RefusedArgument{std::string(option) + ": runner \"" + name +
+                                  "\" is not in the market"};
+        const auto i = static_cast<std::size_t>(found - request.runners.begin());
+        if (std::find(named.begin(), named.end(), i) != named.end())
+            throw RefusedArgument{std::string(option) + ": runner \"" + name +
+                                  "\" is named twice in the result"};
+        named.push_back(i);
+        out.push_back(i);
+    }
+    return out;
+}
+
+std::string namesOf(const MarketRequest& request, const std::vector<std::size_t>& runners) {
+    std::string names;
+    for (std::size_t k = 0; k < runners.size(); ++k)
+        names += (k == 0                    ? ""
+                  : k + 1 == runners.size() ? " and "
+                                            : ", ") +
+                 request.runners[runners[k]].name;
+    return names;
+}
+
+}  // namespace
+
+std::optional<MarketResult> readResult(const MarketArguments& arguments,
+                                       const MarketRequest& request) {
+    if (!arguments.placed && !arguments.deadHeat) return std::nullopt;
+    const bool keys = arguments.spelling == Spelling::JsonKeys;
+    std::vector<std::size_t> named;
+    MarketResult result;
+    if (arguments.placed)
+        result.placed =
+            runnersNamed(*arguments.placed, keys ? "placed" : "--placed", request, named);
+    if (arguments.deadHeat)
+        result.deadHeat =
+            runnersNamed(*arguments.deadHeat, keys ? "dead_heat" : "--dead-heat", request, named);
+    const auto left =
+        static_cast<std::size_t>(request.winners) -
+        std::min<std::size_t>(result.placed.size(), static_cast<std::size_t>(request.winners));
+    if (result.placed.size() > static_cast<std::size_t>(request.winners))
+        throw RefusedArgument{"the result places " + std::to_string(result.placed.size()) +
+                              " runners in a market of " + std::to_string(request.winners) +
+                              " winners"};
+    if (!result.deadHeat.empty() && result.deadHeat.size() <= left)
+        throw RefusedArgument{"a dead heat ties more runners than the places left (" +
+                              std::to_string(left) + "); name those placed with " +
+                              (keys ? "placed" : "--placed")};
+    if (result.deadHeat.empty() && left > 0)
+        throw RefusedArgument{"the result leaves " + std::to_string(left) +
+                              (left == 1 ? " place" : " places") +
+                              " to no one: name the runners placed, or the dead heat for them"};
+    return result;
+}
+
+std::string settledText(const MarketRequest& request, const MarketResult& result,
+                        const Settled& settled, const NumberFormat& format) {
+    std::string text =
+        "\nResult: " + (result.placed.empty() ? std::string("none placed outright")
+                                              : namesOf(request, result.placed) + " placed");
+    if (!result.deadHeat.empty())
+        text +=
+            ", " + namesOf(request, result.deadHeat) + " dead-heat for " +
+            std::to_string(request.winners - static_cast<int>(result.placed.size())) +
+            (request.winners - static_cast<int>(result.placed.size()) == 1 ? " place" : " places");
+    std::vector<std::vector<std::string>> rows{{"Runner", "Paid"}};
+    for (std::size_t i = 0; i < request.runners.size(); ++i)
+        rows.push_back({request.runners[i].name, settled.paid[i].displayFine(format)});
+    return text + "\n" + alignedTable(rows) + "Exchange " + settled.exchange.displayFine(format) +
+           ", commission " + settled.commission.display(format) + ", net " +
+           settled.net.displayFine(format) + "\n";
+}
+
+void addSettledJson(const MarketRequest& request, const Settled& settled, std::string& json) {
+    Json out = Json::parse(json);
+    Json paid = Json::object();
+    for (std::size_t i = 0; i < request.runners.size(); ++i)
+        paid[request.runners[i].name] = used(settled.paid[i]);
+    out["settled"] = {{"paid", paid},
+                      {"exchange", used(settled.exchange)},
+                      {"commission", shown(settled.commission)},
+                      {"net", used(settled.net)}};
+    json = out.dump() + "\n";
+}
+
 }  // namespace quorvel::cli

@@ -7,6 +7,7 @@
 #include "cli/position_command.h"
 #include "core/dutch.h"
 #include "core/market.h"
+#include "core/result.h"
 
 namespace quorvel::cli {
 
@@ -25,7 +26,9 @@ struct MarketArguments {
     std::optional<std::string> rate;
     std::optional<std::string> minStake;
     std::optional<std::string> minPayout;
-    std::optional<std::string> winners;  // 1 by default, fewer than the runners
+    std::optional<std::string> winners;   // 1 by default, fewer than the runners
+    std::optional<std::string> placed;    // the result: NAME,... placed outright
+    std::optional<std::string> deadHeat;  // NAME,... tied for the places left
     Spelling spelling = Spelling::Options;
 };
 
@@ -39,6 +42,16 @@ std::vector<RunnerArguments> runnersOfWords(const std::vector<std::string>& bets
 // a name or with one that is not UTF-8 text free of control characters, a bet or price that
 // does not read, a price off the ladder, a back price above the lay price, or an unknown green.
 MarketRequest readMarket(const MarketArguments& arguments, const NumberFormat& format);
+
+// The result the arguments settle, if any. Throws RefusedArgument for a runner not in the
+// market or named twice, more placed than the winners, a dead heat of no more runners than the
+// places left, or a result that leaves places to no one.
+std::optional<MarketResult> readResult(const MarketArguments& arguments,
+                                       const MarketRequest& request);
+// What the result pays: each runner's bets, the commission and the net.
+std::string settledText(const MarketRequest& request, const MarketResult& result,
+                        const Settled& settled, const NumberFormat& format);
+void addSettledJson(const MarketRequest& request, const Settled& settled, std::string& json);
 
 // The market computed, or refused when its green needs a price a runner lacks.
 MarketReport marketOrRefuse(const MarketRequest& request);

@@ -44,6 +44,8 @@ constexpr OptionTarget kOptions[] = {
     {"--prices", kMarket, nullptr, nullptr, &Options::prices},
     {"--green", kMarket, nullptr, &Options::green},
     {"--winners", kMarket, nullptr, &Options::winners},
+    {"--placed", kMarket, nullptr, &Options::placed},
+    {"--dead-heat", kMarket, nullptr, &Options::deadHeat},
     {"--stake", kDutch, nullptr, &Options::stake},
     {"--profit", kDutch, nullptr, &Options::profit},
     {"--liability", kDutch, nullptr, &Options::liability},

@@ -38,6 +38,8 @@ struct Options {
     std::optional<std::string> minPayout;
     std::optional<std::string> green;
     std::optional<std::string> winners;
+    std::optional<std::string> placed;
+    std::optional<std::string> deadHeat;
     std::optional<std::string> stake;
     std::optional<std::string> profit;
     std::optional<std::string> liability;

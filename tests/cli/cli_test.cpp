@@ -268,6 +268,13 @@ INSTANTIATE_TEST_SUITE_P(
                     "each-way takes --terms, --places, --win-lay and --place-lay"},
         RefusedCase{{"market", "A=back:10@3", "--prices", "A=3/3.05", "B=2/2.02", "--winners", "2"},
                     "--winners: \"2\" is not accepted; accepted: a whole number 1 to 1"},
+        RefusedCase{{"market", "C=lay:2@1.87", "--prices", "A=/", "B=/", "--winners", "2",
+                     "--placed", "A", "--dead-heat", "X"},
+                    "--dead-heat: runner \"X\" is not in the market"},
+        RefusedCase{
+            {"market", "C=lay:2@1.87", "--prices", "A=/", "B=/", "--winners", "2", "--placed", "A"},
+            "the result leaves 1 place to no one: name the runners placed, or the dead heat for "
+            "them"},
         RefusedCase{{"1", "2", "3", "4", "--decimal-separator", "abc"},
                     "--decimal-separator: \"abc\" is not one character"}));
 
@@ -763,6 +770,30 @@ TEST(QuorvelCalc, APlaceMarketShowsEachPlacingAndItsWorstAndBestOutcome) {
     const auto answer = nlohmann::json::parse(batch.out);
     EXPECT_EQ(answer["worst"]["pays"], "-26.00") << batch.out;  // B and C placed
     EXPECT_EQ(answer["runners"][0]["if_placed"], "50.00");
+}
+
+// A 3-place market settled with a dead heat for the third place, on the command line and in
+// batch JSON.
+TEST(QuorvelCalc, ADeadHeatSettlesEachTiedBetOnItsShareOfThePlace) {
+    const Outcome r = run({"market", "C=lay:2@1.87", "--prices", "A=/", "B=/", "D=/", "E=/",
+                           "--winners", "3", "--placed", "A,B", "--dead-heat", "C,D"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(
+        r.out.ends_with("Result: A and B placed, C and D dead-heat for 1 place\n"
+                        "Runner  Paid\n"
+                        "C       0.13\n"
+                        "A       0.00\n"
+                        "B       0.00\n"
+                        "D       0.00\n"
+                        "E       0.00\n"
+                        "Exchange 0.13, commission 0.01, net 0.12\n"))
+        << r.out;
+    const Outcome batch =
+        run({"--batch", "--json"},
+            R"({"market":[{"name":"C","bets":["lay:2@1.87"]},{"name":"A"},{"name":"B"},)"
+            R"({"name":"D"}],"winners":"3","placed":"A,B","dead_heat":"C,D"})"
+            "\n");
+    EXPECT_EQ(nlohmann::json::parse(batch.out)["settled"]["paid"]["C"], "0.13") << batch.out;
 }
 
 // The worked example: 10 each way at 11.00, 1/5 the odds, 4 places at the bookmaker, laid at

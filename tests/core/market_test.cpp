@@ -9,6 +9,7 @@
 #include "core/market.h"
 #include "core/money_ratio.h"
 #include "core/price_ladder.h"
+#include "core/result.h"
 #include "core/settlement.h"
 
 namespace quorvel {
@@ -224,6 +225,46 @@ INSTANTIATE_TEST_SUITE_P(
                   "A 20.00; B 0.00; C 0.00; arbitrage; worst -10.00/-10.00, best 10.00, books "
                   "214.29/206.90"}),
     [](const testing::TestParamInfo<PlaceCase>& param) { return std::string(param.param.name); });
+
+// A result settled: the runners placed outright and those tied for the places left.
+struct ResultCase {
+    const char* name;
+    int winners;
+    std::vector<const char*> bets;  // on runner A; B to E have none
+    std::vector<std::size_t> placed, deadHeat;
+    const char* expected;  // "A's bets paid; commission; net"
+};
+
+class SettleMarketGives : public testing::TestWithParam<ResultCase> {};
+
+TEST_P(SettleMarketGives, WhatTheExchangePays) {
+    const ResultCase& c = GetParam();
+    MarketRequest request;
+    request.winners = c.winners;
+    for (const char* name : {"A", "B", "C", "D", "E"})
+        request.runners.push_back({name, {}, std::nullopt, std::nullopt});
+    for (const char* bet : c.bets) request.runners[0].bets.push_back(*parseBet(bet, kFormat).bet);
+    const Settled s = SettleMarket(request, {c.placed, c.deadHeat});
+    EXPECT_EQ(s.paid[0].displayFine(kFormat) + "; " + shown(s.commission) + "; " +
+                  s.net.displayFine(kFormat),
+              c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DeadHeats, SettleMarketGives,
+    testing::Values(
+        // Half the lay settled placed (-0.87), half not (+1.00); at the full place, -1.74.
+        ResultCase{
+            "LayTiedForTheThirdPlace", 3, {"lay:2@1.87"}, {1, 2}, {0, 3}, "0.13; 0.01; 0.12"},
+        ResultCase{"LayPlacedOutright", 3, {"lay:2@1.87"}, {0, 1, 2}, {}, "-1.74; 0.00; -1.74"},
+        // A win market's dead heat of three: a third of 10 @ 7.00 wins 20, the rest loses 6.67.
+        ResultCase{"BackInAThreeWayDeadHeatForTheWin",
+                   1,
+                   {"back:10@7.00"},
+                   {},
+                   {0, 1, 2},
+                   "13.3333; 0.67; 12.6633"}),
+    [](const testing::TestParamInfo<ResultCase>& param) { return std::string(param.param.name); });
 
 struct DutchCase {
     const char* name;
