@@ -68,10 +68,10 @@ std::string answerPosition(const Json& request) {
 }
 
 std::string answerMarket(const Json& request) {
-    onlyKeys(
-        request,
-        {"market", "green", "rate", "min_stake", "min_payout", "winners", "placed", "dead_heat"},
-        "market");
+    onlyKeys(request,
+             {"market", "green", "rate", "min_stake", "min_payout", "winners", "placed",
+              "dead_heat", "non_runners"},
+             "market");
     MarketArguments arguments;
     arguments.spelling = Spelling::JsonKeys;
     if (!request["market"].is_array())
@@ -90,11 +90,8 @@ std::string answerMarket(const Json& request) {
     arguments.winners = stringAt(request, "winners");
     arguments.placed = stringAt(request, "placed");
     arguments.deadHeat = stringAt(request, "dead_heat");
-    const MarketRequest market = readMarket(arguments, plain());
-    const std::optional<MarketResult> result = readResult(arguments, market);
-    std::string json = marketJson(market, marketOrRefuse(market));
-    if (result) addSettledJson(market, SettleMarket(market, *result), json);
-    return json;
+    arguments.nonRunners = stringsAt(request, "non_runners", "NR=25");
+    return marketAnswer(arguments, plain(), true);
 }
 
 std::string answerDutch(const Json& request) {

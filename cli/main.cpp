@@ -115,6 +115,13 @@ pays if each runner wins, exactly, and the back and lay book %.
                            stand against N x 100 %; a green brings every runner's placing to one
                            level, so that every outcome pays the same: each at 0, best at the
                            level and the cents that lock in most
+  --non-runner NAME=RF...  runners withdrawn after bets were matched, with their reduction
+                           factors (per cent): their bets are void, and every bet on the others
+                           matched before them stands at a reduced price: in a win market the
+                           price x (1 - RF/100), a factor under 2.5 % reducing nothing; in a
+                           place market only the winnings, 1 + (price - 1) x (1 - RF/100);
+                           factors add. A bet matched after the withdrawal (in play) keeps its
+                           price: mark it by ending it with /after (lay:20@3.00/after)
   --placed NAME,...        settle a result: the runners placed outright (with --winners N,
                            N of them, or fewer with a dead heat for the places left)
   --dead-heat NAME,...     the runners tied for the places left: a bet on one is settled on
@@ -125,7 +132,8 @@ pays if each runner wins, exactly, and the back and lay book %.
 With --json: runners {name, back, lay, if_wins, hedge {side, price, stake} or null, after,
 commission, net}, book {back, lay}, green, rate, staked and locks_in; with --winners, the
 runners give if_placed, hedge and after, and winners, worst and best {placed, pays, commission,
-net} follow; a result adds settled {paid (by runner), exchange, commission, net}.
+net} follow; a result adds settled {paid (by runner), exchange, commission, net}, and
+non-runners add non_runners {name, factor}.
 
 dutch back NAME=PRICE... backs the runners so that any of them winning pays the same: stakes
 in proportion to 1 / price, each to the cent, for a total --stake T, or for a --profit P if
@@ -156,8 +164,8 @@ CRLF. Batch checks no ranges: it computes what it is given. With --json, each li
 {"results": {...}}, {"error": "KIND"}, or null for an empty or '#' line; and a line that is
 a JSON object with "position" (the bets as strings) and "price", "hedge", "rate",
 "min_stake", "min_payout" (strings, '.' decimals) gets the position's object; likewise a
-"market" request (runners as objects with name, bets, back, lay; green, winners, placed,
-dead_heat, rate, min_stake, min_payout), a "dutch" request ("back" or "lay", runners with name and price, stake,
+"market" request (runners as objects with name, bets, back, lay; green, winners,
+non_runners as NAME=RF strings, placed, dead_heat, rate, min_stake, min_payout), a "dutch" request ("back" or "lay", runners with name and price, stake,
 profit or liability, rate) and an "each_way" request ("STAKE@PRICE", terms, places, win_lay,
 place_lay, exchange_places, rate). A refused one gets {"error": "input", "message": "..."}.
 
@@ -318,20 +326,9 @@ int market(const quorvel::cli::Options& options, const quorvel::NumberFormat& fo
         options.minPayout,
         options.winners,
         options.placed,
-        options.deadHeat};
-    const quorvel::MarketRequest request = readMarket(arguments, format);
-    const std::optional<quorvel::MarketResult> result = readResult(arguments, request);
-    const quorvel::MarketReport report = marketOrRefuse(request);
-    std::string out =
-        options.json ? marketJson(request, report) : marketText(request, report, format);
-    if (result) {
-        const quorvel::Settled settled = quorvel::SettleMarket(request, *result);
-        if (options.json)
-            addSettledJson(request, settled, out);
-        else
-            out += settledText(request, *result, settled, format);
-    }
-    return writeOutput(out);
+        options.deadHeat,
+        options.nonRunners};
+    return writeOutput(marketAnswer(arguments, format, options.json));
 }
 
 int dutch(const quorvel::cli::Options& options, const quorvel::NumberFormat& format) {

@@ -46,10 +46,19 @@ void checkRunnerName(const std::string& name) {
     }
 }
 
+// A bet, "/after" at its end marking one matched after the non-runners withdrew (in play).
+Bet readMarkedBet(const std::string& text, const NumberFormat& format) {
+    constexpr std::string_view kAfter = "/after";
+    const bool after = text.ends_with(kAfter);
+    Bet bet = readBet(after ? text.substr(0, text.size() - kAfter.size()) : text, format);
+    bet.matchedAfter = after;
+    return bet;
+}
+
 Runner readRunner(const RunnerArguments& given, const NumberFormat& format) {
     checkRunnerName(given.name);
     Runner runner{given.name, {}, std::nullopt, std::nullopt};
-    for (const std::string& bet : given.bets) runner.bets.push_back(readBet(bet, format));
+    for (const std::string& bet : given.bets) runner.bets.push_back(readMarkedBet(bet, format));
     const std::string& name = given.name;
     if (!given.back.empty())
         runner.back = readLadderPrice("runner \"" + name + "\" back", given.back, format);
@@ -492,6 +501,83 @@ void addSettledJson(const MarketRequest& request, const Settled& settled, std::s
                       {"commission", shown(settled.commission)},
                       {"net", used(settled.net)}};
     json = out.dump() + "\n";
+}
+
+std::vector<NonRunner> readNonRunners(const MarketArguments& arguments,
+                                      const MarketRequest& request, const NumberFormat& format) {
+    const bool keys = arguments.spelling == Spelling::JsonKeys;
+    const char* option = keys ? "non_runners" : "--non-runner";
+    std::vector<NonRunner> out;
+    for (const std::string& given : arguments.nonRunners) {
+        const auto [name, factor] = named(given, "RF");
+        const auto found = std::find_if(request.runners.begin(), request.runners.end(),
+                                        [&](const Runner& r) { return r.name == name; });
+        if (found == request.runners.end())
+            throw RefusedArgument{std::string(option) + ": runner \"" + name +
+                                  "\" is not in the market"};
+        const auto i = static_cast<std::size_t>(found - request.runners.begin());
+        if (std::any_of(out.begin(), out.end(), [&](const NonRunner& n) { return n.runner == i; }))
+            throw RefusedArgument{std::string(option) + ": runner \"" + name + "\" is named twice"};
+        out.push_back({i, readCents(std::string(option) + " " + name, factor, Money(), false,
+                                    Money::fromWhole(100), "0 to 100 (per cent)", format)});
+    }
+    if (!out.empty() &&
+        request.runners.size() - out.size() <= static_cast<std::size_t>(request.winners))
+        throw RefusedArgument{"the non-runners leave no more runners than the winners"};
+    return out;
+}
+
+std::string withdrawalText(const MarketRequest& request, const std::vector<NonRunner>& nonRunners,
+                           const NumberFormat& format) {
+    std::string text;
+    for (const NonRunner& n : nonRunners)
+        text += "Non-runner " + request.runners[n.runner].name + ", reduction factor " +
+                n.factor.display(format) + " %: its bets are void\n";
+    for (std::size_t i = 0; i < request.runners.size(); ++i)
+        for (const Bet& bet : request.runners[i].bets) {
+            const Money reduced = reducedPrice(bet.price, nonRunners, request.winners);
+            if (bet.matchedAfter || reduced == bet.price ||
+                std::any_of(nonRunners.begin(), nonRunners.end(),
+                            [&](const NonRunner& n) { return n.runner == i; }))
+                continue;
+            text += request.runners[i].name + ": " + std::string(bet.info().name) + " " +
+                    bet.stake.display(format) + " @ " + bet.price.display(format) +
+                    " now stands at " + reduced.displayFine(format) + "\n";
+        }
+    return text;
+}
+
+void addWithdrawalJson(const MarketRequest& request, const std::vector<NonRunner>& nonRunners,
+                       std::string& json) {
+    Json out = Json::parse(json);
+    Json list = Json::array();
+    for (const NonRunner& n : nonRunners)
+        list.push_back({{"name", request.runners[n.runner].name}, {"factor", used(n.factor)}});
+    out["non_runners"] = list;
+    json = out.dump() + "\n";
+}
+
+std::string marketAnswer(const MarketArguments& arguments, const NumberFormat& format, bool json) {
+    const MarketRequest read = readMarket(arguments, format);
+    const std::vector<NonRunner> nonRunners = readNonRunners(arguments, read, format);
+    const MarketRequest request = withoutNonRunners(read, nonRunners).request;
+    const std::optional<MarketResult> result = readResult(arguments, request);
+    const MarketReport report = marketOrRefuse(request);
+    std::string out = json ? marketJson(request, report) : marketText(request, report, format);
+    if (!nonRunners.empty()) {
+        if (json)
+            addWithdrawalJson(read, nonRunners, out);
+        else
+            out = withdrawalText(read, nonRunners, format) + "\n" + out;
+    }
+    if (result) {
+        const Settled settled = SettleMarket(request, *result);
+        if (json)
+            addSettledJson(request, settled, out);
+        else
+            out += settledText(request, *result, settled, format);
+    }
+    return out;
 }
 
 }  // namespace quorvel::cli

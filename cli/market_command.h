@@ -7,6 +7,7 @@
 #include "cli/position_command.h"
 #include "core/dutch.h"
 #include "core/market.h"
+#include "core/non_runner.h"
 #include "core/result.h"
 
 namespace quorvel::cli {
@@ -29,6 +30,7 @@ struct MarketArguments {
     std::optional<std::string> winners;   // 1 by default, fewer than the runners
     std::optional<std::string> placed;    // the result: NAME,... placed outright
     std::optional<std::string> deadHeat;  // NAME,... tied for the places left
+    std::vector<std::string> nonRunners;  // NAME=RF, the reduction factor in per cent
     Spelling spelling = Spelling::Options;
 };
 
@@ -43,6 +45,18 @@ std::vector<RunnerArguments> runnersOfWords(const std::vector<std::string>& bets
 // does not read, a price off the ladder, a back price above the lay price, or an unknown green.
 MarketRequest readMarket(const MarketArguments& arguments, const NumberFormat& format);
 
+// The non-runners the arguments name, each with its reduction factor (0 to 100 per cent).
+// Throws RefusedArgument for a runner not in the market, one named twice, or a factor outside
+// 0 to 100; and when the withdrawals leave no more runners than the winners.
+std::vector<NonRunner> readNonRunners(const MarketArguments& arguments,
+                                      const MarketRequest& request, const NumberFormat& format);
+// "Non-runner NR, reduction factor 25.00 %: its bets are void", then each bet matched before
+// it at its reduced price.
+std::string withdrawalText(const MarketRequest& request, const std::vector<NonRunner>& nonRunners,
+                           const NumberFormat& format);
+void addWithdrawalJson(const MarketRequest& request, const std::vector<NonRunner>& nonRunners,
+                       std::string& json);
+
 // The result the arguments settle, if any. Throws RefusedArgument for a runner not in the
 // market or named twice, more placed than the winners, a dead heat of no more runners than the
 // places left, or a result that leaves places to no one.
@@ -52,6 +66,10 @@ std::optional<MarketResult> readResult(const MarketArguments& arguments,
 std::string settledText(const MarketRequest& request, const MarketResult& result,
                         const Settled& settled, const NumberFormat& format);
 void addSettledJson(const MarketRequest& request, const Settled& settled, std::string& json);
+
+// The whole answer: the market read, its non-runners withdrawn, computed, and its result
+// settled, as text or JSON.
+std::string marketAnswer(const MarketArguments& arguments, const NumberFormat& format, bool json);
 
 // The market computed, or refused when its green needs a price a runner lacks.
 MarketReport marketOrRefuse(const MarketRequest& request);

@@ -42,6 +42,7 @@ constexpr OptionTarget kOptions[] = {
     {"--min-stake", kExchange, nullptr, &Options::minStake},
     {"--min-payout", kExchange, nullptr, &Options::minPayout},
     {"--prices", kMarket, nullptr, nullptr, &Options::prices},
+    {"--non-runner", kMarket, nullptr, nullptr, &Options::nonRunners},
     {"--green", kMarket, nullptr, &Options::green},
     {"--winners", kMarket, nullptr, &Options::winners},
     {"--placed", kMarket, nullptr, &Options::placed},

@@ -49,6 +49,7 @@ struct Options {
     std::optional<std::string> winLay;
     std::optional<std::string> placeLay;
     std::vector<std::string> prices;      // --prices NAME=BACK/LAY..., up to the next option
+    std::vector<std::string> nonRunners;  // --non-runner NAME=RF..., up to the next option
     std::vector<std::string> positional;  // MODE IN1 IN2 IN3, or position BET..., and so on
     std::vector<std::string_view> given;  // the options given, by name
 };

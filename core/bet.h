@@ -14,6 +14,8 @@ struct Bet {
     BetKind kind = BetKind::Back;
     Money price;
     Money stake;
+    // Matched after the market's non-runners withdrew (in play): their factors leave its price.
+    bool matchedAfter = false;
 
     constexpr const BetKindInfo& info() const noexcept { return betKindInfo(kind); }
 

@@ -275,6 +275,10 @@ INSTANTIATE_TEST_SUITE_P(
             {"market", "C=lay:2@1.87", "--prices", "A=/", "B=/", "--winners", "2", "--placed", "A"},
             "the result leaves 1 place to no one: name the runners placed, or the dead heat for "
             "them"},
+        RefusedCase{{"market", "X=back:10@6", "--prices", "Y=/", "NR=/", "--non-runner", "NR=101"},
+                    "--non-runner NR: \"101\" is not accepted; accepted: 0 to 100 (per cent)"},
+        RefusedCase{{"market", "X=back:10@6", "--prices", "Y=/", "--non-runner", "Z=10"},
+                    "--non-runner: runner \"Z\" is not in the market"},
         RefusedCase{{"1", "2", "3", "4", "--decimal-separator", "abc"},
                     "--decimal-separator: \"abc\" is not one character"}));
 
@@ -794,6 +798,18 @@ TEST(QuorvelCalc, ADeadHeatSettlesEachTiedBetOnItsShareOfThePlace) {
             R"({"name":"D"}],"winners":"3","placed":"A,B","dead_heat":"C,D"})"
             "\n");
     EXPECT_EQ(nlohmann::json::parse(batch.out)["settled"]["paid"]["C"], "0.13") << batch.out;
+}
+
+// A non-runner of 25 % reduces the back matched before it, not the lay matched in play.
+TEST(QuorvelCalc, ANonRunnerReducesTheBetsMatchedBeforeIt) {
+    const Outcome r = run({"market", "X=back:10@6", "X=lay:20@3/after", "--prices", "Y=/", "NR=/",
+                           "--non-runner", "NR=25"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(
+        r.out.starts_with("Non-runner NR, reduction factor 25.00 %: its bets are void\n"
+                          "X: back 10.00 @ 6.00 now stands at 4.50\n"))
+        << r.out;
+    EXPECT_NE(r.out.find("\nX          -    -  30.00    -5.00"), std::string::npos) << r.out;
 }
 
 // The worked example: 10 each way at 11.00, 1/5 the odds, 4 places at the bookmaker, laid at

@@ -8,6 +8,7 @@
 #include "core/each_way.h"
 #include "core/market.h"
 #include "core/money_ratio.h"
+#include "core/non_runner.h"
 #include "core/price_ladder.h"
 #include "core/result.h"
 #include "core/settlement.h"
@@ -265,6 +266,44 @@ INSTANTIATE_TEST_SUITE_P(
                    {0, 1, 2},
                    "13.3333; 0.67; 12.6633"}),
     [](const testing::TestParamInfo<ResultCase>& param) { return std::string(param.param.name); });
+
+// Withdrawals: the reduced price of a bet matched before them, by market and factor.
+TEST(NonRunners, ReduceThePricesOfBetsMatchedBeforeThem) {
+    struct Row {
+        int winners;
+        std::vector<const char*> factors;
+        const char* price;
+        const char* reduced;
+    };
+    for (const Row& row : {Row{1, {"25"}, "6.00", "4.50"}, Row{1, {"2"}, "6.00", "6.00"},
+                           Row{1, {"2", "10"}, "6.00", "5.40"}, Row{2, {"25"}, "6.00", "4.75"},
+                           Row{2, {"2"}, "3.00", "2.96"}, Row{1, {"12.5"}, "3.45", "3.0188"}}) {
+        std::vector<NonRunner> nonRunners;
+        for (const char* factor : row.factors) nonRunners.push_back({9, m(factor)});
+        EXPECT_EQ(reducedPrice(m(row.price), nonRunners, row.winners).displayFine(kFormat),
+                  row.reduced)
+            << row.price << " " << row.winners;
+    }
+}
+
+// Back X 10 @ 6.00 before the off and lay it 20 @ 3.00 in play: +10 whichever way; a non-runner
+// of 25 % reduces the back alone, to 4.50; had both been matched before, 4.50 and 2.25.
+TEST(NonRunners, LeaveBetsMatchedAfterThemAtTheirPrice) {
+    for (const auto& [layAfter, ifWins] : {std::pair{true, "-5.00"}, {false, "10.00"}}) {
+        MarketRequest request;
+        Bet back{BetKind::Back, m("6.00"), m("10")};
+        Bet lay{BetKind::Lay, m("3.00"), m("20")};
+        lay.matchedAfter = layAfter;
+        request.runners = {{"X", {back, lay}, std::nullopt, std::nullopt},
+                           {"NR", {back}, std::nullopt, std::nullopt},
+                           {"Y", {}, std::nullopt, std::nullopt}};
+        const AfterWithdrawals after = withoutNonRunners(request, {{1, m("25")}});
+        ASSERT_EQ(after.request.runners.size(), 2u);  // the non-runner's bet is void
+        const MarketReport r = ComputeMarket(after.request);
+        EXPECT_EQ(shown(r.runners[0].ifWins) + " " + shown(r.runners[1].ifWins),
+                  std::string(ifWins) + " 10.00");
+    }
+}
 
 struct DutchCase {
     const char* name;
