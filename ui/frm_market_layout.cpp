@@ -28,7 +28,7 @@ int columnLeft(int column) {
 constexpr int kGridWidth = 9300 + 6 * kGap;
 constexpr int kSummaryTop = kGridTop + frmMarket::kVisibleRows * kRowHeight + 120;
 constexpr int kClientWidth = kGridWidth + 2 * kLeft;
-constexpr int kClientHeight = kSummaryTop + 6 * kRowHeight + 60;
+constexpr int kClientHeight = kSummaryTop + 7 * kRowHeight + 60;
 
 }  // namespace
 
@@ -148,6 +148,9 @@ void frmMarket::createSummary() {
     newLabel(kLeft, kSummaryTop + 5 * kRowHeight, kGridWidth,
              "Ctrl+G: green each    Ctrl+Shift+G: green best    Ctrl+0: no green    "
              "Ctrl+Delete: clear the row");
+    newLabel(kLeft, kSummaryTop + 6 * kRowHeight - 60, kGridWidth,
+             "In Bets: nr:25 marks a non-runner (reduction factor 25 %), lay:20@3.00/after a bet "
+             "matched after it");
 }
 
 // Left to right: the rate, the winners beside it, the minimums; each label, then its field.

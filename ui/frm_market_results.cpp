@@ -1,5 +1,6 @@
 // From the sheet to the results: each runner's P/L if it wins, the books, both greens with what
 // each locks in, and the chosen green's hedges and nets.
+#include "core/non_runner.h"
 #include "ui/frm_market.h"
 
 namespace {
@@ -24,6 +25,19 @@ std::string greenSummary(const char* name, const quorvel::MarketRequest& request
                "runners than that";
     return std::string(name) + ": stakes " + report.staked.display(format) + ", locks in " +
            report.lowest.displayFine(format) + quorvel::exactShortfall(report, format);
+}
+
+// The market once its non-runners withdrew: their bets void, the others' matched before them
+// reduced; the rows of the non-runners, with their factors, on the side.
+market_sheet::Market withdrawn(const market_sheet::Market& market,
+                               std::vector<std::pair<int, quorvel::Money>>& nonRunnerRows) {
+    const quorvel::AfterWithdrawals after =
+        quorvel::withoutNonRunners(market.request, market.nonRunners);
+    market_sheet::Market out{after.request, {}, {}};
+    for (std::size_t k : after.kept) out.rowOf.push_back(market.rowOf[k]);
+    for (const quorvel::NonRunner& n : market.nonRunners)
+        nonRunnerRows.emplace_back(market.rowOf[n.runner], n.factor);
+    return out;
 }
 
 }  // namespace
@@ -71,8 +85,14 @@ void frmMarket::CalculateMarket() {
         lblGreenBest().setCaption("Green best: nothing worked out while a cell is refused");
         return;
     }
-    market_sheet::Market market = market_sheet::marketOf(sheet_, format_);
+    std::vector<std::pair<int, quorvel::Money>> nonRunnerRows;
+    market_sheet::Market market = withdrawn(market_sheet::marketOf(sheet_, format_), nonRunnerRows);
     quorvel::MarketRequest& request = market.request;
+    // A non-runner's row says so where its figures stood.
+    for (const auto& [sheetRow, factor] : nonRunnerRows)
+        if (const int row = sheetRow - intTopRow; row >= 0 && row < kVisibleRows)
+            txtCells(row * kColumns + market_sheet::kIfWins)
+                .setText("non-runner, " + display(factor) + " %");
     try {
         request.green = quorvel::Green::Each;
         const quorvel::MarketReport each = quorvel::ComputeMarket(request);

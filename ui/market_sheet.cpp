@@ -42,8 +42,19 @@ Accepted ladderPrice(const std::string& text, const quorvel::NumberFormat& forma
                               nearestPrices(*price, format)};
 }
 
-// A bet as the command line takes it, or why not.
-std::string betRefusal(const std::string& text, const quorvel::NumberFormat& format) {
+constexpr std::string_view kNonRunner = "nr:";  // nr:25, a non-runner of factor 25 %
+constexpr std::string_view kAfter = "/after";   // a bet matched after the non-runners withdrew
+
+// A bet as the command line takes it (marked /after or not), or a non-runner's mark, or why not.
+std::string betRefusal(const std::string& word, const quorvel::NumberFormat& format) {
+    if (word.starts_with(kNonRunner)) {
+        const std::optional<Money> factor = number(word.substr(kNonRunner.size()), format);
+        if (!factor || factor->compare(0.0) < 0 || *factor > Money::fromWhole(100))
+            return "\"" + word + "\": a non-runner's reduction factor is 0 to 100 (per cent)";
+        return {};
+    }
+    const std::string text =
+        word.ends_with(kAfter) ? word.substr(0, word.size() - kAfter.size()) : word;
     const quorvel::ParsedBet parsed = quorvel::parseBet(text, format);
     if (!parsed.bet)
         return "\"" + text + "\" is no bet: back:10@3.00, lay:, book:, free: or free-sr:";
@@ -172,11 +183,19 @@ std::string convertCell(Column column, const std::string& text, const quorvel::N
     if (column == kRunner || text.empty()) return text;
     if (column == kBack || column == kLay) return convertSetting(kRate, text, from, to);
     std::string out;
-    for (const std::string& bet : words(text)) {
-        const quorvel::ParsedBet parsed = quorvel::parseBet(bet, from);
-        out += (out.empty() ? "" : " ") + std::string(parsed.kindText) + ":" +
-               swappedSeparators(parsed.stakeText, from, to) + "@" +
-               swappedSeparators(parsed.priceText, from, to);
+    for (const std::string& word : words(text)) {
+        out += out.empty() ? "" : " ";
+        if (word.starts_with(kNonRunner)) {
+            out += std::string(kNonRunner) +
+                   swappedSeparators(std::string_view(word).substr(kNonRunner.size()), from, to);
+            continue;
+        }
+        const bool after = word.ends_with(kAfter);
+        const quorvel::ParsedBet parsed = quorvel::parseBet(
+            std::string_view(word).substr(0, word.size() - (after ? kAfter.size() : 0)), from);
+        out += std::string(parsed.kindText) + ":" + swappedSeparators(parsed.stakeText, from, to) +
+               "@" + swappedSeparators(parsed.priceText, from, to) +
+               (after ? std::string(kAfter) : "");
     }
     return out;
 }
@@ -230,9 +249,19 @@ Market marketOf(const Sheet& sheet, const quorvel::NumberFormat& format) {
         };
         runner.back = number(cell(kBack), format);
         runner.lay = number(cell(kLay), format);
-        for (const std::string& bet : words(cell(kBets)))
-            if (const auto parsed = quorvel::parseBet(bet, format).bet)
+        for (const std::string& word : words(cell(kBets))) {
+            if (word.starts_with(kNonRunner)) {
+                if (const auto factor = number(word.substr(kNonRunner.size()), format))
+                    market.nonRunners.push_back({request.runners.size(), *factor});
+                continue;
+            }
+            const bool after = word.ends_with(kAfter);
+            const std::string bet = after ? word.substr(0, word.size() - kAfter.size()) : word;
+            if (auto parsed = quorvel::parseBet(bet, format).bet) {
+                parsed->matchedAfter = after;
                 runner.bets.push_back(*parsed);
+            }
+        }
         request.runners.push_back(runner);
         market.rowOf.push_back(r);
     }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/market.h"
+#include "core/non_runner.h"
 #include "core/number_format.h"
 
 // The market window's sheet: the runners as typed, what each typed cell accepts, and the file
@@ -72,6 +73,9 @@ std::string stepPrice(const std::string& text, int steps, const quorvel::NumberF
 struct Market {
     quorvel::MarketRequest request;
     std::vector<int> rowOf;  // the sheet row of each runner
+    // Runners marked "nr:25" in their bets: withdrawn, with their reduction factors; a bet
+    // ending "/after" was matched after them and keeps its price.
+    std::vector<quorvel::NonRunner> nonRunners;
 };
 Market marketOf(const Sheet& sheet, const quorvel::NumberFormat& format);
 

@@ -435,6 +435,19 @@ TEST_F(MarketWindow, APlaceMarketTypedByKeysGreensToTheCent) {
     EXPECT_EQ(form->lblIfWins().caption(), "If placed");
 }
 
+// A non-runner marked in its Bets cell: its row says so, the back matched before it is reduced
+// (6.00 to 4.50) and the lay matched in play is not; kept so across a restart.
+TEST_F(MarketWindow, ANonRunnerMarkedByKeysReducesTheBetsMatchedBeforeIt) {
+    enter({"X", "", "", "back:10@6 lay:20@3/after", "NR", "", "", "nr:25", "Y", "", "", ""});
+    EXPECT_EQ(cell(0, market_sheet::kIfWins), "-5.00");
+    EXPECT_EQ(cell(1, market_sheet::kIfWins), "non-runner, 25.00 %");
+    EXPECT_EQ(cell(2, market_sheet::kIfWins), "10.00");
+    open(kGerman);
+    EXPECT_EQ(cell(0, market_sheet::kBets), "back:10@6 lay:20@3/after");
+    EXPECT_EQ(cell(1, market_sheet::kIfWins), "non-runner, 25,00 %");
+    EXPECT_EQ(cell(0, market_sheet::kIfWins), "-5,00");
+}
+
 // A hedge under the minimums is marked so, the window no smaller than what it shows, and
 // each cell named by its runner for a screen reader.
 TEST_F(MarketWindow, MarksAHedgeUnderTheMinimumsAndNamesCellsByTheirRunner) {
