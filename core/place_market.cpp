@@ -158,7 +158,10 @@ void improveByCents(const MarketRequest& request, Levelled& best) {
 
 GreenResult placeGreen(const MarketRequest& request, const std::vector<Money>& placing) {
     const GreenInfo* info = greenInfo(request.green);
-    if (!info) return {};
+    if (!info || request.runners.empty()) return {};
+    // Every runner placed: the market pays what it pays whatever happens.
+    if (request.runners.size() <= static_cast<std::size_t>(request.winners))
+        return {GreenProblem::Certain, 0, false, {}, std::nullopt};
     const auto backBook = bookAgainst(request, &Runner::back);
     const auto layBook = bookAgainst(request, &Runner::lay);
     if ((backBook && *backBook < 0) || (layBook && *layBook > 0))

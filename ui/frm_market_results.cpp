@@ -8,6 +8,10 @@ namespace {
 // "Green each: stakes 21.27, locks in 1.20", or why it stakes nothing.
 std::string greenSummary(const char* name, const quorvel::MarketRequest& request,
                          const quorvel::MarketReport& report, const quorvel::NumberFormat& format) {
+    if (request.runners.empty()) return std::string(name) + ": no runners yet";
+    if (request.winners > 1 && request.runners.size() <= static_cast<std::size_t>(request.winners))
+        return std::string(name) + ": " + std::to_string(request.winners) + " winners need more " +
+               "runners than that";
     switch (report.problem) {
         case quorvel::GreenProblem::Arbitrage:
             return std::string(name) + ": the books are an arbitrage, nothing staked";
@@ -19,10 +23,6 @@ std::string greenSummary(const char* name, const quorvel::MarketRequest& request
         case quorvel::GreenProblem::None:
             break;
     }
-    if (request.runners.empty()) return std::string(name) + ": no runners yet";
-    if (request.winners > 1 && request.runners.size() <= static_cast<std::size_t>(request.winners))
-        return std::string(name) + ": " + std::to_string(request.winners) + " winners need more " +
-               "runners than that";
     return std::string(name) + ": stakes " + report.staked.display(format) + ", locks in " +
            report.lowest.displayFine(format) + quorvel::exactShortfall(report, format);
 }

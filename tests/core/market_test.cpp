@@ -187,6 +187,7 @@ TEST_P(ComputePlaceMarketGives, TheExpectedFigures) {
         text += "; ";
     }
     if (r.problem == GreenProblem::Arbitrage) text += "arbitrage; ";
+    if (r.problem == GreenProblem::Certain) text += "certain; ";
     text += "worst " + r.worst->pays.displayFine(kFormat) + "/" +
             r.worst->net.displayFine(kFormat) + ", best " + r.best->pays.displayFine(kFormat) +
             ", books " + shown(*r.backBook) + "/" + shown(*r.layBook);
@@ -224,7 +225,13 @@ INSTANTIATE_TEST_SUITE_P(
                    {"C", {}, "1.40", "1.45"}},
                   Green::Best,
                   "A 20.00; B 0.00; C 0.00; arbitrage; worst -10.00/-10.00, best 10.00, books "
-                  "214.29/206.90"}),
+                  "214.29/206.90"},
+        // Two winners of two runners: both are placed whatever happens, nothing to green.
+        PlaceCase{"EveryRunnerPlaced",
+                  2,
+                  {{"A", {"back:10@2.00"}, "1.40", "1.45"}, {"B", {}, "1.40", "1.45"}},
+                  Green::Best,
+                  "A 20.00; B 0.00; certain; worst 10.00/9.50, best 10.00, books 142.86/137.93"}),
     [](const testing::TestParamInfo<PlaceCase>& param) { return std::string(param.param.name); });
 
 // A result settled: the runners placed outright and those tied for the places left.
