@@ -98,10 +98,7 @@ void frmMarket::CalculateMarket() {
         const quorvel::MarketReport each = quorvel::ComputeMarket(request);
         request.green = quorvel::Green::Best;
         const quorvel::MarketReport best = quorvel::ComputeMarket(request);
-        // Too few runners for the winners: no green's bets stand in the rows.
-        const bool tooFew = request.winners > 1 &&
-                            request.runners.size() <= static_cast<std::size_t>(request.winners);
-        request.green = tooFew ? quorvel::Green::None : green_;
+        request.green = green_;
         const quorvel::MarketReport shown = quorvel::ComputeMarket(request);
         lblGreenEach().setCaption(greenSummary("Green each", request, each, format_));
         lblGreenBest().setCaption(greenSummary("Green best", request, best, format_));

@@ -223,6 +223,38 @@ std::string stepPrice(const std::string& text, int steps, const quorvel::NumberF
     return prices[static_cast<std::size_t>(index)].display(format);
 }
 
+namespace {
+
+// A row's runner, its non-runner's mark added to the market's, refused cells left out.
+quorvel::Runner runnerOf(const Row& row, int r, const quorvel::NumberFormat& format,
+                         Market& market) {
+    quorvel::Runner runner;
+    runner.name =
+        row.cells[kRunner].empty() ? "Runner " + std::to_string(r + 1) : row.cells[kRunner];
+    const auto cell = [&](Column c) {
+        const auto i = static_cast<std::size_t>(c);
+        return row.refused[i] ? std::string() : row.cells[i];
+    };
+    runner.back = number(cell(kBack), format);
+    runner.lay = number(cell(kLay), format);
+    for (const std::string& word : words(cell(kBets))) {
+        if (word.starts_with(kNonRunner)) {
+            if (const auto factor = number(word.substr(kNonRunner.size()), format))
+                market.nonRunners.push_back({market.request.runners.size(), *factor});
+            continue;
+        }
+        const bool after = word.ends_with(kAfter);
+        const std::string bet = after ? word.substr(0, word.size() - kAfter.size()) : word;
+        if (auto parsed = quorvel::parseBet(bet, format).bet) {
+            parsed->matchedAfter = after;
+            runner.bets.push_back(*parsed);
+        }
+    }
+    return runner;
+}
+
+}  // namespace
+
 Market marketOf(const Sheet& sheet, const quorvel::NumberFormat& format) {
     Market market;
     quorvel::MarketRequest& request = market.request;
@@ -240,29 +272,8 @@ Market marketOf(const Sheet& sheet, const quorvel::NumberFormat& format) {
     for (int r = 0; r < kRows; ++r) {
         const Row& row = sheet.rows[static_cast<std::size_t>(r)];
         if (row.empty()) continue;
-        quorvel::Runner runner;
-        runner.name =
-            row.cells[kRunner].empty() ? "Runner " + std::to_string(r + 1) : row.cells[kRunner];
-        const auto cell = [&](Column c) {
-            const auto i = static_cast<std::size_t>(c);
-            return row.refused[i] ? std::string() : row.cells[i];
-        };
-        runner.back = number(cell(kBack), format);
-        runner.lay = number(cell(kLay), format);
-        for (const std::string& word : words(cell(kBets))) {
-            if (word.starts_with(kNonRunner)) {
-                if (const auto factor = number(word.substr(kNonRunner.size()), format))
-                    market.nonRunners.push_back({request.runners.size(), *factor});
-                continue;
-            }
-            const bool after = word.ends_with(kAfter);
-            const std::string bet = after ? word.substr(0, word.size() - kAfter.size()) : word;
-            if (auto parsed = quorvel::parseBet(bet, format).bet) {
-                parsed->matchedAfter = after;
-                runner.bets.push_back(*parsed);
-            }
-        }
-        request.runners.push_back(runner);
+        quorvel::Runner runner = runnerOf(row, r, format, market);
+        request.runners.push_back(std::move(runner));
         market.rowOf.push_back(r);
     }
     return market;
