@@ -15,10 +15,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-const char* spelled(Spelling spelling, const char* option, const char* key) {
-    return spelling == Spelling::JsonKeys ? key : option;
-}
-
 std::string ordinal(int n) {
     const char* suffix = n % 100 >= 11 && n % 100 <= 13 ? "th"
                          : n % 10 == 1                  ? "st"

@@ -71,10 +71,6 @@ Runner readRunner(const RunnerArguments& given, const NumberFormat& format) {
     return runner;
 }
 
-const char* spelled(Spelling spelling, const char* option, const char* key) {
-    return spelling == Spelling::JsonKeys ? key : option;
-}
-
 Green greenOf(const std::string& text, const char* name) {
     if (const std::optional<Green> green = greenNamed(text)) return *green;
     std::string names;
@@ -406,6 +402,16 @@ std::string dutchJson(const DutchRequest& request, const DutchReport& report) {
 
 namespace {
 
+// The runner of that name, or refused naming the option that named it.
+std::size_t runnerIndex(const MarketRequest& request, const std::string& name,
+                        const std::string& option) {
+    const auto found = std::find_if(request.runners.begin(), request.runners.end(),
+                                    [&](const Runner& r) { return r.name == name; });
+    if (found == request.runners.end())
+        throw RefusedArgument{option + ": runner \"" + name + "\" is not in the market"};
+    return static_cast<std::size_t>(found - request.runners.begin());
+}
+
 // "A,B": the runners named, each in the market, none twice.
 std::vector<std::size_t> runnersNamed(const std::string& list, const char* option,
                                       const MarketRequest& request,
@@ -416,12 +422,7 @@ std::vector<std::size_t> runnersNamed(const std::string& list, const char* optio
         const std::size_t comma = std::min(list.find(',', at), list.size());
         const std::string name = list.substr(at, comma - at);
         at = comma + 1;
-        const auto found = std::find_if(request.runners.begin(), request.runners.end(),
-                                        [&](const Runner& r) { return r.name == name; });
-        if (found == request.runners.end())
-            throw RefusedArgument{std::string(option) + ": runner \"" + name +
-                                  "\" is not in the market"};
-        const auto i = static_cast<std::size_t>(found - request.runners.begin());
+        const std::size_t i = runnerIndex(request, name, option);
         if (std::find(named.begin(), named.end(), i) != named.end())
             throw RefusedArgument{std::string(option) + ": runner \"" + name +
                                   "\" is named twice in the result"};
@@ -510,12 +511,7 @@ std::vector<NonRunner> readNonRunners(const MarketArguments& arguments,
     std::vector<NonRunner> out;
     for (const std::string& given : arguments.nonRunners) {
         const auto [name, factor] = named(given, "RF");
-        const auto found = std::find_if(request.runners.begin(), request.runners.end(),
-                                        [&](const Runner& r) { return r.name == name; });
-        if (found == request.runners.end())
-            throw RefusedArgument{std::string(option) + ": runner \"" + name +
-                                  "\" is not in the market"};
-        const auto i = static_cast<std::size_t>(found - request.runners.begin());
+        const std::size_t i = runnerIndex(request, name, option);
         if (std::any_of(out.begin(), out.end(), [&](const NonRunner& n) { return n.runner == i; }))
             throw RefusedArgument{std::string(option) + ": runner \"" + name + "\" is named twice"};
         out.push_back({i, readCents(std::string(option) + " " + name, factor, Money(), false,

@@ -14,6 +14,12 @@ namespace quorvel::cli {
 // a batch request's JSON keys ("min_stake").
 enum class Spelling { Options, JsonKeys };
 
+// A value's name as the request spells it: "--min-stake" on the command line, "min_stake" in
+// a batch JSON line.
+inline const char* spelled(Spelling spelling, const char* option, const char* key) {
+    return spelling == Spelling::JsonKeys ? key : option;
+}
+
 // quorvel-calc position BET... as given, before any value is read.
 struct PositionArguments {
     std::vector<std::string> bets;  // KIND:STAKE@PRICE, KIND one of kBetKinds' names
