@@ -33,12 +33,10 @@ Parts partsOf(const MarketRequest& request, const Hedges& hedges) {
     for (std::size_t i = 0; i < n; ++i) {
         for (const Bet& bet : request.runners[i].bets)
             add(parts, i, pays(bet), bet.info().venue == Venue::Bookmaker);
-        const std::optional<HedgeBet>& h = i < hedges.size() ? hedges[i] : std::nullopt;
-        if (h && !underMinimum(request, *h))
-            add(parts, i,
-                pays(Bet{h->side == BetSide::Lay ? BetKind::Lay : BetKind::Back, h->price,
-                         h->stake}),
-                false);
+        if (i >= hedges.size()) continue;
+        // A hedge placed: its own placing moves, and its "loses" joins every outcome's.
+        parts.exchange[i] = parts.exchange[i] + ownPart(request, hedges[i]);
+        parts.exchangeLoses = parts.exchangeLoses + cashPart(request, hedges[i]);
     }
     return parts;
 }
