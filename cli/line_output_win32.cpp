@@ -10,6 +10,7 @@
 
 #include "cli/line_output.h"
 #include "cli/line_output_system.h"
+#include "platform/text.h"
 
 namespace quorvel::cli {
 
@@ -89,23 +90,7 @@ std::size_t atomicWriteSize(int fd) {
 std::string failureText(int error) {
     const unsigned long code = _doserrno;
     if (code == 0) return error != 0 ? std::strerror(error) : std::string();
-    wchar_t* text = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::string out;
-    if (length != 0) {
-        const int size = WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), nullptr, 0,
-                                             nullptr, nullptr);
-        out.resize(static_cast<std::size_t>(size));
-        WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), out.data(), size, nullptr,
-                            nullptr);
-    }
-    LocalFree(text);
-    while (!out.empty() &&
-           (out.back() == '\n' || out.back() == '\r' || out.back() == '.' || out.back() == ' '))
-        out.pop_back();
-    return out.empty() ? std::strerror(error) : out;
+    return platform::systemMessage(code);
 }
 
 void clearFailure() {

@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "cli/text_table.h"
-#include "locale/number_locale.h"
+#include "platform/number_separators.h"
 
 namespace quorvel::cli {
 
@@ -37,7 +37,7 @@ NumberFormat chooseNumberFormat(const std::optional<std::string>& decimal,
     if (decimal && group && *decimal == *group)
         throw std::runtime_error("--decimal-separator and --group-separator must differ");
 
-    const NumberSeparators locale = userNumberSeparators();
+    const platform::NumberSeparators locale = platform::userNumberSeparators();
     std::string d = decimal.value_or(locale.decimal);
     std::string g = group.value_or(locale.group);
     if (decimal && !group && d == g) g = partnerFor("--decimal-separator", d);

@@ -177,8 +177,8 @@ SIGINT, SIGHUP, a full disk, a file-size limit, a closed pipe); a stop waits for
 line when the reader has stopped reading.
 
 Numbers are read and written with the separators of the locale that LC_ALL, LC_NUMERIC or
-LANG names, from the same locale data as the Quorvel window, so a locale need not be
-generated; the C locale reads '.' for decimals and ',' for grouping. Batch reads numbers as
+LANG names, as the C library has it (a locale that is not installed reads as the C locale);
+the C locale reads '.' for decimals and ',' for grouping. Batch reads numbers as
 the window does: a grouping separator may stand anywhere between two digits of the integer
 part and is skipped ("1,5" reads as 15). A single calculation shows nothing back, so it
 refuses a number whose grouping does not split the integer part into threes ("2,5",

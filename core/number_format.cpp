@@ -29,4 +29,12 @@ NumberFormat::NumberFormat(std::string decimalSeparator, std::string groupSepara
         throw std::invalid_argument("a separator is one character (at most 8 bytes of UTF-8)");
 }
 
+NumberFormat NumberFormat::readableOrPointComma(std::string decimal, std::string group) {
+    try {
+        return NumberFormat(std::move(decimal), std::move(group));
+    } catch (const std::invalid_argument&) {
+        return pointComma();
+    }
+}
+
 }  // namespace quorvel

@@ -18,6 +18,10 @@ class NumberFormat {
 
     // Point for decimals, comma for grouping: the C locale's reading of numbers.
     static NumberFormat pointComma() { return {".", ","}; }
+    // The locale's separators where numbers can be read with them, else pointComma().
+    //   readableOrPointComma(",", ".")  reads 1.234,50
+    //   readableOrPointComma(",", ",")  is pointComma(): the two must differ
+    static NumberFormat readableOrPointComma(std::string decimal, std::string group);
 
     const std::string& decimalSeparator() const noexcept { return decimal_; }
     const std::string& groupSeparator() const noexcept { return group_; }

@@ -4,9 +4,9 @@
 
 #include "core/mode_layout.h"
 #include "core/version.h"
-#include "locale/number_locale.h"
 #include "ui/frm_main.h"
 #include "ui/toolkit/scale_fit.h"
+#include "ui/user_number_format.h"
 
 using toolkit::SystemColour;
 
@@ -27,7 +27,7 @@ constexpr frmMain::Place kRowFields[frmMain::kCalculatorFields] = {
 
 }  // namespace
 
-frmMain::frmMain() : frmMain(quorvel::userNumberFormat()) {}
+frmMain::frmMain() : frmMain(userNumberFormat()) {}
 
 toolkit::TextBox& frmMain::txtFields(int index) {
     load();

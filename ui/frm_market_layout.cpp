@@ -1,10 +1,10 @@
 // The market window as it is created: the column headings, the rows of cells, the settings and
 // the summary under them, the tab order and the scale that shows every digit.
-#include "locale/number_locale.h"
+#include "platform/files.h"
 #include "ui/frm_market.h"
 #include "ui/market_file.h"
-#include "ui/toolkit/files.h"
 #include "ui/toolkit/scale_fit.h"
+#include "ui/user_number_format.h"
 
 using toolkit::SystemColour;
 
@@ -32,7 +32,7 @@ constexpr int kClientHeight = kSummaryTop + 7 * kRowHeight + 60;
 
 }  // namespace
 
-frmMarket::frmMarket() : frmMarket(quorvel::userNumberFormat(), toolkit::configFolder()) {}
+frmMarket::frmMarket() : frmMarket(userNumberFormat(), platform::configFolder()) {}
 
 frmMarket::frmMarket(quorvel::NumberFormat format, const std::string& folder)
     : format_(std::move(format)), file_(market_file::sheetFile(folder)) {

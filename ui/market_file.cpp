@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "ui/toolkit/files.h"
+#include "platform/files.h"
 
 namespace market_file {
 
@@ -194,16 +194,16 @@ Loaded sheetOf(const std::string& text, const quorvel::NumberFormat& user) {
 
 std::optional<Loaded> load(const std::string& file, const quorvel::NumberFormat& user) {
     std::string text;
-    switch (toolkit::readFile(file, kLargestFile, text)) {
-        case toolkit::ReadResult::Missing:
+    switch (platform::readFile(file, kLargestFile, text)) {
+        case platform::ReadResult::Missing:
             return std::nullopt;
-        case toolkit::ReadResult::NotAFile:
+        case platform::ReadResult::NotAFile:
             throw std::runtime_error("is not a plain file");
-        case toolkit::ReadResult::TooLarge:
+        case platform::ReadResult::TooLarge:
             throw std::runtime_error("is too large to be a market");
-        case toolkit::ReadResult::Failed:
+        case platform::ReadResult::Failed:
             throw std::runtime_error("cannot be read");
-        case toolkit::ReadResult::Read:
+        case platform::ReadResult::Read:
             break;
     }
     return sheetOf(text, user);
@@ -211,21 +211,21 @@ std::optional<Loaded> load(const std::string& file, const quorvel::NumberFormat&
 
 void save(const Sheet& sheet, const std::string& file, const quorvel::NumberFormat& user) {
     const std::string folder = file.substr(0, file.rfind('/'));
-    if (!toolkit::makeFolders(folder)) throw std::runtime_error("its folder cannot be made");
-    if (!toolkit::folderIsOwn(folder)) throw std::runtime_error("its folder is not yours alone");
+    if (!platform::makeFolders(folder)) throw std::runtime_error("its folder cannot be made");
+    if (!platform::folderIsOwn(folder)) throw std::runtime_error("its folder is not yours alone");
     const std::string text = textOf(sheet, user);
     // A name or a refused text that broke the file's shape would lose the whole sheet at the
     // next start: such a text is not written.
     if (sheetOf(text, user).sheet != sheet) throw std::runtime_error("would not read back");
-    if (const std::string failure = toolkit::writeFileCarefully(file, text); !failure.empty())
+    if (const std::string failure = platform::writeFileCarefully(file, text); !failure.empty())
         throw std::runtime_error(failure);
 }
 
 std::string setAside(const std::string& file) {
     for (int n = 1;; ++n) {
         const std::string aside = file + ".damaged-" + std::to_string(n);
-        if (toolkit::fileExists(aside)) continue;
-        if (!toolkit::replaceFile(file, aside)) throw std::runtime_error("cannot be moved");
+        if (platform::fileExists(aside)) continue;
+        if (!platform::replaceFile(file, aside)) throw std::runtime_error("cannot be moved");
         return aside;
     }
 }

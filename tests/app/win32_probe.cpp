@@ -13,11 +13,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/text.h"
 #include "ui/toolkit/win32/text.h"
 
 namespace {
 
-using toolkit::utf8;
+using platform::utf8;
+using toolkit::windowText;
 
 std::wstring textOf(HWND hwnd) {
     wchar_t buffer[512] = {};

@@ -1,32 +1,15 @@
 #pragma once
 
-// Text between UTF-8, which crosses the contract and the command line, and UTF-16, which Win32
-// holds: the one conversion for the window, the locale's settings and the test probe.
 #include <windows.h>
 
 #include <string>
-#include <string_view>
+
+#include "platform/text.h"
 
 namespace toolkit {
 
-inline std::wstring wide(std::string_view utf8) {
-    if (utf8.empty()) return {};
-    const auto length = static_cast<int>(utf8.size());
-    const int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0);
-    std::wstring out(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, out.data(), size);
-    return out;
-}
-
-inline std::string utf8(std::wstring_view wide) {
-    if (wide.empty()) return {};
-    const auto length = static_cast<int>(wide.size());
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, out.data(), size, nullptr, nullptr);
-    return out;
-}
+using platform::utf8;
+using platform::wide;
 
 // A window's text, whatever its length.
 inline std::wstring windowText(HWND hwnd) {
@@ -34,21 +17,6 @@ inline std::wstring windowText(HWND hwnd) {
     text.resize(
         static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
     return text;
-}
-
-// The system's own words for an error code ("There is not enough space on the disk."), without
-// the line break it ends them with.
-inline std::string systemMessage(DWORD error) {
-    wchar_t* text = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::string message = length != 0 ? utf8({text, length}) : "error " + std::to_string(error);
-    LocalFree(text);
-    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' ||
-                                message.back() == ' ' || message.back() == '.'))
-        message.pop_back();
-    return message;
 }
 
 }  // namespace toolkit

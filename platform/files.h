@@ -6,7 +6,7 @@
 // The user's folder for the program's settings and the few file operations the program needs,
 // paths as UTF-8 ('/' between folders on every system): each system's own calls, so that no
 // program pays for a file-system library it hardly uses.
-namespace toolkit {
+namespace platform {
 
 // $XDG_CONFIG_HOME/quorvel (~/.config/quorvel) on Linux, %APPDATA%/Quorvel on Windows; not
 // created here.
@@ -27,9 +27,12 @@ bool removeFile(const std::string& path);
 enum class ReadResult { Read, Missing, NotAFile, TooLarge, Failed };
 ReadResult readFile(const std::string& path, std::size_t limit, std::string& text);
 
-// Writes text to path as a careful save does: into a new file of a name no one else can have
-// made (created afresh, never through a link planted there), flushed to the disk, then
-// renamed over path in one step. Empty on success, else the system's words for the failure.
+// Replaces path with text as a careful save does: writes a new file beside it, named for this
+// process and created afresh (never opened through a link planted under that name), flushes it
+// and syncs it to the disk, then renames it over path in one step (on Windows MoveFileEx with
+// write-through; on POSIX the folder is synced too, so that the rename outlives a crash).
+// Empty on success, else the system's words for the failure; the new file is removed then.
+//   if (auto failure = writeFileCarefully(folder + "/market", text); !failure.empty()) ...
 std::string writeFileCarefully(const std::string& path, const std::string& text);
 
-}  // namespace toolkit
+}  // namespace platform

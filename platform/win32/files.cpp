@@ -1,12 +1,12 @@
-#include "ui/toolkit/files.h"
+#include "platform/files.h"
 
 #include <windows.h>
 // after windows.h, which it needs
 #include <shlobj.h>
 
-#include "ui/toolkit/win32/text.h"
+#include "platform/text.h"
 
-namespace toolkit {
+namespace platform {
 
 namespace {
 
@@ -114,4 +114,4 @@ std::string writeFileCarefully(const std::string& path, const std::string& text)
     return systemMessage(error);
 }
 
-}  // namespace toolkit
+}  // namespace platform

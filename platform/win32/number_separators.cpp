@@ -1,11 +1,12 @@
+#include "platform/number_separators.h"
+
 #include <windows.h>
 
 #include <string>
 
-#include "locale/number_locale.h"
-#include "ui/toolkit/win32/text.h"
+#include "platform/text.h"
 
-namespace quorvel {
+namespace platform {
 
 namespace {
 
@@ -16,7 +17,7 @@ std::string userSetting(LCTYPE type) {
     std::wstring setting(static_cast<std::size_t>(length), L'\0');
     ::GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, setting.data(), length);
     setting.resize(static_cast<std::size_t>(length - 1));
-    return toolkit::utf8(setting);
+    return utf8(setting);
 }
 
 }  // namespace
@@ -25,4 +26,4 @@ NumberSeparators userNumberSeparators() {
     return {userSetting(LOCALE_SDECIMAL), userSetting(LOCALE_STHOUSAND)};
 }
 
-}  // namespace quorvel
+}  // namespace platform

@@ -1,4 +1,4 @@
-#include "ui/toolkit/files.h"
+#include "platform/files.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,7 +8,7 @@
 #include <cstring>
 #include <random>
 
-namespace toolkit {
+namespace platform {
 
 namespace {
 
@@ -119,4 +119,4 @@ std::string writeFileCarefully(const std::string& path, const std::string& text)
     return {};
 }
 
-}  // namespace toolkit
+}  // namespace platform

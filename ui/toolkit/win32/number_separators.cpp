@@ -1,0 +1,9 @@
+#include "ui/toolkit/number_separators.h"
+
+namespace toolkit {
+
+platform::NumberSeparators userNumberSeparators() {
+    return platform::userNumberSeparators();
+}
+
+}  // namespace toolkit
