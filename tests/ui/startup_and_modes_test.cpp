@@ -1,10 +1,14 @@
 // Start-up state, and what choosing a tab does to the calculator fields.
 #include <QLineEdit>
 #include <QPalette>
+#include <stdexcept>
+#include <string>
 
 #include "core/mode_layout.h"
 #include "tests/ui/window_driver.h"
+#include "ui/toolkit/application.h"
 #include "ui/toolkit/qt/qt_access.h"
+#include "ui/toolkit/text_box.h"
 
 namespace {
 
@@ -126,6 +130,54 @@ TEST_F(StartUp, ReadsTheLocalesSeparators) {
     open(quorvel::NumberFormat(",", "."));
     EXPECT_EQ(text(0), "0,00");
     EXPECT_EQ(text(kRate), "5,00");
+}
+
+}  // namespace
+
+namespace {
+
+// A form whose one field fails at the key it is given, as a faulty handler would.
+class Faulty : public toolkit::Form {
+  public:
+    Faulty() { load(); }
+    toolkit::TextBox* field = nullptr;
+
+  private:
+    void Form_Create() override {
+        events_.keyPress = [](int, int& key) {
+            if (key == '!') throw std::runtime_error("no exclamations");
+        };
+        field = &add<toolkit::TextBox>(0, events_);
+    }
+    toolkit::TextBoxEvents events_;
+};
+
+TEST(Toolkit, AHandlersFailureIsReportedAndTheEventLoopGoesOn) {
+    std::string reported;
+    toolkit::Application::setFailureReport([&](const std::string& text) { reported = text; });
+    Faulty form;
+    form.activate();
+    QWindow* window = toolkit::windowOf(form)->windowHandle();
+    if (!QTest::qWaitForWindowActive(window))
+        QApplication::setActiveWindow(toolkit::windowOf(form));
+    form.field->setFocus();
+    for (char c : std::string("a!b")) QTest::keyClick(window, c);
+    QApplication::processEvents();
+    toolkit::Application::setFailureReport(nullptr);
+    EXPECT_EQ(reported, "no exclamations");
+    EXPECT_EQ(form.field->text(), "ab");
+}
+
+TEST_F(StartUp, AClosedWindowStaysWholeAndOpensAgainAsItWas) {
+    type("2.5");
+    enter();
+    toolkit::windowOf(*form)->close();  // as the title bar's close button
+    EXPECT_FALSE(form->isOpen());
+    EXPECT_EQ(form->txtFields(0).text(), "2.50");
+    form->txtFields(1).setText("7");
+    form->activate();
+    EXPECT_TRUE(form->isOpen());
+    EXPECT_EQ(form->txtFields(1).text(), "7");
 }
 
 }  // namespace

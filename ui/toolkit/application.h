@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -22,6 +23,12 @@ class Application {
     Application& operator=(const Application&) = delete;
 
     int exec();
+
+    // What becomes of a failure a handler let through. The toolkit stops it where it called
+    // the handler, and the event loop goes on; the report is a line on standard error and a
+    // box with the failure's text in front of the windows. A test may put its own in place.
+    static void setFailureReport(std::function<void(const std::string& text)> report);
+    static void reportFailure(const std::string& text) noexcept;
 
   private:
     struct Native;

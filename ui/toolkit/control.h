@@ -14,6 +14,14 @@ class TwipScale;
 // The back end's side of a control: a Qt widget, or a Win32 window handle. Each back end
 // defines it; the window and its handlers never look inside.
 struct NativeControl;
+// The one hook of a control's teardown: each back end deletes its own kind. It takes the
+// back end's unique_ptr, so a control is made as Control(std::make_unique<NativeEdit>(...)).
+struct NativeControlDeleter {
+    NativeControlDeleter() = default;
+    template <typename T>
+    NativeControlDeleter(std::default_delete<T>) noexcept {}
+    void operator()(NativeControl* native) const noexcept;
+};
 
 // Where a new control goes: on the form itself, or into a container control of the form.
 struct ControlParent {
@@ -52,10 +60,10 @@ class Control : public Focusable {
     NativeControl& native() const { return *native_; }
 
   protected:
-    explicit Control(std::unique_ptr<NativeControl> native);
+    explicit Control(std::unique_ptr<NativeControl, NativeControlDeleter> native);
 
   private:
-    std::unique_ptr<NativeControl> native_;
+    std::unique_ptr<NativeControl, NativeControlDeleter> native_;
     Rect twips_;
 };
 

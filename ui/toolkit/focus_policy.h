@@ -7,7 +7,7 @@
 namespace toolkit {
 
 // How a move of the focus came about, for back ends that tell them apart.
-enum class FocusMove { Tab, Backtab, AccessKey };
+enum class FocusMove { Tab, Backtab, AccessKey, Program };
 
 // What the focus policy asks of a control. Every control of the contract is one, and each
 // answers for itself: a new kind of control overrides what applies to it, and nothing else

@@ -18,6 +18,9 @@ class TextBox;
 
 // The back end's side of a form: its top-level window and what watches its input.
 struct NativeForm;
+struct NativeFormDeleter {
+    void operator()(NativeForm* native) const noexcept;
+};
 
 // A size change the window refuses, as a maximized window refuses any.
 class RefusedChange : public std::runtime_error {
@@ -33,6 +36,12 @@ enum WindowState { kNormal = 0, kMinimized = 1, kMaximized = 2 };
 // The form guards the focus: before the focus leaves a text box by any means (Tab, Shift+Tab,
 // a click on another control, an access key), the box's validate event runs, and a cancel
 // keeps the focus in the box and swallows the input that would have moved it.
+//
+// Closing: when the user closes the window and Form_QueryUnload lets it, the window is hidden,
+// not destroyed. The form and its controls stay valid objects, isOpen() is false, and Show()
+// or activate() brings the window back as it was. The window and its controls' windows go
+// with the Form object, and nothing of them is used after that. The event loop ends when no
+// form is open.
 class Form {
   public:
     Form();
@@ -77,8 +86,9 @@ class Form {
     // The focus guard's rules, which the back ends feed with their input.
     FocusPolicy& focus() { return focus_; }
     // A key pressed in the form, before the control with the focus has it (the back ends
-    // call it): true when the form took it.
-    bool raiseKeyDown(int keyCode, int shift) { return Form_KeyDown(keyCode, shift); }
+    // call it): the form's own keys, then Tab and Shift+Tab, which move the focus by the
+    // policy. True when taken: the control does not have it.
+    bool previewKey(int keyCode, int shift);
     // The user asks to close the window (the back ends call it): cancel keeps it open.
     void raiseQueryUnload(bool& cancel) { Form_QueryUnload(cancel); }
 
@@ -135,12 +145,13 @@ class Form {
     }
     void raiseResize();
 
-    std::unique_ptr<NativeForm> native_;
+    std::unique_ptr<NativeForm, NativeFormDeleter> native_;
     std::vector<std::unique_ptr<Control>> controls_;
     TwipScale scale_;
     int setWidth_ = 0;
     int setHeight_ = 0;
     bool loaded_ = false;
+    bool unloaded_ = false;
     FocusPolicy focus_{[this]() -> Focusable* { return focusedControl(); }};
 };
 

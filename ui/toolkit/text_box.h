@@ -28,6 +28,11 @@ class TextBox : public Control {
 
     int index() const { return index_; }
     void raiseValidate(bool& cancel) const;
+    // The focus came into the box (the back ends call it). An entry runs gotFocus; the window
+    // coming back to the front (windowReturned), or the focus coming back to a box that
+    // refused to let it go, is none: what the user was typing and its selection stay. True
+    // for an entry.
+    bool raiseEntry(bool windowReturned);
     // What the events of the box raise: the back end calls these for the user's input.
     const TextBoxEvents& events() const { return events_; }
 
@@ -77,6 +82,7 @@ class TextBox : public Control {
     std::string heldText() const override { return text(); }
 
   private:
+    Form& form_;
     int index_;
     TextBoxEvents events_;
     std::string tag_;

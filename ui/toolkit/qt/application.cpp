@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "ui/toolkit/barrier.h"
 #include "ui/toolkit/qt/native.h"
 
 namespace toolkit {
@@ -31,9 +32,19 @@ void startupMessages(QtMsgType type, const QMessageLogContext&, const QString& m
         std::fputs(line.constData(), stderr);
 }
 
+// The barrier for every handler Qt calls: each event, a queued call or a timer's included,
+// passes through notify.
+class GuardedApplication : public QApplication {
+  public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override {
+        return guarded([&] { return QApplication::notify(receiver, event); });
+    }
+};
+
 QApplication* startApplication(int& argc, char** argv) {
     qInstallMessageHandler(startupMessages);
-    auto* application = new QApplication(argc, argv);
+    auto* application = new GuardedApplication(argc, argv);
     startingUp = false;
     std::fputs(heldMessages.constData(), stderr);
     return application;

@@ -11,8 +11,9 @@
 
 namespace toolkit {
 
-Control::Control(std::unique_ptr<NativeControl> native) : native_(std::move(native)) {}
-Control::~Control() = default;
+void NativeControlDeleter::operator()(NativeControl* native) const noexcept {
+    delete native;
+}
 
 void Control::applyScale(const TwipScale& scale) {
     const Rect r = scale.rect(twips_.left, twips_.top, twips_.width, twips_.height);
@@ -33,9 +34,10 @@ void Control::bringToFront() {
 }
 
 void Control::takeFocus(FocusMove move) {
-    native_->focusWidget()->setFocus(move == FocusMove::Tab       ? Qt::TabFocusReason
-                                     : move == FocusMove::Backtab ? Qt::BacktabFocusReason
-                                                                  : Qt::ShortcutFocusReason);
+    native_->focusWidget()->setFocus(move == FocusMove::Tab         ? Qt::TabFocusReason
+                                     : move == FocusMove::Backtab   ? Qt::BacktabFocusReason
+                                     : move == FocusMove::AccessKey ? Qt::ShortcutFocusReason
+                                                                    : Qt::OtherFocusReason);
 }
 
 QWidget* parentWidget(const ControlParent& parent) {

@@ -8,6 +8,7 @@
 #include <QWindow>
 
 #include "ui/toolkit/form.h"
+#include "ui/toolkit/keyboard.h"
 #include "ui/toolkit/qt/native.h"
 
 namespace toolkit {
@@ -51,11 +52,9 @@ bool FocusGuard::onTabKey(QObject* receiver, QEvent* event) {
     if (widget == nullptr || widget != QApplication::focusWidget() ||
         widget->window() != form_.native().window)
         return false;
-    if (form_.raiseKeyDown(keyCode(key), shiftState(key->modifiers()))) return true;
-    if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) return false;
-    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
-    form_.focus().tab(key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier) != 0);
-    return true;
+    int shift = shiftState(key->modifiers());
+    if (key->key() == Qt::Key_Backtab) shift |= kShiftMask;
+    return form_.previewKey(keyCode(key), shift);
 }
 
 bool FocusGuard::onShortcut(QObject* receiver, QEvent* event) {

@@ -33,6 +33,8 @@ class Window : public QWidget {
   public:
     QSize lastOuter;  // the outer size at the last resize the form heard of
 
+    Form& form() const { return form_.form; }
+
     explicit Window(NativeForm& form) : QWidget(nullptr), form_(form) {
         settle_.setSingleShot(true);
         settle_.setInterval(kSettleMs);
@@ -126,25 +128,39 @@ void NativeForm::registerControl(Control& control) {
     byWidget.insert(control.native().widget, &control);
 }
 
-Form::Form() : native_(std::make_unique<NativeForm>(*this)) {}
-
-Form::~Form() {
-    // The derived form, whose handlers the controls call, is gone already: no event the
-    // teardown raises may reach them.
-    for (const auto& control : controls_) control->detachHandlers();
-    unload();
+void NativeFormDeleter::operator()(NativeForm* native) const noexcept {
+    delete native;
 }
 
-void Form::unload() {
-    if (native_->window == nullptr) return;
-    qApp->removeEventFilter(native_->guard.get());
-    // Widgets first: tearing them down may still raise events, which need the controls.
-    delete native_->window;
-    native_->window = nullptr;
-    focus_.clear();
-    controls_.clear();
-    native_->byWidget.clear();
+namespace backend {
+
+NativeForm* newForm(Form& form) {
+    return new NativeForm(form);
 }
+
+void destroyWindow(NativeForm& native) {
+    qApp->removeEventFilter(native.guard.get());
+    delete native.window;
+    native.window = nullptr;
+    native.byWidget.clear();
+}
+
+void registerControl(NativeForm& native, Control& control) {
+    native.registerControl(control);
+}
+
+Form* activeForm() {
+    const QWidget* focus = QApplication::focusWidget();
+    const QWidget* window = focus != nullptr ? focus->window() : QApplication::activeWindow();
+    const auto* form = dynamic_cast<const Window*>(window);
+    return form != nullptr ? &form->form() : nullptr;
+}
+
+void showFailure(const std::string& text) {
+    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(), qt(text));
+}
+
+}  // namespace backend
 
 void Form::Show() {
     load();
@@ -218,12 +234,6 @@ bool Form::ask(const std::string& question, const std::string& first, const std:
     box.setEscapeButton(safe);
     box.exec();
     return box.clickedButton() == safe;
-}
-
-void Form::registerControl(std::unique_ptr<Control> control) {
-    native_->registerControl(*control);
-    focus_.add(*control);
-    controls_.push_back(std::move(control));
 }
 
 void Form::activate() {

@@ -1,8 +1,6 @@
 #include "ui/toolkit/keyboard.h"
 
-#include <QApplication>
 #include <QKeyEvent>
-#include <QWidget>
 
 #include "ui/toolkit/qt/native.h"
 
@@ -39,18 +37,6 @@ int shiftState(Qt::KeyboardModifiers modifiers) {
     return ((modifiers & Qt::ShiftModifier) ? kShiftMask : 0) |
            ((modifiers & Qt::ControlModifier) ? kCtrlMask : 0) |
            ((modifiers & Qt::AltModifier) ? kAltMask : 0);
-}
-
-void pressTab() {
-    QWidget* target = QApplication::focusWidget();
-    if (target == nullptr) return;
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &press);
-    // The release goes where the focus is now, as the release of a typed Tab does.
-    if (QWidget* now = QApplication::focusWidget()) {
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Tab, Qt::NoModifier);
-        QCoreApplication::sendEvent(now, &release);
-    }
 }
 
 }  // namespace toolkit

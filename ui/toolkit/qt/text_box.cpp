@@ -13,6 +13,7 @@
 
 #include "ui/toolkit/keyboard.h"
 #include "ui/toolkit/qt/native.h"
+#include "ui/toolkit/text_fit.h"
 
 namespace toolkit {
 
@@ -72,35 +73,28 @@ class Edit : public QLineEdit {
         return contents.width() - 2 * kTextMargin - 2;
     }
 
-    // A size of the given font at which content takes at most the room: the given size when
-    // it fits, else just small enough, never larger. Out of the focus, never smaller than the
-    // widest text the box is made for needs: a longer text shows from its start. With the
-    // focus, a longer text shrinks to show whole, down to half the size; past that it scrolls.
+    // The given font at the size the shared search finds for content.
     QFont fittedFont(const QString& content) const {
-        const int room = textRoom();
-        auto advance = [](const QFont& font, const QString& text) {
-            return QFontMetricsF(font).horizontalAdvance(text);
-        };
-        if (room <= 0 || std::ceil(advance(given_, content)) <= room) return given_;
-        const bool floored = !typedIn() && !widest_.isEmpty() &&
-                             advance(given_, content) > advance(given_, widest_);
-        const QString& target = floored ? widest_ : content;
-        QFont font = given_;
         const bool points = given_.pointSizeF() > 0;
-        const double step = points ? 0.25 : 1.0;
+        TextFit fit;
+        fit.given = points ? given_.pointSizeF() : given_.pixelSize();
+        fit.step = points ? 0.25 : 1.0;
+        fit.room = textRoom();
+        fit.typedIn = typedIn();
+        fit.hasWidest = !widest_.isEmpty();
+        QFont font = given_;
         auto setSize = [&](double size) {
             if (points)
                 font.setPointSizeF(size);
             else
                 font.setPixelSize(static_cast<int>(size));
         };
-        // Width grows about linearly with the size: start there and step down to a fit.
-        const double givenSize = points ? given_.pointSizeF() : given_.pixelSize();
-        const double least = floored ? step : std::max(step, givenSize / 2);
-        double size = std::min(
-            givenSize, std::floor(givenSize * room / advance(given_, target) / step) * step);
-        for (setSize(size); size - step >= least && std::ceil(advance(font, target)) > room;)
-            setSize(size -= step);
+        const double size = fittedSize(fit, [&](double at, bool widest) {
+            setSize(at);
+            return QFontMetricsF(font).horizontalAdvance(widest ? widest_ : content);
+        });
+        if (size == fit.given) return given_;
+        setSize(size);
         return font;
     }
 
@@ -125,13 +119,9 @@ class Edit : public QLineEdit {
     void focusInEvent(QFocusEvent* event) override {
         QLineEdit::focusInEvent(event);
         fitText();
-        // The window coming back to the front is not entering the field: what the user was
-        // typing, the caret and the selection stay as they were.
-        // Nor is the focus coming back to a field that refused to let it go.
-        if (event->reason() == Qt::ActiveWindowFocusReason ||
-            event->reason() == Qt::PopupFocusReason || form_.focus().refocusing())
+        if (!owner_.raiseEntry(event->reason() == Qt::ActiveWindowFocusReason ||
+                               event->reason() == Qt::PopupFocusReason))
             return;
-        if (owner_.events().gotFocus) owner_.events().gotFocus(owner_.index());
         // A click that brought the focus would put the caret where it landed; keep what the
         // focus handling selected instead.
         reselectAfterPress_ = event->reason() == Qt::MouseFocusReason;
@@ -234,6 +224,7 @@ Edit& edit(const TextBox& box) {
 
 TextBox::TextBox(ControlParent parent, int index, const TextBoxEvents& events)
     : Control(std::make_unique<NativeControl>(new Edit(parentWidget(parent), *this, parent.form))),
+      form_(parent.form),
       index_(index),
       events_(events) {
     edit(*this).applyColours();
@@ -322,18 +313,6 @@ void TextBox::setMousePointer(MousePointer pointer) {
     edit(*this).setCursor(pointer == MousePointer::Arrow ? Qt::ArrowCursor : Qt::IBeamCursor);
 }
 
-void TextBox::setFocus() {
-    Edit& e = edit(*this);
-    // Moving the focus into a box runs its focus handling, also when it had the focus already
-    // (a tab click leaves the focus where it was).
-    if (!e.hasFocus())
-        e.setFocus(Qt::OtherFocusReason);
-    else if (events_.gotFocus)
-        events_.gotFocus(index_);
-    // A window that is not active yet gives the box the focus only when it is activated, and
-    // that is no entry into the box: the focus handling runs now instead.
-    if (!e.hasFocus() && events_.gotFocus) events_.gotFocus(index_);
-}
 bool TextBox::hasFocus() const {
     return edit(*this).hasFocus();
 }

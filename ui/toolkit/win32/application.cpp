@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/toolkit/barrier.h"
 #include "ui/toolkit/win32/native.h"
 
 namespace toolkit {
@@ -26,9 +27,15 @@ Application::~Application() = default;
 int Application::exec() {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        const auto& forms = liveForms();
-        if (std::any_of(forms.begin(), forms.end(),
-                        [&](NativeForm* form) { return form->preTranslate(message); }))
+        // A copy: what a form does with the message may make or destroy forms.
+        const std::vector<NativeForm*> forms = liveForms();
+        if (guarded([&] {
+                return std::any_of(forms.begin(), forms.end(), [&](NativeForm* form) {
+                    const auto& live = liveForms();
+                    return std::find(live.begin(), live.end(), form) != live.end() &&
+                           form->preTranslate(message);
+                });
+            }))
             continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);

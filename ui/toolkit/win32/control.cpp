@@ -23,8 +23,9 @@ LRESULT NativeControl::callClass(UINT message, WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
-Control::Control(std::unique_ptr<NativeControl> native) : native_(std::move(native)) {}
-Control::~Control() = default;
+void NativeControlDeleter::operator()(NativeControl* native) const noexcept {
+    delete native;
+}
 
 void Control::applyScale(const TwipScale& scale) {
     const Rect r = scale.rect(twips_.left, twips_.top, twips_.width, twips_.height);

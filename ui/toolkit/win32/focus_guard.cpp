@@ -38,10 +38,7 @@ bool NativeForm::preTranslate(MSG& message) {
         return false;
     switch (message.message) {
         case WM_KEYDOWN:
-            if (form.raiseKeyDown(static_cast<int>(message.wParam), shiftState())) return true;
-            if (message.wParam != VK_TAB || GetKeyState(VK_CONTROL) < 0) return false;
-            form.focus().tab(GetKeyState(VK_SHIFT) < 0);
-            return true;
+            return form.previewKey(static_cast<int>(message.wParam), shiftState());
         case WM_SYSKEYDOWN: {
             const char key = accessKeyOf(message.wParam);
             if (key == 0) return false;  // Alt+F4 and the system menu stay the system's

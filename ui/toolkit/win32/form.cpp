@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "ui/toolkit/barrier.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/text_box.h"
 #include "ui/toolkit/win32/native.h"
@@ -30,7 +31,7 @@ UINT dpiOf(HWND hwnd) {
     return dpi;
 }
 
-LRESULT CALLBACK formProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT formProcBody(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* form = reinterpret_cast<NativeForm*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (message == WM_NCCREATE) {
         form = static_cast<NativeForm*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
@@ -56,16 +57,13 @@ LRESULT CALLBACK formProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         case WM_GETMINMAXINFO:
             form->limitSize(*reinterpret_cast<MINMAXINFO*>(lParam));
             return 0;
-        case WM_DESTROY:
-            // Closing one window leaves the others open; the last one ends the program.
-            if (std::none_of(forms.begin(), forms.end(), [&](const NativeForm* other) {
-                    return other != form && other->hwnd != nullptr && IsWindow(other->hwnd);
-                }))
-                PostQuitMessage(0);
-            return 0;
         default:
             return DefWindowProcW(hwnd, message, wParam, lParam);
     }
+}
+
+LRESULT CALLBACK formProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return guarded([&] { return formProcBody(hwnd, message, wParam, lParam); });
 }
 
 // The program's own icon: the first icon of its resources, the one Explorer shows.
@@ -137,7 +135,13 @@ void NativeForm::onActivate(bool active) {
 void NativeForm::onClose() {
     bool cancel = false;
     form.raiseQueryUnload(cancel);
-    if (!cancel) DestroyWindow(hwnd);
+    if (cancel) return;
+    // Hidden, not destroyed: the form and its controls stay whole until the Form goes.
+    // Closing one window leaves the others open; the last one ends the event loop.
+    ShowWindow(hwnd, SW_HIDE);
+    if (std::none_of(forms.begin(), forms.end(),
+                     [](const NativeForm* other) { return other->form.isOpen(); }))
+        PostQuitMessage(0);
 }
 
 void NativeForm::limitSize(MINMAXINFO& limits) const {
@@ -223,28 +227,43 @@ void NativeForm::rescaleForDpi(UINT dpi, const RECT* suggested) {
     raiseResize();
 }
 
-// Form
-
-Form::Form() : native_(std::make_unique<NativeForm>(*this)) {}
-
-Form::~Form() {
-    // The derived form, whose handlers the controls call, is gone already: no message the
-    // teardown raises may reach them.
-    for (const auto& control : controls_) control->detachHandlers();
-    unload();
+void NativeFormDeleter::operator()(NativeForm* native) const noexcept {
+    delete native;
 }
 
-void Form::unload() {
-    if (native_->hwnd == nullptr) return;
-    HWND window = native_->hwnd;
+namespace backend {
+
+NativeForm* newForm(Form& form) {
+    return new NativeForm(form);
+}
+
+void destroyWindow(NativeForm& native) {
+    HWND window = native.hwnd;
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    native_->hwnd = nullptr;
-    native_->tooltip = nullptr;  // owned by the window
+    native.hwnd = nullptr;
+    native.tooltip = nullptr;  // owned by the window
     DestroyWindow(window);
-    focus_.clear();
-    controls_.clear();
-    native_->byWindow.clear();
+    native.byWindow.clear();
 }
+
+void registerControl(NativeForm& native, Control& control) {
+    native.registerControl(control);
+}
+
+Form* activeForm() {
+    NativeForm* native = toolkit::activeForm();
+    return native != nullptr ? &native->form : nullptr;
+}
+
+void showFailure(const std::string& text) {
+    NativeForm* active = toolkit::activeForm();
+    MessageBoxW(active != nullptr ? active->hwnd : nullptr, wide(text).c_str(), L"Quorvel",
+                MB_OK | MB_ICONERROR);
+}
+
+}  // namespace backend
+
+// Form
 
 void Form::Show() {
     load();
@@ -333,12 +352,6 @@ bool Form::ask(const std::string& question, const std::string& first, const std:
     const std::wstring text = wide(question + "\n\nYes: " + first + ".\nNo: " + second + ".");
     return MessageBoxW(native_->hwnd, text.c_str(), windowText(native_->hwnd).c_str(),
                        MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON1) == IDYES;
-}
-
-void Form::registerControl(std::unique_ptr<Control> control) {
-    native_->registerControl(*control);
-    focus_.add(*control);
-    controls_.push_back(std::move(control));
 }
 
 void Form::activate() {

@@ -1,5 +1,6 @@
 #include "ui/toolkit/frame.h"
 
+#include "ui/toolkit/barrier.h"
 #include "ui/toolkit/twips.h"
 #include "ui/toolkit/win32/native.h"
 
@@ -22,7 +23,7 @@ struct NativeFrame : NativeControl {
     }
 };
 
-LRESULT CALLBACK frameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT frameProcBody(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* frame = reinterpret_cast<NativeFrame*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (frame == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
     LRESULT result = 0;
@@ -40,6 +41,10 @@ LRESULT CALLBACK frameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         return 0;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK frameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return guarded([&] { return frameProcBody(hwnd, message, wParam, lParam); });
 }
 
 HWND createFrameWindow(HWND parent) {

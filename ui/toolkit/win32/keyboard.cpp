@@ -10,10 +10,4 @@ int shiftState() {
            (GetKeyState(VK_MENU) < 0 ? kAltMask : 0);
 }
 
-void pressTab() {
-    // As a typed Tab, at once: keys still waiting in the queue are routed to the window that
-    // has the focus when they are taken from it, which is then the next field.
-    if (NativeForm* form = activeForm()) form->form.focus().tab(false);
-}
-
 }  // namespace toolkit

@@ -1,5 +1,6 @@
 #include "ui/toolkit/tab_strip.h"
 
+#include "ui/toolkit/barrier.h"
 #include "ui/toolkit/twips.h"
 #include "ui/toolkit/win32/native.h"
 
@@ -48,7 +49,7 @@ int selected(HWND hwnd) {
 
 // A click on the tab already selected chooses it again, which the control itself does not
 // report: the click is raised here. A click on another tab is reported as a change.
-LRESULT CALLBACK tabsProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT tabsProcBody(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto& native = static_cast<NativeTabs&>(NativeControl::subclassed(hwnd));
     native.form.relayMouse(hwnd, message, wParam, lParam);
     if (message == WM_LBUTTONDOWN) {
@@ -64,6 +65,10 @@ LRESULT CALLBACK tabsProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     }
     if (message == WM_MOUSEWHEEL) return 0;  // a turn of the wheel must not switch modes
     return native.callClass(message, wParam, lParam);
+}
+
+LRESULT CALLBACK tabsProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return guarded([&] { return tabsProcBody(hwnd, message, wParam, lParam); });
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 
 #include <cmath>
 
+#include "ui/toolkit/barrier.h"
 #include "ui/toolkit/keyboard.h"
+#include "ui/toolkit/text_fit.h"
 #include "ui/toolkit/win32/native.h"
 
 namespace toolkit {
@@ -70,30 +72,21 @@ struct NativeTextBox : NativeControl {
         return client.right - LOWORD(margins) - HIWORD(margins) - 2;
     }
 
-    // A size of the box's font at which its text takes at most the room: the given size when
-    // it fits, else just small enough, never larger. Out of the focus, never smaller than the
-    // widest text the box is made for needs: a longer text shows from its start. With the
-    // focus, a longer text shrinks to show whole, down to half the size; past that it
-    // scrolls. True when the font changed (and the line was placed for it).
+    // The box's font at the size the shared search finds for its text. True when the font
+    // changed (and the line was placed for it).
     bool fitText() {
         const std::wstring text = windowText(hwnd);
-        HFONT given = form.fonts.get(bold);
-        HDC dc = form.fonts.measuring(given);
-        const int room = textRoom();
-        HFONT fitted = given;
-        const int advance = width(dc, given, text);
         const bool focused = typedIn();
-        if (room > 0 && advance > room) {
-            const bool floored = !focused && !widest.empty() && advance > width(dc, given, widest);
-            const std::wstring& target = floored ? widest : text;
-            const LONG base = form.fonts.baseHeight();  // negative: the character height
-            const LONG least = floored ? -1 : std::min<LONG>(-1, base / 2);
-            auto height = std::max(
-                base, static_cast<LONG>(base * room / std::max(1, width(dc, given, target))));
-            while (height < least && width(dc, form.fonts.get(bold, height), target) > room)
-                ++height;
-            fitted = form.fonts.get(bold, height);
-        }
+        TextFit fit;
+        fit.given = -static_cast<double>(form.fonts.baseHeight());  // the character height
+        fit.room = textRoom();
+        fit.typedIn = focused;
+        fit.hasWidest = !widest.empty();
+        const double size = fittedSize(fit, [&](double at, bool wide) {
+            HFONT font = form.fonts.get(bold, -std::lround(at));
+            return width(form.fonts.measuring(font), font, wide ? widest : text);
+        });
+        HFONT fitted = form.fonts.get(bold, -std::lround(size));
         if (!focused) {
             SendMessageW(hwnd, EM_SETSEL, 0, 0);  // a longer text shows from its start
             SendMessageW(hwnd, EM_SCROLLCARET, 0, 0);
@@ -215,10 +208,7 @@ struct NativeTextBox : NativeControl {
     }
 
     void onSetFocus() {
-        // The window coming back to the front, or the focus coming back to a field that
-        // refused to let it go, is not entering a field.
-        if (form.restoringFocus || form.form.focus().refocusing()) return;
-        if (owner.events().gotFocus) owner.events().gotFocus(owner.index());
+        if (!owner.raiseEntry(form.restoringFocus)) return;
         // A click that brought the focus would put the caret where it landed; keep what the
         // focus handling selected instead.
         reselectAfterPress = GetKeyState(VK_LBUTTON) < 0;
@@ -242,7 +232,7 @@ NativeTextBox& box(const TextBox& owner) {
     return static_cast<NativeTextBox&>(owner.native());
 }
 
-LRESULT CALLBACK editProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT editProcBody(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto& native = static_cast<NativeTextBox&>(NativeControl::subclassed(hwnd));
     native.form.relayMouse(hwnd, message, wParam, lParam);
     LRESULT result = 0;
@@ -250,6 +240,10 @@ LRESULT CALLBACK editProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     result = native.callClass(message, wParam, lParam);
     native.after(message);
     return result;
+}
+
+LRESULT CALLBACK editProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return guarded([&] { return editProcBody(hwnd, message, wParam, lParam); });
 }
 
 }  // namespace
@@ -261,6 +255,7 @@ TextBox::TextBox(ControlParent parent, int index, const TextBoxEvents& events)
               WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL | ES_MULTILINE, 0, 0,
               0, 0, parentWindow(parent), nullptr, instance(), nullptr),
           *this, nativeFormOf(parent))),
+      form_(parent.form),
       index_(index),
       events_(events) {
     NativeTextBox& native = box(*this);
@@ -352,19 +347,6 @@ void TextBox::setSelLength(int length) {
 
 void TextBox::setMousePointer(MousePointer pointer) {
     pointer_ = pointer;  // WM_SETCURSOR reads it
-}
-
-void TextBox::setFocus() {
-    // Moving the focus into a box runs its focus handling, also when it had the focus already
-    // (a tab click leaves the focus where it was), and also when the window cannot take the
-    // focus yet.
-    HWND hwnd = native().hwnd;
-    if (GetFocus() == hwnd) {
-        if (events_.gotFocus) events_.gotFocus(index_);
-        return;
-    }
-    SetFocus(hwnd);
-    if (GetFocus() != hwnd && events_.gotFocus) events_.gotFocus(index_);
 }
 
 bool TextBox::hasFocus() const {
