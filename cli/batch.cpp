@@ -28,6 +28,22 @@ bool splitColumns(std::string_view line, std::array<std::string_view, kColumns>&
     return line.find('\t') == std::string_view::npos;
 }
 
+// The line's five numbers, after its mode and model; false, with the failure's name, for one
+// that does not read.
+bool readValues(const std::array<std::string_view, kColumns>& columns, const NumberFormat& format,
+                std::array<Money, 5>& values, const char*& error) {
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        MoneyErrorKind failure = MoneyErrorKind::Parse;
+        const auto value = Money::tryParse(columns[i + 2], format, failure);
+        if (!value) {
+            error = toString(failure);
+            return false;
+        }
+        values[i] = *value;
+    }
+    return true;
+}
+
 }  // namespace
 
 BatchAnswer answerBatchLine(std::string_view line, const NumberFormat& format) {
@@ -50,15 +66,7 @@ BatchAnswer answerBatchLine(std::string_view line, const NumberFormat& format) {
         c[1] == "single" ? CommissionModel::SingleMarket : CommissionModel::SeparateMarkets;
     answer.mode = request.mode;
     std::array<Money, 5> values;
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        MoneyErrorKind failure = MoneyErrorKind::Parse;
-        const auto value = Money::tryParse(c[i + 2], format, failure);
-        if (!value) {
-            answer.error = toString(failure);
-            return answer;
-        }
-        values[i] = *value;
-    }
+    if (!readValues(c, format, values, answer.error)) return answer;
     request.backRate = values[0];
     request.layRate = values[1];
     request.inputs = {values[2], values[3], values[4]};
@@ -162,11 +170,33 @@ class LineAnswerer {
     bool overlong_ = false;  // the unfinished line passed kMaxLineBytes and is being skipped
 };
 
+// Spreadsheets start their UTF-8 text with a byte-order mark, which may come in pieces: the
+// first bytes are held until they cannot be one, and a whole one is dropped.
+class ByteOrderMark {
+  public:
+    // The text of chunk to answer; nothing while the start may still be a mark's.
+    std::string_view pass(std::string_view chunk) {
+        if (started_) return chunk;
+        start_.append(chunk);
+        if (start_.size() < kMark.size() && kMark.starts_with(start_)) return {};
+        started_ = true;
+        std::string_view text = start_;
+        if (text.starts_with(kMark)) text.remove_prefix(kMark.size());
+        return text;
+    }
+    // What is still held when the input ends: a start shorter than the mark.
+    std::string_view held() const { return started_ ? std::string_view() : start_; }
+
+  private:
+    static constexpr std::string_view kMark = "\xEF\xBB\xBF";
+    std::string start_;
+    bool started_ = false;
+};
+
 }  // namespace
 
 BatchEnd runBatch(int in, int out, const NumberFormat& format, bool json) {
     constexpr unsigned kChunk = 1 << 16;
-    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     // Between two regular files nobody waits for an answer: write in large blocks. Otherwise
     // (a pipe, a terminal, a co-process) every line read is answered before the next read.
     const bool blocks = isRegularFile(in) && isRegularFile(out);
@@ -181,26 +211,15 @@ BatchEnd runBatch(int in, int out, const NumberFormat& format, bool json) {
     };
 
     LineAnswerer lines(format, json);
-    // Spreadsheets start their UTF-8 text with a byte-order mark, which may come in pieces.
-    std::string start;
-    bool started = false;
+    ByteOrderMark mark;
     long got = 0;
     while ((got = readSome(in, buffer.data(), kChunk)) > 0) {
-        std::string_view chunk(buffer.data(), static_cast<std::size_t>(got));
-        if (!started) {
-            start.append(chunk);
-            if (start.size() < kByteOrderMark.size() && kByteOrderMark.starts_with(start)) continue;
-            started = true;
-            chunk = start;
-            if (chunk.starts_with(kByteOrderMark)) chunk.remove_prefix(kByteOrderMark.size());
-        }
-        lines.feed(chunk, answers);
+        lines.feed(mark.pass({buffer.data(), static_cast<std::size_t>(got)}), answers);
         if ((!blocks || answers.size() >= kChunk) && !answers.empty() && !flush())
             return BatchEnd::WriteFailed;
-        std::string().swap(start);
     }
     const int readError = errno;
-    if (!started) lines.feed(start, answers);  // a start shorter than the mark
+    lines.feed(mark.held(), answers);
     lines.finish(answers);
     if (!flush()) return BatchEnd::WriteFailed;
     errno = readError;

@@ -72,16 +72,45 @@ Json sideObject(const SideTotals& totals) {
     return object;
 }
 
+Json betsArray(const std::vector<Bet>& bets) {
+    Json array = Json::array();
+    for (const Bet& bet : bets)
+        array.push_back({{"side", std::string(bet.info().name)},
+                         {"stake", used(bet.stake)},
+                         {"price", used(bet.price)},
+                         {"venue", bet.info().venue == Venue::Exchange ? "exchange" : "bookmaker"},
+                         {"kind", std::string(stakeKindName(bet.info().stake))}});
+    return array;
+}
+
+Json hedgeObject(const PositionRequest& request, const PositionReport& report) {
+    Json hedge{{"side", report.hedge->side == BetSide::Lay ? "lay" : "back"},
+               {"price", shown(report.hedge->price)},
+               {"stake", shown(report.hedge->stake)},
+               {"liability", shown(report.hedge->liability())}};
+    if (report.belowMinimum) {
+        hedge["below_min_stake"] = shown(*request.minStake);
+        if (request.minPayout) hedge["below_min_payout"] = shown(*request.minPayout);
+    }
+    return hedge;
+}
+
+Json afterObject(const PositionReport& report) {
+    return {{"wins", shown(report.after.wins)},
+            {"loses", shown(report.after.loses)},
+            {"commission_wins", shown(report.commission.wins)},
+            {"commission_loses", shown(report.commission.loses)},
+            {"net_wins", shown(report.net.wins)},
+            {"net_loses", shown(report.net.loses)},
+            {"bookmaker_wins", shown(report.bookmaker.wins)},
+            {"bookmaker_loses", shown(report.bookmaker.loses)},
+            {"exchange_wins", shown(report.exchange.wins)},
+            {"exchange_loses", shown(report.exchange.loses)}};
+}
+
 Json positionObject(const PositionRequest& request, const PositionReport& report) {
-    Json bets = Json::array();
-    for (const Bet& bet : request.bets)
-        bets.push_back({{"side", std::string(bet.info().name)},
-                        {"stake", used(bet.stake)},
-                        {"price", used(bet.price)},
-                        {"venue", bet.info().venue == Venue::Exchange ? "exchange" : "bookmaker"},
-                        {"kind", std::string(stakeKindName(bet.info().stake))}});
     Json json{
-        {"bets", bets},
+        {"bets", betsArray(request.bets)},
         {"rate", used(request.rate)},
         {"backs", sideObject(report.of(BetKind::Back))},
         {"lays", sideObject(report.of(BetKind::Lay))},
@@ -94,28 +123,11 @@ Json positionObject(const PositionRequest& request, const PositionReport& report
                 bookmaker[std::string(info.name)] = sideObject(report.of(info.kind));
         json["bookmaker"] = bookmaker;
     }
-    if (report.hedge) {
-        json["hedge"] = {{"side", report.hedge->side == BetSide::Lay ? "lay" : "back"},
-                         {"price", shown(report.hedge->price)},
-                         {"stake", shown(report.hedge->stake)},
-                         {"liability", shown(report.hedge->liability())}};
-        if (report.belowMinimum) {
-            json["hedge"]["below_min_stake"] = shown(*request.minStake);
-            if (request.minPayout) json["hedge"]["below_min_payout"] = shown(*request.minPayout);
-        }
-    } else if (report.noHedge) {
+    if (report.hedge)
+        json["hedge"] = hedgeObject(request, report);
+    else if (report.noHedge)
         json["reason"] = std::string(reasonKey(*report.noHedge));
-    }
-    json["after"] = {{"wins", shown(report.after.wins)},
-                     {"loses", shown(report.after.loses)},
-                     {"commission_wins", shown(report.commission.wins)},
-                     {"commission_loses", shown(report.commission.loses)},
-                     {"net_wins", shown(report.net.wins)},
-                     {"net_loses", shown(report.net.loses)},
-                     {"bookmaker_wins", shown(report.bookmaker.wins)},
-                     {"bookmaker_loses", shown(report.bookmaker.loses)},
-                     {"exchange_wins", shown(report.exchange.wins)},
-                     {"exchange_loses", shown(report.exchange.loses)}};
+    json["after"] = afterObject(report);
     return json;
 }
 

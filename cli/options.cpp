@@ -86,6 +86,32 @@ std::string commandNames(unsigned commands) {
     return text;
 }
 
+// The option name, with the value given after '=' or as the next argument (i moves past it);
+// for an option that takes a list, the list that the arguments after it go to.
+std::vector<std::string>* takeOption(Options& options, std::string_view name,
+                                     const std::optional<std::string>& inlineValue,
+                                     const std::vector<std::string>& arguments, std::size_t& i) {
+    const OptionTarget& option = optionNamed(name);
+    // A second value would silently win over the first.
+    if (given(option, options)) throw std::runtime_error(std::string(name) + " is given twice");
+    options.given.push_back(option.name);
+    if (option.flag != nullptr) {
+        if (inlineValue) throw std::runtime_error(std::string(name) + " takes no value");
+        options.*option.flag = true;
+    } else if (option.list != nullptr) {
+        std::vector<std::string>* list = &(options.*option.list);
+        if (inlineValue) list->push_back(*inlineValue);
+        return list;
+    } else if (inlineValue) {
+        options.*option.value = inlineValue;
+    } else if (i + 1 < arguments.size()) {
+        options.*option.value = arguments[++i];
+    } else {
+        throw std::runtime_error(std::string(name) + " needs a value");
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 Options parseOptions(const std::vector<std::string>& arguments) {
@@ -109,23 +135,7 @@ Options parseOptions(const std::vector<std::string>& arguments) {
             inlineValue = std::string(name.substr(equals + 1));
             name = name.substr(0, equals);
         }
-        const OptionTarget& option = optionNamed(name);
-        // A second value would silently win over the first.
-        if (given(option, options)) throw std::runtime_error(std::string(name) + " is given twice");
-        options.given.push_back(option.name);
-        if (option.flag != nullptr) {
-            if (inlineValue) throw std::runtime_error(std::string(name) + " takes no value");
-            options.*option.flag = true;
-        } else if (option.list != nullptr) {
-            list = &(options.*option.list);
-            if (inlineValue) list->push_back(*inlineValue);
-        } else if (inlineValue) {
-            options.*option.value = inlineValue;
-        } else if (i + 1 < arguments.size()) {
-            options.*option.value = arguments[++i];
-        } else {
-            throw std::runtime_error(std::string(name) + " needs a value");
-        }
+        list = takeOption(options, name, inlineValue, arguments, i);
     }
     return options;
 }

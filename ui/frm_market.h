@@ -72,6 +72,7 @@ class frmMarket : public toolkit::Form {
     void txtSettings_KeyUp(int Index, int KeyCode, int Shift);
     void txtSettings_Validate(int Index, bool& Cancel);
     bool Form_KeyDown(int KeyCode, int Shift) override;
+    bool CellKeyDown(int Index, int KeyCode, int Shift);
 
     // Moving about the sheet, a row out of sight brought into it.
     void MoveToCell(int row, int column);

@@ -89,12 +89,16 @@ bool frmMarket::Form_KeyDown(int KeyCode, int Shift) {
         return true;
     }
     const toolkit::TextBox* active = activeTextBox();
-    int index = -1;
     for (int i = 0; i < kCellCount && active != nullptr; ++i)
-        if (&txtCells_(i) == active) index = i;
-    if (index < 0) return false;  // the settings take keys as fields do
-    const int row = intTopRow + rowOf(index);
-    const Column column = columnOf(index);
+        if (&txtCells_(i) == active) return CellKeyDown(i, KeyCode, Shift);
+    return false;  // the settings take keys as fields do
+}
+
+// The keys that move through the sheet from cell Index, or clear its row.
+bool frmMarket::CellKeyDown(int Index, int KeyCode, int Shift) {
+    const bool ctrl = (Shift & toolkit::kCtrlMask) != 0;
+    const int row = intTopRow + rowOf(Index);
+    const Column column = columnOf(Index);
     if (ctrl && KeyCode == toolkit::kDelete) {
         ClearRow(row);
         return true;
@@ -114,7 +118,7 @@ bool frmMarket::Form_KeyDown(int KeyCode, int Shift) {
             MoveToCell(row + kVisibleRows, column);
             return true;
         case toolkit::kTab:
-            MoveNext(index, Shift == toolkit::kShiftMask, true);
+            MoveNext(Index, Shift == toolkit::kShiftMask, true);
             return true;
         default:
             return false;
