@@ -60,7 +60,7 @@ EachWayBet betOf(const std::string& text, const NumberFormat& format) {
 }
 
 // N/D: the fraction of the odds the place part is paid at.
-void readTerms(const char* name, const std::string& terms, EachWayBet& bet) {
+void readTerms(const std::string& name, const std::string& terms, EachWayBet& bet) {
     const std::size_t slash = terms.find('/');
     try {
         if (slash == std::string::npos) throw RefusedArgument{};
@@ -81,17 +81,16 @@ EachWayRequest readEachWay(const EachWayArguments& arguments, const NumberFormat
         throw RefusedArgument{s == Spelling::JsonKeys
                                   ? "each_way takes terms, places, win_lay and place_lay"
                                   : "each-way takes --terms, --places, --win-lay and --place-lay"};
-    readTerms(spelled(s, "--terms", "terms"), *arguments.terms, request.bet);
-    request.bet.places = readWhole(spelled(s, "--places", "places"), *arguments.places, 1, 10);
+    readTerms(spelled(s, "--terms"), *arguments.terms, request.bet);
+    request.bet.places = readWhole(spelled(s, "--places"), *arguments.places, 1, 10);
     request.exchangePlaces = arguments.exchangePlaces
-                                 ? readWhole(spelled(s, "--exchange-places", "exchange_places"),
+                                 ? readWhole(spelled(s, "--exchange-places"),
                                              *arguments.exchangePlaces, 2, request.bet.places)
                                  : request.bet.places;
-    request.winLay = readLadderPrice(spelled(s, "--win-lay", "win_lay"), *arguments.winLay, format);
-    request.placeLay =
-        readLadderPrice(spelled(s, "--place-lay", "place_lay"), *arguments.placeLay, format);
+    request.winLay = readLadderPrice(spelled(s, "--win-lay"), *arguments.winLay, format);
+    request.placeLay = readLadderPrice(spelled(s, "--place-lay"), *arguments.placeLay, format);
     if (arguments.rate)
-        request.rate = readExchangeRate(spelled(s, "--rate", "rate"), *arguments.rate, format);
+        request.rate = readExchangeRate(spelled(s, "--rate"), *arguments.rate, format);
     return request;
 }
 

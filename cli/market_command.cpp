@@ -71,7 +71,7 @@ Runner readRunner(const RunnerArguments& given, const NumberFormat& format) {
     return runner;
 }
 
-Green greenOf(const std::string& text, const char* name) {
+Green greenOf(const std::string& text, const std::string& name) {
     if (const std::optional<Green> green = greenNamed(text)) return *green;
     std::string names;
     for (const GreenInfo& info : kGreens)
@@ -127,23 +127,25 @@ MarketRequest readMarket(const MarketArguments& arguments, const NumberFormat& f
     if (request.runners.empty())
         throw RefusedArgument{"expected the market's runners, as NAME=BET or with --prices"};
     if (arguments.winners)
-        request.winners =
-            readWhole(spelled(arguments.spelling, "--winners", "winners"), *arguments.winners, 1,
-                      std::max(1, static_cast<int>(request.runners.size()) - 1));
-    const bool keys = arguments.spelling == Spelling::JsonKeys;
-    if (arguments.green) request.green = greenOf(*arguments.green, keys ? "green" : "--green");
+        request.winners = readWhole(spelled(arguments.spelling, "--winners"), *arguments.winners, 1,
+                                    std::max(1, static_cast<int>(request.runners.size()) - 1));
+    if (arguments.green)
+        request.green = greenOf(*arguments.green, spelled(arguments.spelling, "--green"));
     if (arguments.rate)
-        request.rate = readExchangeRate(keys ? "rate" : "--rate", *arguments.rate, format);
+        request.rate =
+            readExchangeRate(spelled(arguments.spelling, "--rate"), *arguments.rate, format);
     const std::string cents = "0 to 10000, in whole cents";
     if (arguments.minStake)
-        request.minStake = readCents(keys ? "min_stake" : "--min-stake", *arguments.minStake,
-                                     Money(), false, kHighestAmount, cents, format);
+        request.minStake =
+            readCents(spelled(arguments.spelling, "--min-stake"), *arguments.minStake, Money(),
+                      false, kHighestAmount, cents, format);
     if (arguments.minPayout) {
         if (!arguments.minStake)
-            throw RefusedArgument{keys ? "min_payout goes with min_stake"
-                                       : "--min-payout goes with --min-stake"};
-        request.minPayout = readCents(keys ? "min_payout" : "--min-payout", *arguments.minPayout,
-                                      Money(), false, kHighestAmount, cents, format);
+            throw RefusedArgument{spelled(arguments.spelling, "--min-payout") + " goes with " +
+                                  spelled(arguments.spelling, "--min-stake")};
+        request.minPayout =
+            readCents(spelled(arguments.spelling, "--min-payout"), *arguments.minPayout, Money(),
+                      false, kHighestAmount, cents, format);
     }
     return request;
 }
@@ -333,13 +335,14 @@ DutchRequest readDutch(const DutchArguments& arguments, const NumberFormat& form
     const std::string& amount = arguments.stake    ? *arguments.stake
                                 : arguments.profit ? *arguments.profit
                                                    : *arguments.liability;
-    const char* name = arguments.stake    ? (keys ? "stake" : "--stake")
-                       : arguments.profit ? (keys ? "profit" : "--profit")
-                                          : (keys ? "liability" : "--liability");
+    const std::string name = spelled(arguments.spelling, arguments.stake    ? "--stake"
+                                                         : arguments.profit ? "--profit"
+                                                                            : "--liability");
     request.amount = readCents(name, amount, Money(), true, kHighestAmount,
                                "above 0, up to 10000, in whole cents", format);
     if (arguments.rate)
-        request.rate = readExchangeRate(keys ? "rate" : "--rate", *arguments.rate, format);
+        request.rate =
+            readExchangeRate(spelled(arguments.spelling, "--rate"), *arguments.rate, format);
     return request;
 }
 
@@ -413,7 +416,7 @@ std::size_t runnerIndex(const MarketRequest& request, const std::string& name,
 }
 
 // "A,B": the runners named, each in the market, none twice.
-std::vector<std::size_t> runnersNamed(const std::string& list, const char* option,
+std::vector<std::size_t> runnersNamed(const std::string& list, const std::string& option,
                                       const MarketRequest& request,
                                       std::vector<std::size_t>& named) {
     std::vector<std::size_t> out;
@@ -447,15 +450,14 @@ std::string namesOf(const MarketRequest& request, const std::vector<std::size_t>
 std::optional<MarketResult> readResult(const MarketArguments& arguments,
                                        const MarketRequest& request) {
     if (!arguments.placed && !arguments.deadHeat) return std::nullopt;
-    const bool keys = arguments.spelling == Spelling::JsonKeys;
     std::vector<std::size_t> named;
     MarketResult result;
     if (arguments.placed)
-        result.placed =
-            runnersNamed(*arguments.placed, keys ? "placed" : "--placed", request, named);
+        result.placed = runnersNamed(*arguments.placed, spelled(arguments.spelling, "--placed"),
+                                     request, named);
     if (arguments.deadHeat)
-        result.deadHeat =
-            runnersNamed(*arguments.deadHeat, keys ? "dead_heat" : "--dead-heat", request, named);
+        result.deadHeat = runnersNamed(*arguments.deadHeat,
+                                       spelled(arguments.spelling, "--dead-heat"), request, named);
     const auto left =
         static_cast<std::size_t>(request.winners) -
         std::min<std::size_t>(result.placed.size(), static_cast<std::size_t>(request.winners));
@@ -466,7 +468,7 @@ std::optional<MarketResult> readResult(const MarketArguments& arguments,
     if (!result.deadHeat.empty() && result.deadHeat.size() <= left)
         throw RefusedArgument{"a dead heat ties more runners than the places left (" +
                               std::to_string(left) + "); name those placed with " +
-                              (keys ? "placed" : "--placed")};
+                              spelled(arguments.spelling, "--placed")};
     if (result.deadHeat.empty() && left > 0)
         throw RefusedArgument{"the result leaves " + std::to_string(left) +
                               (left == 1 ? " place" : " places") +
@@ -506,8 +508,7 @@ void addSettledJson(const MarketRequest& request, const Settled& settled, std::s
 
 std::vector<NonRunner> readNonRunners(const MarketArguments& arguments,
                                       const MarketRequest& request, const NumberFormat& format) {
-    const bool keys = arguments.spelling == Spelling::JsonKeys;
-    const char* option = keys ? "non_runners" : "--non-runner";
+    const std::string option = spelled(arguments.spelling, "--non-runner");
     std::vector<NonRunner> out;
     for (const std::string& given : arguments.nonRunners) {
         const auto [name, factor] = named(given, "RF");

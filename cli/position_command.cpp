@@ -10,18 +10,17 @@ namespace {
 enum class Setting { Price, Hedge, Rate, MinStake, MinPayout };
 
 std::string nameOf(Setting setting, Spelling spelling) {
-    const bool keys = spelling == Spelling::JsonKeys;
     switch (setting) {
         case Setting::Price:
-            return keys ? "price" : "--price";
+            return spelled(spelling, "--price");
         case Setting::Hedge:
-            return keys ? "hedge" : "--hedge";
+            return spelled(spelling, "--hedge");
         case Setting::Rate:
-            return keys ? "rate" : "--rate";
+            return spelled(spelling, "--rate");
         case Setting::MinStake:
-            return keys ? "min_stake" : "--min-stake";
+            return spelled(spelling, "--min-stake");
         case Setting::MinPayout:
-            return keys ? "min_payout" : "--min-payout";
+            return spelled(spelling, "--min-payout");
     }
     return "";
 }

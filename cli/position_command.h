@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,10 +15,13 @@ namespace quorvel::cli {
 // a batch request's JSON keys ("min_stake").
 enum class Spelling { Options, JsonKeys };
 
-// A value's name as the request spells it: "--min-stake" on the command line, "min_stake" in
-// a batch JSON line.
-inline const char* spelled(Spelling spelling, const char* option, const char* key) {
-    return spelling == Spelling::JsonKeys ? key : option;
+// A value's name as the request spells it, from its option: "--min-stake" on the command
+// line, "min_stake" in a batch JSON line.
+inline std::string spelled(Spelling spelling, std::string_view option) {
+    if (spelling == Spelling::Options) return std::string(option);
+    std::string key(option.substr(option.starts_with("--") ? 2 : 0));
+    std::replace(key.begin(), key.end(), '-', '_');
+    return key;
 }
 
 // quorvel-calc position BET... as given, before any value is read.
