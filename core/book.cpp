@@ -1,6 +1,7 @@
 #include "core/book.h"
 
 #include "core/exact_sum.h"
+#include "core/int128.h"
 
 namespace quorvel {
 
@@ -15,7 +16,6 @@ std::vector<Fraction> halfHundredths(const std::vector<Money>& prices) {
 
 // Σ scale ÷ count in units of 10⁻¹⁸, each term rounded down: under the exact sum by less than
 // one unit a term.
-__extension__ using Int128 = __int128;
 constexpr Int128 kFine = 1'000'000'000'000'000'000;
 
 Int128 floorSum(const std::vector<Money>& prices, Int128 scale) {

@@ -2,14 +2,13 @@
 
 #include "core/book.h"
 #include "core/exact_sum.h"
+#include "core/int128.h"
 #include "core/money_ratio.h"
 #include "core/settlement.h"
 
 namespace quorvel {
 
 namespace {
-
-__extension__ using Int128 = __int128;
 
 // 1 ÷ price in units of 10⁻¹⁸, to the nearest: a first guess only.
 constexpr Int128 kFine = 1'000'000'000'000'000'000;

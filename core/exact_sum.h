@@ -1,12 +1,12 @@
 #pragma once
 
+#include "core/int128.h"
+
 #include <compare>
 #include <cstdint>
 #include <vector>
 
 namespace quorvel {
-
-__extension__ using UInt128 = unsigned __int128;
 
 // A fraction of whole numbers, such as 10⁶ ÷ a price's count.
 struct Fraction {

@@ -4,10 +4,9 @@
 #include <vector>
 
 #include "core/green.h"
+#include "core/int128.h"
 
 namespace quorvel {
-
-__extension__ using Int128 = __int128;
 
 // Fine units: 10⁻¹² of a unit of money, 10⁸ to a Money count.
 inline constexpr Int128 kFinePerCount = 100'000'000;

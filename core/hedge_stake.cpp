@@ -1,12 +1,11 @@
 #include "core/hedge_stake.h"
+#include "core/int128.h"
 
 #include <limits>
 
 namespace quorvel {
 
 namespace {
-
-__extension__ using Int128 = __int128;
 
 // 100 per cent as a count of ten-thousandths: a rate r keeps (kWhole − r) / kWhole of a gain.
 constexpr Int128 kWhole = 100 * Money::kScale;
@@ -93,19 +92,7 @@ struct Line {
 // num ÷ den ten-thousandths in whole cents, rounded once.
 Money inCents(const Fraction& s, Rounding rounding) {
     const Int128 den = times(s.den, 100);
-    Int128 cents = s.num / den;
-    const Int128 rest = s.num % den;  // same sign as num
-    switch (rounding) {
-        case Rounding::Nearest:
-            if (times(rest < 0 ? -rest : rest, 2) >= den) cents += s.num < 0 ? -1 : 1;
-            break;
-        case Rounding::Down:
-            if (rest < 0) --cents;
-            break;
-        case Rounding::Up:
-            if (rest > 0) ++cents;
-            break;
-    }
+    const Int128 cents = divideRounded(s.num, den, rounding);
     const Int128 count = times(cents, 100);
     if (count > std::numeric_limits<std::int64_t>::max() ||
         count < std::numeric_limits<std::int64_t>::min())

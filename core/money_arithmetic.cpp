@@ -1,13 +1,12 @@
 // Multiplication, the trips to and from floating point, and comparison with a double.
 #include <cmath>
 
+#include "core/int128.h"
 #include "core/money.h"
 
 namespace quorvel {
 
 namespace {
-
-__extension__ using Int128 = __int128;
 
 constexpr double kTwoTo63 = 9223372036854775808.0;
 

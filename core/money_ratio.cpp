@@ -1,9 +1,9 @@
 #include "core/money_ratio.h"
+#include "core/int128.h"
 
 namespace quorvel {
 
 Money mulDivRounded(Money a, Money b, Money c, Money unit, Rounding rounding) {
-    __extension__ using Int128 = __int128;
     if (c.isZero() || unit.isZero()) throw MoneyError(MoneyErrorKind::Division);
     // Counts: (A/s)(B/s) / (C/s) = A B / (C s) units, which is A B / C ten-thousandths.
     Int128 numerator = static_cast<Int128>(a.count()) * b.count();
@@ -12,19 +12,7 @@ Money mulDivRounded(Money a, Money b, Money c, Money unit, Rounding rounding) {
         numerator = -numerator;
         denominator = -denominator;
     }
-    Int128 units = numerator / denominator;
-    const Int128 rest = numerator % denominator;  // same sign as the numerator
-    switch (rounding) {
-        case Rounding::Nearest:
-            if ((rest < 0 ? -rest : rest) * 2 >= denominator) units += numerator < 0 ? -1 : 1;
-            break;
-        case Rounding::Down:
-            if (rest < 0) --units;
-            break;
-        case Rounding::Up:
-            if (rest > 0) ++units;
-            break;
-    }
+    const Int128 units = divideRounded(numerator, denominator, rounding);
     const Int128 count = units * unit.count();
     if (count > std::numeric_limits<std::int64_t>::max() ||
         count < std::numeric_limits<std::int64_t>::min())

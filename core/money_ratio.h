@@ -1,13 +1,9 @@
 #pragma once
 
+#include "core/int128.h"
 #include "core/money.h"
 
 namespace quorvel {
-
-// How a quotient comes to a whole number of units: to the nearest, an exact half away from zero
-// (as the display rounds), or down or up (toward minus or plus infinity), where a result must
-// not pass a bound.
-enum class Rounding { Nearest, Down, Up };
 
 // a × b ÷ c in exact integer arithmetic, rounded once to a whole number of unit: no floating
 // point, no rounding on the way.

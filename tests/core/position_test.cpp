@@ -350,5 +350,17 @@ TEST(MulDivRounded, RoundsOnceToTheUnitAsAsked) {
     EXPECT_THROW(mulDivRounded(Money::max(), Money::max(), one, kCent), MoneyError);
 }
 
+// Halves away from zero, floors and ceilings below zero, and a remainder whose double would
+// not fit in 128 bits.
+constexpr Int128 kHuge = (Int128(1) << 126) + 1;
+static_assert(divideRounded(7, 2, Rounding::Nearest) == 4);
+static_assert(divideRounded(-7, 2, Rounding::Nearest) == -4);
+static_assert(divideRounded(-5, 3, Rounding::Nearest) == -2);
+static_assert(divideRounded(-7, 2, Rounding::Down) == -4);
+static_assert(divideRounded(-7, 2, Rounding::Up) == -3);
+static_assert(divideRounded(7, 2, Rounding::Up) == 4);
+static_assert(divideRounded(kHuge - 1, kHuge, Rounding::Nearest) == 1);
+static_assert(divideRounded(kHuge / 2, kHuge, Rounding::Nearest) == 0);
+
 }  // namespace
 }  // namespace quorvel
