@@ -196,7 +196,7 @@ std::string modeLines() {
         for (int field : d.order.inputs) {
             if (!inputs.empty()) inputs += ", ";
             const auto& caption = d.fields[static_cast<std::size_t>(field)].caption;
-            inputs += quorvel::cli::lowered(quorvel::plainCaption(caption));
+            inputs += quorvel::cli::lowered(quorvel::plainText(caption));
         }
         rows.push_back({"  " + std::string(d.commandName) + ", " + std::to_string(d.mode), inputs,
                         "(" + std::string(d.purpose) + ")"});
@@ -221,7 +221,7 @@ std::string batchFieldLines() {
             if (!fields.empty()) fields += ", ";
             fields += std::to_string(field) + " " +
                       quorvel::cli::lowered(
-                          quorvel::plainCaption(d.fields[static_cast<std::size_t>(field)].caption));
+                          quorvel::plainText(d.fields[static_cast<std::size_t>(field)].caption));
         }
         rows.push_back({"  mode " + std::to_string(d.mode), fields});
     }

@@ -49,8 +49,8 @@ Calculation calculate(const CalculationRequest& request, const NumberFormat& for
     const ModeFields fields = modeFields(r.mode);
     for (std::size_t i = 0; i < r.inputs.size(); ++i) {
         const FieldLayout& field = layout[static_cast<std::size_t>(fields.inputs[i])];
-        r.inputs[i] = readValue(lowered(plainCaption(field.caption)), request.inputs.at(i),
-                                field.role, format);
+        r.inputs[i] =
+            readValue(lowered(plainText(field.caption)), request.inputs.at(i), field.role, format);
     }
     auto rate = [&](const char* option, const std::optional<std::string>& given) {
         return given ? readValue(option, *given, FieldRole::Commission, format)
@@ -68,7 +68,7 @@ std::string asText(const Calculation& c, const NumberFormat& format) {
     const ModeLayout& layout = modeLayout(c.request.mode);
     std::vector<std::vector<std::string>> rows;
     for (const FieldValue& result : c.results)
-        rows.push_back({plainCaption(layout[static_cast<std::size_t>(result.field)].caption),
+        rows.push_back({plainText(layout[static_cast<std::size_t>(result.field)].caption),
                         result.value.display(format)});
     std::string text = alignedTable(rows);
     if (c.outcomes) {

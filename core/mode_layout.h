@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/caption_text.h"
 #include "core/field_role.h"
 
 namespace quorvel {
@@ -126,18 +127,12 @@ constexpr bool allConsistent() {
 }
 static_assert(allConsistent(), "the mode table contradicts itself");
 
-// The access key an ampersand marks, lower case (ASCII), or 0.
-constexpr char accessKey(std::string_view caption) {
-    const std::size_t at = caption.find('&');
-    if (at == std::string_view::npos || at + 1 >= caption.size()) return 0;
-    const char key = caption[at + 1];
-    return key >= 'A' && key <= 'Z' ? static_cast<char>(key - 'A' + 'a') : key;
-}
 // Each tab answers its own access key.
 constexpr bool tabKeysUnique() {
     for (std::size_t i = 0; i < kModes.size(); ++i)
         for (std::size_t j = i + 1; j < kModes.size(); ++j)
-            if (accessKey(kModes[i].tabCaption) == accessKey(kModes[j].tabCaption)) return false;
+            if (accessKeyOf(kModes[i].tabCaption) == accessKeyOf(kModes[j].tabCaption))
+                return false;
     return true;
 }
 static_assert(tabKeysUnique(), "two tabs share an access key");
@@ -156,8 +151,5 @@ constexpr const ModeLayout& modeLayout(HedgeMode mode) noexcept {
 constexpr const ModeFields& modeFields(HedgeMode mode) noexcept {
     return modeDescriptor(mode).order;
 }
-
-// A caption as it reads on screen: the access-key ampersand dropped.
-std::string plainCaption(std::string_view caption);
 
 }  // namespace quorvel

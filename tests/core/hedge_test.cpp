@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/caption_text.h"
 #include "core/field_role.h"
 #include "core/hedge.h"
 #include "tests/worked_examples.h"
@@ -332,4 +333,11 @@ INSTANTIATE_TEST_SUITE_P(
         RangeCase{FieldRole::OtherResult, "0", false}));
 
 }  // namespace
+
+// An access key as every caption marks it, "&&" standing for an ampersand.
+static_assert(accessKeyOf("Back &Price") == 'p');
+static_assert(accessKeyOf("Tom && Jerry") == 0);
+static_assert(accessKeyOf("Tom && &Jerry") == 'j');
+static_assert(accessKeyOf("Trailing &") == 0);
+
 }  // namespace quorvel

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/caption_text.h"
+
 namespace toolkit {
 
 // Text crosses the contract as UTF-8; a back end converts it to what its controls hold.
@@ -16,11 +18,8 @@ constexpr int characterCount(std::string_view utf8) noexcept {
     return count;
 }
 
-// A caption without its access-key ampersands, as it reads on the screen: "Back &Price" is
-// "Back Price", "&&" is one ampersand.
-std::string plainText(std::string_view caption);
-
-// The access key an ampersand marks in a caption, lower case, or 0 for none.
-char accessKeyOf(std::string_view caption);
+// Captions mark their access keys as the calculator's own tables do.
+using quorvel::accessKeyOf;
+using quorvel::plainText;
 
 }  // namespace toolkit
