@@ -40,11 +40,11 @@ class frmMain : public toolkit::Form {
     static constexpr int kLabelCount = 10;
 
     // The controls, loading the window on first use.
-    toolkit::TextBox& txtFields(int index);
-    toolkit::Label& lblFields(int index);
-    toolkit::CheckBox& chkSingleMarket();
-    toolkit::TabStrip& tabMain();
-    toolkit::Frame& fraFields();
+    toolkit::TextBox& txtFields(int index) { return loaded(txtFields_, index); }
+    toolkit::Label& lblFields(int index) { return loaded(lblFields_, index); }
+    toolkit::CheckBox& chkSingleMarket() { return loaded(chkSingleMarket_); }
+    toolkit::TabStrip& tabMain() { return loaded(tabMain_); }
+    toolkit::Frame& fraFields() { return loaded(fraFields_); }
 
     // Window state, for those who look in (the tests).
     std::int16_t mode() const { return intMode; }

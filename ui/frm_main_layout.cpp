@@ -29,31 +29,6 @@ constexpr frmMain::Place kRowFields[frmMain::kCalculatorFields] = {
 
 frmMain::frmMain() : frmMain(userNumberFormat()) {}
 
-toolkit::TextBox& frmMain::txtFields(int index) {
-    load();
-    return txtFields_(index);
-}
-
-toolkit::Label& frmMain::lblFields(int index) {
-    load();
-    return lblFields_(index);
-}
-
-toolkit::CheckBox& frmMain::chkSingleMarket() {
-    load();
-    return *chkSingleMarket_;
-}
-
-toolkit::TabStrip& frmMain::tabMain() {
-    load();
-    return *tabMain_;
-}
-
-toolkit::Frame& frmMain::fraFields() {
-    load();
-    return *fraFields_;
-}
-
 // The next label of lblFields, in the frame.
 toolkit::Label& frmMain::newLabel(Place place, const std::string& caption) {
     auto& label = addIn<toolkit::Label>(*fraFields_);

@@ -30,14 +30,14 @@ class frmMarket : public toolkit::Form {
 
     // The controls, loading the window on first use. Cell (row, column) of the rows shown is
     // txtCells(row * kColumns + column).
-    toolkit::TextBox& txtCells(int index);
-    toolkit::TextBox& txtSettings(int index);
-    toolkit::Label& lblBook();
-    toolkit::Label& lblGreenEach();
-    toolkit::Label& lblGreenBest();
-    toolkit::Label& lblMessage();
-    toolkit::Label& lblRows();
-    toolkit::Label& lblIfWins();
+    toolkit::TextBox& txtCells(int index) { return loaded(txtCells_, index); }
+    toolkit::TextBox& txtSettings(int index) { return loaded(txtSettings_, index); }
+    toolkit::Label& lblBook() { return loaded(lblBook_); }
+    toolkit::Label& lblGreenEach() { return loaded(lblGreenEach_); }
+    toolkit::Label& lblGreenBest() { return loaded(lblGreenBest_); }
+    toolkit::Label& lblMessage() { return loaded(lblMessage_); }
+    toolkit::Label& lblRows() { return loaded(lblRows_); }
+    toolkit::Label& lblIfWins() { return loaded(lblIfWins_); }
 
     // State, for those who look in (the tests).
     int topRow() const { return intTopRow; }

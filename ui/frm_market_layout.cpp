@@ -40,39 +40,6 @@ frmMarket::frmMarket(quorvel::NumberFormat format, const std::string& folder)
     load();
 }
 
-toolkit::TextBox& frmMarket::txtCells(int index) {
-    load();
-    return txtCells_(index);
-}
-toolkit::TextBox& frmMarket::txtSettings(int index) {
-    load();
-    return txtSettings_(index);
-}
-toolkit::Label& frmMarket::lblBook() {
-    load();
-    return *lblBook_;
-}
-toolkit::Label& frmMarket::lblGreenEach() {
-    load();
-    return *lblGreenEach_;
-}
-toolkit::Label& frmMarket::lblGreenBest() {
-    load();
-    return *lblGreenBest_;
-}
-toolkit::Label& frmMarket::lblMessage() {
-    load();
-    return *lblMessage_;
-}
-toolkit::Label& frmMarket::lblRows() {
-    load();
-    return *lblRows_;
-}
-toolkit::Label& frmMarket::lblIfWins() {
-    load();
-    return *lblIfWins_;
-}
-
 toolkit::Label& frmMarket::newLabel(int left, int top, int width, const std::string& caption) {
     auto& label = add<toolkit::Label>();
     label.setTwipGeometry(left, top, width, 195);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/toolkit/control.h"
+#include "ui/toolkit/control_array.h"
 #include "ui/toolkit/focus_policy.h"
 #include "ui/toolkit/system_colour.h"
 #include "ui/toolkit/twips.h"
@@ -100,6 +101,17 @@ class Form {
 
   protected:
     void load();
+    // A control of the form, loading the form on first use: what its accessors return.
+    template <typename C>
+    C& loaded(C* const& control) {
+        load();
+        return *control;
+    }
+    template <typename C>
+    C& loaded(const ControlArray<C>& array, int index) {
+        load();
+        return array(index);
+    }
 
     // A new control of type C on the form itself, or in a container control.
     template <typename C, typename... Args>
