@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "tests/ui/faulty_form.h"
 #include "tests/worked_examples.h"
 #include "ui/frm_main.h"
 #include "ui/frm_market.h"
@@ -82,26 +83,10 @@ TEST_F(NullCalculator, RefusesInPlaceAndEscapeRestores) {
     EXPECT_EQ(focusedField(), field);
 }
 
-// A form whose one field fails at the key it is given, as a faulty handler would.
-class Faulty : public toolkit::Form {
-  public:
-    Faulty() { load(); }
-    toolkit::TextBox* field = nullptr;
-
-  private:
-    void Form_Create() override {
-        events_.keyPress = [](int, int& key) {
-            if (key == '!') throw std::runtime_error("no exclamations");
-        };
-        field = &add<toolkit::TextBox>(0, events_);
-    }
-    toolkit::TextBoxEvents events_;
-};
-
 TEST(NullBackEnd, AHandlersFailureIsReportedAndTheWindowGoesOn) {
     std::string reported;
     toolkit::Application::setFailureReport([&](const std::string& text) { reported = text; });
-    Faulty form;
+    FaultyForm form;
     form.activate();
     form.field->setFocus();
     null::type(form, "a!b");

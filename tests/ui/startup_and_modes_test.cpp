@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/mode_layout.h"
+#include "tests/ui/faulty_form.h"
 #include "tests/ui/window_driver.h"
 #include "ui/toolkit/application.h"
 #include "ui/toolkit/qt/qt_access.h"
@@ -136,26 +137,10 @@ TEST_F(StartUp, ReadsTheLocalesSeparators) {
 
 namespace {
 
-// A form whose one field fails at the key it is given, as a faulty handler would.
-class Faulty : public toolkit::Form {
-  public:
-    Faulty() { load(); }
-    toolkit::TextBox* field = nullptr;
-
-  private:
-    void Form_Create() override {
-        events_.keyPress = [](int, int& key) {
-            if (key == '!') throw std::runtime_error("no exclamations");
-        };
-        field = &add<toolkit::TextBox>(0, events_);
-    }
-    toolkit::TextBoxEvents events_;
-};
-
 TEST(Toolkit, AHandlersFailureIsReportedAndTheEventLoopGoesOn) {
     std::string reported;
     toolkit::Application::setFailureReport([&](const std::string& text) { reported = text; });
-    Faulty form;
+    FaultyForm form;
     form.activate();
     QWindow* window = toolkit::windowOf(form)->windowHandle();
     if (!QTest::qWaitForWindowActive(window))
