@@ -2,6 +2,7 @@
 // do, so that every back end's rules are checked once.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,17 @@ struct TabCase {
     const char* expected;
 };
 
+// "FromAForwards", "FromNothingBackwards", "FromAForwardsPastB": the walk a row takes.
+std::string walkName(const TabCase& t) {
+    std::string name =
+        *t.from == '\0' ? "FromNothing" : std::string("From") + char(*t.from - 'a' + 'A');
+    name += t.backwards ? "Backwards" : "Forwards";
+    return t.bTakesTab ? name : name + "PastB";
+}
+void PrintTo(const TabCase& t, std::ostream* out) {
+    *out << walkName(t);
+}
+
 class PolicyTab : public Policy, public testing::WithParamInterface<TabCase> {};
 
 TEST_P(PolicyTab, WalksRoundTheOrderToWhatTakesTab) {
@@ -80,7 +92,10 @@ INSTANTIATE_TEST_SUITE_P(Walks, PolicyTab,
                                          TabCase{"c", false, true, "c checked;a focused;"},
                                          TabCase{"a", true, true, "a checked;c focused;"},
                                          TabCase{"", false, true, "a focused;"},
-                                         TabCase{"", true, true, "c focused;"}));
+                                         TabCase{"", true, true, "c focused;"}),
+                         [](const testing::TestParamInfo<TabCase>& row) {
+                             return walkName(row.param);
+                         });
 
 TEST_F(Policy, ARefusingFieldHoldsUpTabPressesAndAccessKeys) {
     focus = &a;
