@@ -7,6 +7,8 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/each_way_command.h"
+#include "cli/exchange_book.h"
+#include "cli/exchange_files.h"
 #include "cli/json_output.h"
 #include "cli/machine_format.h"
 #include "cli/market_command.h"
@@ -67,6 +69,32 @@ std::string answerPosition(const Json& request) {
     return positionJson(position, ComputePosition(position));
 }
 
+// The market request's keys besides its runners, into arguments.
+MarketArguments withMarketKeys(const Json& request, MarketArguments arguments) {
+    arguments.green = stringAt(request, "green");
+    arguments.rate = stringAt(request, "rate");
+    arguments.minStake = stringAt(request, "min_stake");
+    arguments.minPayout = stringAt(request, "min_payout");
+    arguments.winners = stringAt(request, "winners");
+    arguments.placed = stringAt(request, "placed");
+    arguments.deadHeat = stringAt(request, "dead_heat");
+    arguments.nonRunners = stringsAt(request, "non_runners", "NR=25");
+    return arguments;
+}
+
+// {"market": {"book": ..., "catalogue": ..., "market_id": ...}}: the exchange's own answers,
+// inline, with the request's other keys over them.
+std::string answerBook(const Json& request, MarketArguments& typed) {
+    const Json& files = request["market"];
+    onlyKeys(files, {"book", "catalogue", "market_id"}, "market book");
+    if (!files.contains("book")) throw RefusedArgument{"market: expected a \"book\""};
+    const ExchangeAnswers answers{&files["book"],
+                                  files.contains("catalogue") ? &files["catalogue"] : nullptr,
+                                  stringAt(files, "market_id")};
+    return marketAnswer(overBook(marketOfBook(answers, plain()), withMarketKeys(request, typed)),
+                        plain(), true);
+}
+
 std::string answerMarket(const Json& request) {
     onlyKeys(request,
              {"market", "green", "rate", "min_stake", "min_payout", "winners", "placed",
@@ -74,6 +102,7 @@ std::string answerMarket(const Json& request) {
              "market");
     MarketArguments arguments;
     arguments.spelling = Spelling::JsonKeys;
+    if (request["market"].is_object()) return answerBook(request, arguments);
     if (!request["market"].is_array())
         throw RefusedArgument{"market: expected an array of runners, such as {\"name\": \"A\"}"};
     for (const Json& runner : request["market"]) {
@@ -83,15 +112,7 @@ std::string answerMarket(const Json& request) {
             {stringAt(runner, "name").value_or(""), stringsAt(runner, "bets", "back:10@3.00"),
              stringAt(runner, "back").value_or(""), stringAt(runner, "lay").value_or("")});
     }
-    arguments.green = stringAt(request, "green");
-    arguments.rate = stringAt(request, "rate");
-    arguments.minStake = stringAt(request, "min_stake");
-    arguments.minPayout = stringAt(request, "min_payout");
-    arguments.winners = stringAt(request, "winners");
-    arguments.placed = stringAt(request, "placed");
-    arguments.deadHeat = stringAt(request, "dead_heat");
-    arguments.nonRunners = stringsAt(request, "non_runners", "NR=25");
-    return marketAnswer(arguments, plain(), true);
+    return marketAnswer(withMarketKeys(request, arguments), plain(), true);
 }
 
 std::string answerDutch(const Json& request) {

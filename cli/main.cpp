@@ -11,6 +11,7 @@
 
 #include "cli/batch.h"
 #include "cli/each_way_command.h"
+#include "cli/exchange_files.h"
 #include "cli/json_output.h"
 #include "cli/line_output.h"
 #include "cli/line_output_system.h"
@@ -37,6 +38,8 @@ constexpr std::string_view kHelp =
                     [--rate R] [--min-stake S] [--min-payout P] [--json]
        quorvel-calc market NAME=BET... [--prices NAME=BACK/LAY...] [--green each|best]
                     [--winners N] [--rate R] [--min-stake S] [--min-payout P] [--json]
+       quorvel-calc market (--book FILE [--catalogue FILE] | --stream FILE [--at TIME])
+                    [--market-id ID] [NAME=BET...] [--prices ...] [--green ...] [...]
        quorvel-calc dutch back|lay NAME=PRICE... (--stake T | --profit P | --liability L)
                     [--rate R] [--json]
        quorvel-calc each-way STAKE@PRICE --terms N/D --places P --win-lay X --place-lay Y
@@ -129,6 +132,22 @@ pays if each runner wins, exactly, and the back and lay book %.
                            a loser; it shows what each runner's bets paid, the commission on
                            the market's positive net and the net
   --rate, --min-stake and --min-payout as for a position.
+  --book FILE              the market as the exchange's API answers for a market book (its
+                           JSON-RPC envelope or the bare list): best back and lay the first of
+                           ex.availableToBack and ex.availableToLay, the bets from each runner's
+                           matches, numberOfWinners, a REMOVED runner a non-runner with its
+                           adjustmentFactor; numbers read exactly as written
+  --catalogue FILE         the market catalogue: runnerName by selectionId and handicap (else a
+                           runner is named by its selection id), description.marketBaseRate as
+                           the rate unless --rate is given
+  --market-id ID           the market of a file that holds several
+  --stream FILE            the market of a file in the exchange's stream format, as its
+                           historical data holds it (bzip2-compressed or not): one JSON message
+                           a line, images and deltas applied in order
+  --at TIME                the stream to the last message at or before TIME: milliseconds since
+                           1970, or 2024-03-01T14:30:00Z
+  With a file, NAME=BET and --prices NAME=BACK/LAY name the file's runners: prices replace the
+  file's, bets join them; --winners, --rate and --non-runner replace the file's.
 With --json: runners {name, back, lay, if_wins, hedge {side, price, stake} or null, after,
 commission, net}, book {back, lay}, green, rate, staked and locks_in; with --winners, the
 runners give if_placed, hedge and after, and winners, worst and best {placed, pays, commission,
@@ -318,7 +337,7 @@ int position(const quorvel::cli::Options& options, const quorvel::NumberFormat& 
 
 int market(const quorvel::cli::Options& options, const quorvel::NumberFormat& format) {
     using namespace quorvel::cli;
-    const MarketArguments arguments{
+    MarketArguments arguments{
         runnersOfWords({options.positional.begin() + 1, options.positional.end()}, options.prices),
         options.green,
         options.rate,
@@ -328,6 +347,13 @@ int market(const quorvel::cli::Options& options, const quorvel::NumberFormat& fo
         options.placed,
         options.deadHeat,
         options.nonRunners};
+    if (options.book || options.stream)
+        arguments = overBook(marketOfFiles({options.book, options.catalogue, options.marketId,
+                                            options.stream, options.at},
+                                           format),
+                             arguments);
+    else if (options.catalogue || options.marketId || options.at)
+        throw RefusedArgument{"--catalogue, --market-id and --at go with --book or --stream"};
     return writeOutput(marketAnswer(arguments, format, options.json));
 }
 

@@ -40,6 +40,11 @@ struct Options {
     std::optional<std::string> winners;
     std::optional<std::string> placed;
     std::optional<std::string> deadHeat;
+    std::optional<std::string> book;  // the exchange's files a market is read from
+    std::optional<std::string> catalogue;
+    std::optional<std::string> marketId;
+    std::optional<std::string> stream;
+    std::optional<std::string> at;
     std::optional<std::string> stake;
     std::optional<std::string> profit;
     std::optional<std::string> liability;

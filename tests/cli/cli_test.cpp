@@ -871,14 +871,116 @@ TEST(QuorvelCalc, BashCompletesModesOptionsAndTheirFewValues) {
 TEST(QuorvelCalc, HelpDocumentsTheModesAndBatch) {
     const Outcome r = run({"--help"});
     EXPECT_EQ(r.status, 0);
-    for (const char* word :
-         {"bet-back",          "lay-back",   "total-funds", "--separate",
-          "--back-rate",       "--lay-rate", "--batch",     "--decimal-separator",
-          "--group-separator", "--outcomes", "--json",      "co-process",
-          "position",          "--hedge",    "--min-stake", "--min-payout",
-          "free-sr",           "market",     "--green",     "dutch",
-          "--liability",       "each-way",   "--terms",     "--exchange-places"})
+    for (const char* word : {"bet-back",
+                             "lay-back",
+                             "total-funds",
+                             "--separate",
+                             "--back-rate",
+                             "--lay-rate",
+                             "--batch",
+                             "--decimal-separator",
+                             "--group-separator",
+                             "--outcomes",
+                             "--json",
+                             "co-process",
+                             "position",
+                             "--hedge",
+                             "--min-stake",
+                             "--min-payout",
+                             "free-sr",
+                             "market",
+                             "--green",
+                             "dutch",
+                             "--liability",
+                             "each-way",
+                             "--terms",
+                             "--exchange-places",
+                             "--book",
+                             "--catalogue",
+                             "--market-id",
+                             "--stream",
+                             "--at"})
         EXPECT_NE(r.out.find(word), std::string::npos) << word;
 }
+
+// The market read from the exchange's own files, as a bot saves them.
+std::string exchangeFile(const char* name) {
+    return std::string(EXCHANGE_FILES) + "/" + name;
+}
+
+TEST(QuorvelCalc, ReadsTheExchangesBookAsTheTypedMarket) {
+    const Outcome typed =
+        run({"market", "A=back:10@4.00", "B=lay:10@3.00", "--prices", "A=3.50/3.55", "B=3.00/3.05",
+             "C=2.62/2.64", "--rate", "5", "--green", "best"});
+    const Outcome book = run({"market", "--book", exchangeFile("book.json"), "--catalogue",
+                              exchangeFile("catalogue.json"), "--green", "best"});
+    ASSERT_EQ(book.status, 0) << book.err;
+    EXPECT_EQ(book.out, "Non-runner D, reduction factor 1.20 %: its bets are void\n\n" + typed.out);
+}
+
+TEST(QuorvelCalc, BatchJsonTakesTheExchangesAnswersInline) {
+    auto oneLine = [](std::string text) {
+        std::erase(text, '\n');
+        return text;
+    };
+    const std::string line =
+        "{\"market\": {\"book\": " + oneLine(slurp(exchangeFile("book.json"))) +
+        ", \"catalogue\": " + oneLine(slurp(exchangeFile("catalogue.json"))) +
+        "}, \"green\": \"best\"}\n";
+    const Outcome r = run({"--batch", "--json"}, line);
+    EXPECT_NE(r.out.find("\"staked\":\"38.59\",\"locks_in\":\"1.3212\""), std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("\"non_runners\":[{\"name\":\"D\",\"factor\":\"1.20\"}]"),
+              std::string::npos);
+}
+
+struct ExchangeCase {
+    std::vector<std::string> args;  // after "market"; FILE: stands for the test's files
+    int status;
+    std::string expected;  // a line of the output, or the message
+};
+
+class ExchangeFiles : public testing::TestWithParam<ExchangeCase> {};
+
+TEST_P(ExchangeFiles, ReadOrRefused) {
+    std::vector<std::string> args{"market"};
+    for (const std::string& arg : GetParam().args)
+        args.push_back(arg.starts_with("FILE:") ? exchangeFile(arg.c_str() + 5) : arg);
+    const Outcome r = run(args);
+    EXPECT_EQ(r.status, GetParam().status) << r.err;
+    EXPECT_NE((r.status == 0 ? r.out : r.err).find(GetParam().expected), std::string::npos)
+        << r.out << r.err;
+}
+
+const bool underWindows = std::getenv("QUORVEL_CALC_UNDER_TEST") != nullptr;
+
+INSTANTIATE_TEST_SUITE_P(
+    QuorvelCalc, ExchangeFiles,
+    testing::Values(
+        // Without a catalogue, runners go by their selection ids; typed words join by name.
+        ExchangeCase{{"--book", "FILE:book.json"}, 0, "103     2.62  2.64"},
+        ExchangeCase{{"--book", "FILE:book.json", "103=back:5@2.62", "--prices", "103=2.60/2.64"},
+                     0,
+                     "103     2.60  2.64   5.00"},
+        ExchangeCase{
+            {"--book", "FILE:book.json", "E=back:5@2.62"}, 2, "runner \"E\" is not in the book"},
+        ExchangeCase{{"--book", "FILE:book.json", "--market-id", "1.9"},
+                     2,
+                     "book: no market 1.9 (it holds 1.234567890)"},
+        // The stream replayed to a time, in milliseconds or ISO 8601, or to its end.
+        ExchangeCase{
+            {"--stream", "FILE:stream.json", "--at", "1700000000000"}, 0, "A       3.50  3.55"},
+        ExchangeCase{{"--stream", "FILE:stream.json", "--at", "2023-11-14T22:13:21Z"},
+                     0,
+                     "A       3.45  3.55"},
+        ExchangeCase{{"--stream", "FILE:stream.json"}, 0, "C       2.62  2.66"},
+        ExchangeCase{{"--stream", "FILE:stream.json.bz2"},
+                     underWindows ? 2 : 0,
+                     underWindows ? "decompress it with bzip2 -d" : "C       2.62  2.66"},
+        ExchangeCase{{"--stream", "FILE:stream.json", "--at", "yesterday"},
+                     2,
+                     "--at: \"yesterday\" is neither"},
+        ExchangeCase{{"--at", "1", "A=back:1@2"}, 2, "go with --book or --stream"},
+        ExchangeCase{{"--book", "FILE:nowhere.json"}, 2, "nowhere.json: no such file"}));
 
 }  // namespace
