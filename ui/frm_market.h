@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 
 #include "core/market.h"
@@ -62,7 +64,11 @@ class frmMarket : public toolkit::Form {
     void ShowMessage(const std::string& text);
     void ShowRefusal(bool focusIt = false);
 
-    // Cells.
+    // Cells: the row and column, among the rows shown, of the cell of that index.
+    static int rowOf(int Index) { return Index / kColumns; }
+    static market_sheet::Column columnOf(int Index) {
+        return static_cast<market_sheet::Column>(Index % kColumns);
+    }
     void txtCells_GotFocus(int Index);
     void txtCells_KeyPress(int Index, int& KeyAscii);
     void txtCells_KeyUp(int Index, int KeyCode, int Shift);
@@ -86,12 +92,22 @@ class frmMarket : public toolkit::Form {
     std::string outcomesText(const quorvel::MarketRequest& request,
                              const quorvel::MarketReport& shown) const;
     void ShowGreen(quorvel::Green green);
+    void ShowResultCells();
+
+    // The clipboard, and the sheet put back as it was before a paste.
+    bool ClipboardKeyDown(int Index, int KeyCode);
+    void PasteCells(int Index);
+    void CopySheet();
+    bool UndoSheet();
 
     std::string display(quorvel::Money value) const { return value.display(format_); }
 
     quorvel::NumberFormat format_;
     std::string file_;
     market_sheet::Sheet sheet_;
+    std::optional<market_sheet::Sheet> undo_;  // the sheet before the last paste
+    // Each sheet row's results as shown: If wins (or If placed), Hedge, Net.
+    std::array<std::array<std::string, 3>, market_sheet::kRows> results_;
     toolkit::TextBoxEvents cellEvents_;
     toolkit::TextBoxEvents settingEvents_;
     toolkit::ControlArray<toolkit::TextBox> txtCells_;

@@ -10,12 +10,6 @@ using market_sheet::Column;
 
 namespace {
 
-int rowOf(int index) {
-    return index / frmMarket::kColumns;
-}
-Column columnOf(int index) {
-    return static_cast<Column>(index % frmMarket::kColumns);
-}
 bool isPriceColumn(Column column) {
     return column == market_sheet::kBack || column == market_sheet::kLay;
 }
@@ -103,6 +97,7 @@ bool frmMarket::CellKeyDown(int Index, int KeyCode, int Shift) {
         ClearRow(row);
         return true;
     }
+    if (Shift == toolkit::kCtrlMask && ClipboardKeyDown(Index, KeyCode)) return true;
     if (Shift != 0 && Shift != toolkit::kShiftMask) return false;
     switch (KeyCode) {
         case toolkit::kUp:

@@ -75,24 +75,20 @@ void frmMarket::ShowRows() {
 }
 
 void frmMarket::CalculateMarket() {
-    for (int row = 0; row < kVisibleRows; ++row)
-        for (int column : {market_sheet::kIfWins, market_sheet::kHedge, market_sheet::kNet})
-            txtCells(row * kColumns + column).setText("");
+    results_ = {};
     if (sheet_.anyRefused()) {
         // A figure without the refused cell would be a wrong one: none is shown.
         lblBook().setCaption("Book: -");
         lblGreenEach().setCaption("Green each: nothing worked out while a cell is refused");
         lblGreenBest().setCaption("Green best: nothing worked out while a cell is refused");
-        return;
+        return ShowResultCells();
     }
     std::vector<std::pair<int, quorvel::Money>> nonRunnerRows;
     market_sheet::Market market = withdrawn(market_sheet::marketOf(sheet_, format_), nonRunnerRows);
     quorvel::MarketRequest& request = market.request;
     // A non-runner's row says so where its figures stood.
     for (const auto& [sheetRow, factor] : nonRunnerRows)
-        if (const int row = sheetRow - intTopRow; row >= 0 && row < kVisibleRows)
-            txtCells(row * kColumns + market_sheet::kIfWins)
-                .setText("non-runner, " + display(factor) + " %");
+        results_[static_cast<std::size_t>(sheetRow)][0] = "non-runner, " + display(factor) + " %";
     try {
         request.green = quorvel::Green::Each;
         const quorvel::MarketReport each = quorvel::ComputeMarket(request);
@@ -112,6 +108,15 @@ void frmMarket::CalculateMarket() {
     } catch (const quorvel::MoneyError&) {
         // Figures beyond what money holds: no result is shown rather than an old one.
     }
+    ShowResultCells();
+}
+
+void frmMarket::ShowResultCells() {
+    for (int row = 0; row < kVisibleRows; ++row)
+        for (int i = 0; i < 3; ++i)
+            txtCells(row * kColumns + market_sheet::kIfWins + i)
+                .setText(results_[static_cast<std::size_t>(intTopRow + row)]
+                                 [static_cast<std::size_t>(i)]);
 }
 
 // "; worst -26.00, best 40.00" with several winners: what the market's outcomes net.
@@ -122,23 +127,19 @@ std::string frmMarket::outcomesText(const quorvel::MarketRequest& request,
            shown.worst->net.displayFine(format_) + ", best " + shown.best->net.displayFine(format_);
 }
 
-// Each runner's row in sight: if it wins (with several winners, what its placing adds), the
+// Each runner's row: if it wins (with several winners, what its placing adds), the
 // chosen green's hedge, and the net (its placing after the green).
 void frmMarket::ShowResults(const market_sheet::Market& market,
                             const quorvel::MarketReport& shown) {
     const bool placed = market.request.winners > 1;
     for (std::size_t i = 0; i < market.request.runners.size(); ++i) {
-        const int row = market.rowOf[i] - intTopRow;
-        if (row < 0 || row >= kVisibleRows) continue;
+        auto& texts = results_[static_cast<std::size_t>(market.rowOf[i])];
         const quorvel::RunnerOutcome& o = shown.runners[i];
-        txtCells(row * kColumns + market_sheet::kIfWins)
-            .setText(display(placed ? o.ifPlaced : o.ifWins));
+        texts[0] = display(placed ? o.ifPlaced : o.ifWins);
         // A hedge under the minimums is shown, not placed: said so, as the nets leave it out.
         if (o.hedge)
-            txtCells(row * kColumns + market_sheet::kHedge)
-                .setText(o.hedge->text(format_) + (o.belowMinimum ? " (under the minimum)" : ""));
-        txtCells(row * kColumns + market_sheet::kNet)
-            .setText(placed ? o.net.displayFine(format_) : display(o.net));
+            texts[1] = o.hedge->text(format_) + (o.belowMinimum ? " (under the minimum)" : "");
+        texts[2] = placed ? o.net.displayFine(format_) : display(o.net);
     }
 }
 

@@ -279,4 +279,20 @@ Market marketOf(const Sheet& sheet, const quorvel::NumberFormat& format) {
     return market;
 }
 
+std::vector<std::vector<std::string>> pastedRows(std::string_view text) {
+    std::vector<std::vector<std::string>> rows;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        std::vector<std::string>& cells = rows.emplace_back();
+        for (std::size_t tab; (tab = line.find('\t')) != std::string_view::npos;
+             line.remove_prefix(tab + 1))
+            cells.emplace_back(line.substr(0, tab));
+        cells.emplace_back(line);
+    }
+    return rows;
+}
+
 }  // namespace market_sheet

@@ -3,6 +3,8 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "core/market.h"
 #include "core/non_runner.h"
@@ -67,6 +69,11 @@ std::string convertSetting(Setting setting, const std::string& text,
 // A ladder price one step up or down from the text ("3.50" up: "3.55"), or the text itself
 // where there is none.
 std::string stepPrice(const std::string& text, int steps, const quorvel::NumberFormat& format);
+
+// Rows of cells as a spreadsheet copies them: lines (LF or CRLF) of tab-separated cells, the
+// last line's end optional.
+//   pastedRows("A\t3.50\r\nB\t3.00\n") == {{"A", "3.50"}, {"B", "3.00"}}
+std::vector<std::vector<std::string>> pastedRows(std::string_view text);
 
 // The market the sheet holds: every row with a runner name or anything typed (a row without a
 // name is "Runner N"), in order, and the row of each.

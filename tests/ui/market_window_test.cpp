@@ -209,6 +209,47 @@ TEST_F(MarketWindow, ReadsTheKeptPricesUnderAnyLocale) {
     EXPECT_EQ(cell(0, market_sheet::kIfWins), "");
 }
 
+TEST_F(MarketWindow, PastesRowsFromASpreadsheetAndCopiesTheSheetBack) {
+    QApplication::clipboard()->setText(
+        "A\t3.50\t3.55\tback:10@4.00\r\nB\t3.00\t3.05\tlay:10@3.00\r\nC\t2.62\t2.64\t\r\n");
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(cell(2, market_sheet::kLay), "2.64");
+    EXPECT_EQ(focusedCell(), 0);
+    key(Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(cell(2, market_sheet::kHedge), "Back 15.26 @ 2.62");
+    key(Qt::Key_C, Qt::ControlModifier);
+    const QStringList copied = QApplication::clipboard()->text().split('\n');
+    EXPECT_EQ(copied.value(0), "Runner\tBack\tLay\tBets\tIf wins\tHedge\tNet");
+    EXPECT_EQ(copied.value(3), "C\t2.62\t2.64\t\t0.00\tBack 15.26 @ 2.62\t1.32");
+    // Off the ladder: refused in place, with its text, and Ctrl+Z puts the sheet back.
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    QApplication::clipboard()->setText("D\t3.52\t3.55\t");
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(cell(3, market_sheet::kBack), "3.52");
+    EXPECT_EQ(form->lblMessage().caption(),
+              "1 cell refused; the first, row 4 Back: \"3.52\" is not on the exchange's ladder: "
+              "nearest 3.50 or 3.55");
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(cell(3, market_sheet::kRunner), "");
+    EXPECT_EQ(cell(2, market_sheet::kHedge), "Back 15.26 @ 2.62");
+}
+
+TEST_F(MarketWindow, PastesInTheUsersNumbersAndSaysWhatFallsPastTheLastRow) {
+    open(kGerman);
+    QApplication::clipboard()->setText("3,50\n3,00");
+    key(Qt::Key_Tab);
+    key(Qt::Key_V, Qt::ControlModifier);  // one column: down the Back column
+    EXPECT_EQ(cell(0, market_sheet::kBack) + " " + cell(1, market_sheet::kBack), "3,50 3,00");
+    QString many;
+    for (int i = 0; i < market_sheet::kRows + 2; ++i) many += "R" + QString::number(i) + "\n";
+    QApplication::clipboard()->setText(many);
+    key(Qt::Key_Backtab, Qt::ShiftModifier);
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(form->lblMessage().caption(), "2 rows past the sheet's last row (40) not pasted");
+}
+
 // A cell read from the file passes what a typed one passes; what fails is refused in its cell,
 // the focus there, and no figure is worked out without it.
 TEST_F(MarketWindow, RefusesWhatTheFileHoldsAsATypedCellWouldBe) {
@@ -255,8 +296,9 @@ TEST_F(MarketWindow, RefusesWhatTheFileHoldsAsATypedCellWouldBe) {
 
 // A name pasted with a tab is refused as typed, so the file never holds what it cannot read.
 TEST_F(MarketWindow, RefusesANamePastedWithATab) {
+    // Shift+Insert pastes into the cell as it is (Ctrl+V would split the text into cells).
     QApplication::clipboard()->setText("Galopin\tDes Champs");
-    key(Qt::Key_V, Qt::ControlModifier);
+    key(Qt::Key_Insert, Qt::ShiftModifier);
     key(Qt::Key_Return);
     EXPECT_EQ(focusedCell(), market_sheet::kRunner);
     EXPECT_EQ(message(), "a runner's name holds no tabs, line breaks or other controls");

@@ -15,6 +15,7 @@
 #include "ui/frm_market.h"
 #include "ui/market_sheet.h"
 #include "ui/toolkit/application.h"
+#include "ui/toolkit/clipboard.h"
 #include "ui/toolkit/keyboard.h"
 #include "ui/toolkit/null/driver.h"
 
@@ -126,6 +127,13 @@ TEST(NullBackEnd, TheMarketWindowGreensTheWorkedExample) {
         EXPECT_EQ(cell(2, market_sheet::kHedge), "Back 15.26 @ 2.62");
         EXPECT_EQ(form.lblGreenBest().caption(),
                   "Green best: stakes 38.59, locks in 1.3212, 0.0083 under the exact 1.3295");
+        // A bet pasted over from a spreadsheet counts at once; Ctrl+Z puts the sheet back.
+        null::click(form.txtCells(0));
+        toolkit::setClipboardText("A\t3.50\t3.55\tback:10@4.00\nB\t3.00\t3.05\tlay:20@3.00\n");
+        null::press(form, 'V', toolkit::kCtrlMask);
+        EXPECT_EQ(cell(0, market_sheet::kIfWins), "50.00");
+        null::press(form, 'Z', toolkit::kCtrlMask);
+        EXPECT_EQ(cell(0, market_sheet::kIfWins), "40.00");
     }
     std::filesystem::remove_all(folder);
 }

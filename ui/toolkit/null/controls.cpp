@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ui/toolkit/check_box.h"
+#include "ui/toolkit/clipboard.h"
 #include "ui/toolkit/frame.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/null/native.h"
@@ -16,6 +17,21 @@ namespace toolkit {
 
 int textWidth(const std::string& utf8) {
     return kCharacterWidth * characterCount(utf8);
+}
+
+namespace {
+std::string& clipboard() {
+    static std::string text;
+    return text;
+}
+}  // namespace
+
+std::string clipboardText() {
+    return clipboard();
+}
+
+void setClipboardText(const std::string& text) {
+    clipboard() = text;
 }
 
 platform::NumberSeparators userNumberSeparators() {
