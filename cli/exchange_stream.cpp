@@ -35,55 +35,66 @@ struct MarketState {
     bool levels = false;
 };
 
-// The stream applied message by message; where is "line N" for the refusals.
+// Where a value stands, for a refusal: "stream line 3 runner 101 atb"; put into words only
+// when one is refused, as a replay reads a great many.
+struct Place {
+    std::size_t line;
+    std::string_view runner;
+    std::string_view field;
+    std::string text() const {
+        return "stream line " + std::to_string(line) +
+               (runner.empty() ? "" : " runner " + std::string(runner)) + " " + std::string(field);
+    }
+};
+
+// The stream applied message by message.
 class Replay {
   public:
     // False once a message is later than the time asked for: the replay ends there.
-    bool apply(const Json& message, long long until, const std::string& where) {
+    bool apply(const Json& message, long long until, std::size_t line) {
         if (!message.is_object() || message.value("op", "") != "mcm" || !message.contains("mc"))
             return true;
-        if (message.contains("pt") && number(message["pt"], where + " pt") > until) return false;
-        for (const Json& change : message["mc"]) applyMarket(change, where);
+        if (message.contains("pt") && number(message["pt"], {line, {}, "pt"}) > until) return false;
+        for (const Json& change : message["mc"]) applyMarket(change, line);
         return true;
     }
 
     std::map<std::string, MarketState> markets;
 
   private:
-    static long long number(const Json& value, const std::string& where) {
+    static long long number(const Json& value, const Place& where) {
         const std::string text = numberText(value);
         long long n = 0;
         const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
         if (error != std::errc() || end != text.data() + text.size())
-            throw RefusedArgument{where + ": \"" + text + "\" is not a whole number"};
+            throw RefusedArgument{where.text() + ": \"" + text + "\" is not a whole number"};
         return n;
     }
-    static Money money(const Json& value, const std::string& where) {
+    static Money money(const Json& value, const Place& where) {
         try {
             return Money::parse(numberText(value), kJsonNumbers);
         } catch (const MoneyError&) {
-            throw RefusedArgument{where + ": \"" + numberText(value) + "\" is not a number"};
+            throw RefusedArgument{where.text() + ": \"" + numberText(value) + "\" is not a number"};
         }
     }
 
-    void applyMarket(const Json& change, const std::string& where) {
+    void applyMarket(const Json& change, std::size_t line) {
         const std::string id = numberText(change.value("id", Json()));
         MarketState& market = markets[id];
         if (change.value("img", false)) market = MarketState{};
-        if (change.contains("marketDefinition")) define(market, change["marketDefinition"]);
+        if (change.contains("marketDefinition")) define(market, change["marketDefinition"], line);
         if (!change.contains("rc")) return;
         for (const Json& runnerChange : change["rc"]) {
             const std::string runnerId = numberText(runnerChange.value("id", Json()));
             RunnerState& runner = runnerOf(market, runnerId);
-            const std::string at = where + " runner " + runnerId;
             for (const char* side : {"atb", "atl"})
                 if (runnerChange.contains(side))
                     levels(market, side[2] == 'b' ? runner.atb : runner.atl, runnerChange[side],
-                           at + " " + side);
+                           {line, runnerId, side});
             for (const char* side : {"batb", "batl"})
                 if (runnerChange.contains(side))
                     ranked(market, side[3] == 'b' ? runner.batb : runner.batl, runnerChange[side],
-                           at + " " + side);
+                           {line, runnerId, side});
         }
     }
 
@@ -92,7 +103,7 @@ class Replay {
         return market.runners[id];
     }
 
-    void define(MarketState& market, const Json& definition) {
+    void define(MarketState& market, const Json& definition, std::size_t line) {
         if (definition.contains("numberOfWinners"))
             market.winners = numberText(definition["numberOfWinners"]);
         if (!definition.contains("runners")) return;
@@ -103,16 +114,17 @@ class Replay {
             if (runner.contains("adjustmentFactor"))
                 state.adjustment = numberText(runner["adjustmentFactor"]);
             if (runner.contains("sortPriority"))
-                state.priority = static_cast<int>(number(runner["sortPriority"], "sortPriority"));
+                state.priority =
+                    static_cast<int>(number(runner["sortPriority"], {line, {}, "sortPriority"}));
         }
     }
 
     void levels(MarketState& market, std::map<Money, Money>& ladder, const Json& changes,
-                const std::string& where) {
+                const Place& where) {
         market.levels = true;
         for (const Json& level : changes) {
             if (!level.is_array() || level.size() != 2)
-                throw RefusedArgument{where + ": expected [price, size]"};
+                throw RefusedArgument{where.text() + ": expected [price, size]"};
             const Money price = money(level[0], where), size = money(level[1], where);
             if (size.isZero())
                 ladder.erase(price);
@@ -122,11 +134,11 @@ class Replay {
     }
 
     void ranked(MarketState& market, std::map<int, std::pair<Money, Money>>& ladder,
-                const Json& changes, const std::string& where) {
+                const Json& changes, const Place& where) {
         market.levels = true;
         for (const Json& level : changes) {
             if (!level.is_array() || level.size() != 3)
-                throw RefusedArgument{where + ": expected [level, price, size]"};
+                throw RefusedArgument{where.text() + ": expected [level, price, size]"};
             const int rank = static_cast<int>(number(level[0], where));
             const Money price = money(level[1], where), size = money(level[2], where);
             if (size.isZero())
@@ -184,7 +196,10 @@ MarketArguments argumentsOf(const MarketState& market, const NumberFormat& forma
 
 MarketArguments marketOfStream(std::string_view text, const std::optional<std::string>& marketId,
                                const std::optional<std::string>& at, const NumberFormat& format) {
-    const std::string plain = decompressed(text);
+    // A plain file is read where it lies; a compressed one from its decompressed copy.
+    std::optional<std::string> inflated;
+    if (text.starts_with("BZh")) inflated = decompressed(text);
+    const std::string_view plain = inflated ? std::string_view(*inflated) : text;
     const long long until = at ? streamTime(*at) : std::numeric_limits<long long>::max();
     Replay replay;
     std::size_t line = 0;
@@ -192,9 +207,10 @@ MarketArguments marketOfStream(std::string_view text, const std::optional<std::s
         const std::size_t end = std::min(rest.find('\n'), rest.size());
         const std::string_view message = rest.substr(0, end);
         rest.remove_prefix(std::min(end + 1, rest.size()));
-        const std::string where = "stream line " + std::to_string(++line);
+        ++line;
         if (message.find_first_not_of(" \t\r") == std::string_view::npos) continue;
-        if (!replay.apply(parseExact(message, where), until, where)) break;
+        if (!replay.apply(parseExact(message, "stream line " + std::to_string(line)), until, line))
+            break;
     }
     if (replay.markets.empty()) throw RefusedArgument{"--stream: the file holds no market"};
     const auto market = marketId                     ? replay.markets.find(*marketId)
@@ -274,7 +290,6 @@ long long streamTime(const std::string& text) {
 namespace {
 
 std::string decompressed(std::string_view text) {
-    if (!text.starts_with("BZh")) return std::string(text);
 #ifdef QUORVEL_HAVE_BZIP2
     bz_stream stream{};
     if (BZ2_bzDecompressInit(&stream, 0, 0) != BZ_OK)
