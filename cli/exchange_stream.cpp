@@ -321,6 +321,7 @@ std::string decompressed(std::string_view text) {
         throw RefusedArgument{"--stream: the bzip2 data is damaged or cut short"};
     return out;
 #else
+    (void)text;
     throw RefusedArgument{
         "--stream: this build reads stream files decompressed; decompress it with bzip2 -d"};
 #endif
