@@ -2,7 +2,9 @@
 // the window's title and outer size, and for each field its text, selection, whether it
 // scrolls, whether it is read-only and has the focus, its MSAA name and its place on the
 // screen; the same places for the check box and the tabs. One line each, for the smoke test
-// that drives the window with real input under wine.
+// that drives the window with real input under wine. With --clipboard TEXT it puts TEXT
+// (\t and \n standing for a tab and a line break) on the clipboard instead, as a spreadsheet
+// that copied it would.
 #include <windows.h>
 // after windows.h, which they need
 #include <commctrl.h>
@@ -65,9 +67,27 @@ void printPlace(const char* what, HWND hwnd) {
     std::printf("%s %ld %ld %ld %ld\n", what, r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
+// The text with its \t and \n escapes made real, on the clipboard.
+int putOnClipboard(std::string text) {
+    for (std::size_t at = 0; (at = text.find('\\', at)) != std::string::npos; ++at)
+        if (at + 1 < text.size() && (text[at + 1] == 't' || text[at + 1] == 'n'))
+            text.replace(at, 2, text[at + 1] == 't' ? "\t" : "\r\n");
+    const std::wstring wide = platform::wide(text);
+    if (!OpenClipboard(nullptr)) return 1;
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+    std::copy(wide.c_str(), wide.c_str() + wide.size() + 1,
+              static_cast<wchar_t*>(GlobalLock(memory)));
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+    return 0;
+}
+
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--clipboard") return putOnClipboard(argv[2]);
     CoInitialize(nullptr);
     HWND form = FindWindowW(L"QuorvelForm", nullptr);
     if (form == nullptr) {

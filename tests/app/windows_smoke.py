@@ -216,6 +216,18 @@ def market(options):
         check(results(s, [5, 12]) == ["Lay 11.27 @ 3.55", "Back 10.00 @ 3.00"],
               "green each: lay A 11.27 @ 3.55, back B 10.00 @ 3.00")
         check(results(s, [6, 13, 20]) == ["1.20", "1.21", "1.21"], "green each nets 1.20, 1.21")
+        # Pasted as a spreadsheet copies a row, from row 4's Runner: 3.52 is off the ladder,
+        # refused in its cell with its text; Ctrl+Z puts the sheet back.
+        subprocess.run(["wine", options.probe, "--clipboard", r"D\t3.52\t3.55\t"], check=False,
+                       timeout=60)
+        window.keys("ctrl+v")
+        s = window.settle(lambda s: s["fields"][22]["text"] == "3.52", "the pasted row")
+        check(results(s, [21, 23]) == ["D", "3.55"], "paste: D's name and lay price taken")
+        check(any(label.startswith("1 cell refused; the first, row 4 Back") for label in
+                  s["labels"]), "paste: the refused cell counted and named")
+        window.keys("ctrl+z")
+        s = window.settle(lambda s: s["fields"][21]["text"] == "", "the sheet put back")
+        check(results(s, [12]) == ["Back 10.00 @ 3.00"], "undo: the green as before the paste")
         if options.screenshot:
             subprocess.run(["import", "-window", "root", options.screenshot], check=False)
     finally:
