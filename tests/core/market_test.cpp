@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/accumulator.h"
 #include "core/dutch.h"
 #include "core/each_way.h"
 #include "core/market.h"
@@ -417,6 +418,53 @@ INSTANTIATE_TEST_SUITE_P(
                     {{m("20"), m("4.50"), 1, 4, 3}, 3, m("4.60"), m("1.90"), m("0")},
                     "19.57 (70.4520), 19.74 (17.7660); -0.7180 -0.6960 36.81 -0.69"}),
     [](const testing::TestParamInfo<EachWayCase>& param) { return std::string(param.param.name); });
+
+struct AccaCase {
+    const char* name;
+    AccaRequest request;
+    const char* expected;  // "lays; each path's net" or, laid at once, "lays; each outcome"
+};
+
+class ComputeAccaGives : public testing::TestWithParam<AccaCase> {};
+
+TEST_P(ComputeAccaGives, TheLaysAndEveryPath) {
+    const AccaReport r = ComputeAcca(GetParam().request);
+    std::string text;
+    for (const AccaLay& lay : r.lays) text += (text.empty() ? "" : " ") + shown(lay.stake);
+    text += ";";
+    for (const AccaPath& path : r.paths) text += " " + path.net.displayFine(kFormat);
+    for (const AccaOutcome& o : r.outcomes) text += " " + o.net.displayFine(kFormat);
+    EXPECT_EQ(text, GetParam().expected);
+}
+
+const std::vector<AccaLeg> kTreble{
+    {m("1.80"), m("1.85")}, {m("1.50"), m("1.55")}, {m("2.10"), m("2.16")}};
+
+// A bet of 10 on legs, at 5 %.
+AccaRequest acca(std::vector<AccaLeg> legs, AccaKind kind = AccaKind::Cash, Money refund = Money(),
+                 std::vector<PlacedLay> placed = {}, bool upfront = false) {
+    return {m("10"), std::move(legs), kind, refund, std::move(placed), upfront, m("5")};
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Accumulators, ComputeAccaGives,
+    testing::Values(
+        AccaCase{"LaidLegByLeg", acca(kTreble),
+                 "8.98 17.02 26.87; -1.4690 -1.4640 -1.4675 -1.4632"},
+        // Leg 1 won with 8.98 laid at 1.85; leg 2 has drifted to 1.62.
+        AccaCase{"AfterALegHasDrifted",
+                 acca({kTreble[0], {m("1.50"), m("1.62")}, kTreble[2]}, AccaKind::Cash, Money(),
+                      {{m("8.98"), m("1.85")}}),
+                 "8.98 16.26 26.87; -2.1860 -2.1877 -2.1834"},
+        AccaCase{"AFreeBetStakeNotReturned", acca(kTreble, AccaKind::FreeSnr),
+                 "7.40 14.02 22.13; 7.03 7.0290 7.0225 7.0282"},
+        // A refund of the stake when a leg loses: the lays are the same, every loss 10 up.
+        AccaCase{"ARefundOffer", acca(kTreble, AccaKind::Cash, m("10")),
+                 "8.98 17.02 26.87; 8.5310 8.5360 8.5325 -1.4632"},
+        // Laid at once, each for the stake: the four results of a double, far apart.
+        AccaCase{"LaidAtOnce", acca({kTreble[0], kTreble[1]}, AccaKind::Cash, Money(), {}, true),
+                 "10.00 10.00; 9.00 -9.00 -6.00 3.00"}),
+    [](const testing::TestParamInfo<AccaCase>& param) { return std::string(param.param.name); });
 
 }  // namespace
 }  // namespace quorvel
