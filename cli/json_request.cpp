@@ -6,6 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/acca_command.h"
 #include "cli/each_way_command.h"
 #include "cli/exchange_book.h"
 #include "cli/exchange_files.h"
@@ -153,10 +154,31 @@ std::string answerEachWay(const Json& request) {
     return eachWayJson(eachWay, ComputeEachWay(eachWay));
 }
 
+// {"acca": "10", "legs": ["1.80/1.85", ...], "kind": "free", "laid": [...], ...}.
+std::string answerAcca(const Json& request) {
+    onlyKeys(request, {"acca", "legs", "kind", "refund", "laid", "upfront", "rate"}, "acca");
+    AccaArguments arguments;
+    arguments.spelling = Spelling::JsonKeys;
+    arguments.stake = stringAt(request, "acca").value_or("");
+    arguments.legs = stringsAt(request, "legs", "1.80/1.85");
+    arguments.kind = stringAt(request, "kind").value_or("cash");
+    if (arguments.kind != "cash" && arguments.kind != "free" && arguments.kind != "free-sr")
+        throw RefusedArgument{"kind: expected cash, free or free-sr"};
+    arguments.refund = stringAt(request, "refund");
+    arguments.laid = stringsAt(request, "laid", "8.98@1.85");
+    if (request.contains("upfront") && !request["upfront"].is_boolean())
+        throw RefusedArgument{"upfront: expected true or false"};
+    arguments.upfront = request.value("upfront", false);
+    arguments.rate = stringAt(request, "rate");
+    const AccaRequest acca = readAcca(arguments, plain());
+    return accaJson(acca, ComputeAcca(acca));
+}
+
 std::string answer(const Json& request) {
     if (request.contains("position")) return answerPosition(request);
     if (request.contains("market")) return answerMarket(request);
     if (request.contains("each_way")) return answerEachWay(request);
+    if (request.contains("acca")) return answerAcca(request);
     return answerDutch(request);
 }
 
@@ -201,10 +223,11 @@ void appendJsonRequestAnswer(std::string_view line, std::string& out) {
     try {
         const Json request = parsedLine(line);
         if (!request.is_object() || !(request.contains("position") || request.contains("market") ||
-                                      request.contains("dutch") || request.contains("each_way")))
+                                      request.contains("dutch") || request.contains("each_way") ||
+                                      request.contains("acca")))
             throw RefusedArgument{
                 "expected a JSON object with \"position\", \"market\", "
-                "\"dutch\" or \"each_way\""};
+                "\"dutch\", \"each_way\" or \"acca\""};
         std::string answered = answer(request);
         if (!answered.empty() && answered.back() == '\n') answered.pop_back();
         out += answered;

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/acca_command.h"
 #include "cli/batch.h"
 #include "cli/each_way_command.h"
 #include "cli/exchange_files.h"
@@ -44,6 +45,8 @@ constexpr std::string_view kHelp =
                     [--rate R] [--json]
        quorvel-calc each-way STAKE@PRICE --terms N/D --places P --win-lay X --place-lay Y
                     [--exchange-places E] [--rate R] [--json]
+       quorvel-calc acca STAKE --leg BACK/LAY... [--free | --free-sr | --refund R]
+                    [--laid STAKE@PRICE...] [--upfront] [--rate R] [--json]
        quorvel-calc --batch [--json] < bets.tsv
 
 Works out the stake of the opposite bet that makes a bet's result the same whichever way the
@@ -171,6 +174,21 @@ their liabilities and what each outcome pays: wins, placed in the exchange's pla
 in the extra places only (the bookmaker pays the place part and the place lay wins), and
 unplaced. With --json: place_price, place_winnings, win_lay and place_lay {stake, price, liability},
 rate, and outcomes {outcome, bookmaker, win_market, place_market, net, net_exact}.
+
+acca STAKE lays a bookmaker's accumulator leg by leg on the exchange, each --leg BACK/LAY
+giving the bookmaker's price and the lay price of the leg's own market, in the order the legs
+run (1 to 10). Every leg that wins is laid in turn, so that every path pays the same: leg k's
+lay is R x (1 - c)^(n-k) / ((X_k - c) x ... x (X_n - c)), exact, then to the cent, where R is
+what the bookmaker pays with every leg won (STAKE x the prices, to the cent, rounded down; less
+the stake for a --free bet, whose stake is not returned; all of it with --free-sr) and c the
+commission rate. --refund R is what an offer returns when a leg loses. After legs have won,
+--laid STAKE@PRICE gives the lays placed on them, in order, and the next lays are worked out
+from the prices now. It shows each lay, its liability and what it wins after commission, then
+what every path pays from the rounded stakes: lost at each leg still to run, and every leg
+won. --upfront lays every leg at once, each for STAKE, and shows all 2^n outcomes, which
+cannot be levelled. With --json: stake, back_price, returns, if_loses, rate, legs {back, lay,
+lay_stake, liability, wins, placed}, and paths {loses_at (0: every leg won), bookmaker,
+exchange, net} or, laid at once, outcomes {legs_won, net}.
 
 Batch lines are tab-separated: mode (@MODENUMBERS@), model (single or separate), back rate,
 lay rate, and the mode's three inputs. Each line gets one output line: the results as
@@ -387,6 +405,25 @@ int eachWay(const quorvel::cli::Options& options, const quorvel::NumberFormat& f
                                     : eachWayText(request, report, format));
 }
 
+int acca(const quorvel::cli::Options& options, const quorvel::NumberFormat& format) {
+    using namespace quorvel::cli;
+    if (options.positional.size() != 2)
+        throw RefusedArgument{"acca takes one stake, then --leg BACK/LAY for each leg"};
+    if (options.free && options.freeSr)
+        throw RefusedArgument{"--free and --free-sr: a free bet is one or the other"};
+    const AccaArguments arguments{options.positional[1],
+                                  options.legs,
+                                  options.free ? "free" : options.freeSr ? "free-sr" : "cash",
+                                  options.refund,
+                                  options.laid,
+                                  options.upfront,
+                                  options.rate};
+    const quorvel::AccaRequest request = readAcca(arguments, format);
+    const quorvel::AccaReport report = quorvel::ComputeAcca(request);
+    return writeOutput(options.json ? accaJson(request, report)
+                                    : accaText(request, report, format));
+}
+
 // What options given to the wrong command are told, where a word more helps.
 void refuseMisplacedOptions(quorvel::cli::Command command, const quorvel::cli::Options& options) {
     using namespace quorvel::cli;
@@ -429,6 +466,8 @@ int run(const quorvel::cli::Options& options) {
             return dutch(options, format);
         case kEachWay:
             return eachWay(options, format);
+        case kAcca:
+            return acca(options, format);
         default:
             break;
     }

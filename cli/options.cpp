@@ -38,7 +38,7 @@ constexpr OptionTarget kOptions[] = {
     {"--group-separator", kAnyCommand, nullptr, &Options::groupSeparator},
     {"--price", kPosition, nullptr, &Options::price},
     {"--hedge", kPosition, nullptr, &Options::hedge},
-    {"--rate", kExchange | kDutch | kEachWay, nullptr, &Options::rate},
+    {"--rate", kExchange | kDutch | kEachWay | kAcca, nullptr, &Options::rate},
     {"--min-stake", kExchange, nullptr, &Options::minStake},
     {"--min-payout", kExchange, nullptr, &Options::minPayout},
     {"--prices", kMarket, nullptr, nullptr, &Options::prices},
@@ -60,6 +60,12 @@ constexpr OptionTarget kOptions[] = {
     {"--exchange-places", kEachWay, nullptr, &Options::exchangePlaces},
     {"--win-lay", kEachWay, nullptr, &Options::winLay},
     {"--place-lay", kEachWay, nullptr, &Options::placeLay},
+    {"--leg", kAcca, nullptr, nullptr, &Options::legs},
+    {"--laid", kAcca, nullptr, nullptr, &Options::laid},
+    {"--free", kAcca, &Options::free},
+    {"--free-sr", kAcca, &Options::freeSr},
+    {"--refund", kAcca, nullptr, &Options::refund},
+    {"--upfront", kAcca, &Options::upfront},
 };
 
 const OptionTarget& optionNamed(std::string_view name) {
@@ -81,6 +87,7 @@ std::string commandNames(unsigned commands) {
                                                            {kMarket, "market"},
                                                            {kDutch, "dutch"},
                                                            {kEachWay, "each-way"},
+                                                           {kAcca, "acca"},
                                                            {kBatch, "--batch"}};
     std::vector<const char*> names;
     for (const auto& [command, name] : kNames)
@@ -152,6 +159,7 @@ Command commandOf(const Options& options) {
     if (first == "market") return kMarket;
     if (first == "dutch") return kDutch;
     if (first == "each-way") return kEachWay;
+    if (first == "acca") return kAcca;
     return kCalculation;
 }
 

@@ -16,7 +16,8 @@ enum Command : unsigned {
     kDutch = 8,
     kBatch = 16,
     kEachWay = 32,
-    kAnyCommand = 63,
+    kAcca = 64,
+    kAnyCommand = 127,
 };
 
 // The command line as given, before any value is read as a number.
@@ -27,6 +28,9 @@ struct Options {
     bool separate = false;
     bool outcomes = false;
     bool json = false;
+    bool free = false;  // an accumulator's kind: a free bet, stake not returned or returned
+    bool freeSr = false;
+    bool upfront = false;
     std::optional<std::string> backRate;
     std::optional<std::string> layRate;
     std::optional<std::string> decimalSeparator;
@@ -53,8 +57,11 @@ struct Options {
     std::optional<std::string> exchangePlaces;
     std::optional<std::string> winLay;
     std::optional<std::string> placeLay;
+    std::optional<std::string> refund;
     std::vector<std::string> prices;      // --prices NAME=BACK/LAY..., up to the next option
     std::vector<std::string> nonRunners;  // --non-runner NAME=RF..., up to the next option
+    std::vector<std::string> legs;        // --leg BACK/LAY..., up to the next option
+    std::vector<std::string> laid;        // --laid STAKE@PRICE..., up to the next option
     std::vector<std::string> positional;  // MODE IN1 IN2 IN3, or position BET..., and so on
     std::vector<std::string_view> given;  // the options given, by name
 };

@@ -708,7 +708,8 @@ TEST(QuorvelCalc, BatchJsonAnswersAPositionRequest) {
     std::getline(lines, line);
     EXPECT_EQ(nlohmann::json::parse(line)["error"], "input");
     for (const char* message :
-         {"expected a JSON object with \"position\", \"market\", \"dutch\" or \"each_way\"",
+         {"expected a JSON object with \"position\", \"market\", \"dutch\", \"each_way\" or "
+          "\"acca\"",
           "\"min-stake\" is not a key of a position request", "hedge goes with price"}) {
         std::getline(lines, line);
         EXPECT_EQ(nlohmann::json::parse(line)["message"], message);
@@ -845,7 +846,8 @@ struct CompletionCase {
 
 TEST(QuorvelCalc, BashCompletesModesOptionsAndTheirFewValues) {
     for (const CompletionCase& c : std::vector<CompletionCase>{
-             {{""}, "bet-back lay-back total-funds position market dutch each-way"},
+             {{""}, "bet-back lay-back total-funds position market dutch each-way acca"},
+             {{"acca", "10", "--fr"}, "--free --free-sr"},
              {{"each-way", "10@11", "--terms", ""}, "1/4 1/5"},
              {{"each-way", "10@11", "--pl"}, "--places --place-lay"},
              {{"market", "A=back:10@3", "--green", ""}, "each best"},
@@ -982,5 +984,55 @@ INSTANTIATE_TEST_SUITE_P(
                      "--at: \"yesterday\" is neither"},
         ExchangeCase{{"--at", "1", "A=back:1@2"}, 2, "go with --book or --stream"},
         ExchangeCase{{"--book", "FILE:nowhere.json"}, 2, "nowhere.json: no such file"}));
+
+// Accumulators laid leg by leg: the worked examples, laid at once, and what is refused.
+struct AccaCase {
+    std::vector<std::string> args;  // after "acca 10"
+    int status;
+    std::string expected;  // a line of the output, or the message
+};
+
+class Accumulator : public testing::TestWithParam<AccaCase> {};
+
+TEST_P(Accumulator, LaidOrRefused) {
+    std::vector<std::string> args{"acca", "10", "--leg", "1.80/1.85"};
+    args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+    const Outcome r = run(args);
+    EXPECT_EQ(r.status, GetParam().status) << r.err;
+    EXPECT_NE((r.status == 0 ? r.out : r.err).find(GetParam().expected), std::string::npos)
+        << r.out << r.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    QuorvelCalc, Accumulator,
+    testing::Values(
+        AccaCase{{"1.50/1.55", "2.10/2.16"}, 0, "3    2.10  2.16      26.87    31.1692  25.5265"},
+        AccaCase{{"1.50/1.55", "2.10/2.16"},
+                 0,
+                 "All 3 win                     46.70  -48.1632  -1.4632"},
+        AccaCase{{"1.50/1.62", "2.10/2.16", "--laid", "8.98@1.85"},
+                 0,
+                 "Wins 1, loses at leg 2       -10.00    7.8140  -2.1860"},
+        AccaCase{{"1.50/1.55", "2.10/2.16", "--free"},
+                 0,
+                 "Loses at leg 1                 0.00      7.03    7.03"},
+        AccaCase{{"1.50/1.55", "--upfront"},
+                 0,
+                 "Laid at once, the outcomes cannot be levelled: from -9.00 to 9.00."},
+        AccaCase{{"1.50/2.03"}, 2, "--leg 2 lay: \"2.03\" is not on the exchange's price ladder"},
+        AccaCase{{"--laid", "8.98@1.85"}, 2, "--laid: 1 lays placed on legs won, of 1 legs"},
+        AccaCase{{"--free", "--free-sr"}, 2, "a free bet is one or the other"},
+        AccaCase{{"--free", "--refund", "5"}, 2, "--refund goes with a cash bet"},
+        AccaCase{{"1.50"}, 2, "--leg 2: \"1.50\": expected BACK/LAY"}));
+
+TEST(QuorvelCalc, BatchJsonLaysAnAccumulator) {
+    const Outcome r = run({"--batch", "--json"},
+                          "{\"acca\": \"10\", \"legs\": [\"1.80/1.85\", \"1.50/1.55\", "
+                          "\"2.10/2.16\"], \"kind\": \"free\"}\n");
+    EXPECT_NE(r.out.find("{\"loses_at\":0,\"bookmaker\":\"46.70\",\"exchange\":\"-39.6718\","
+                         "\"net\":\"7.0282\"}"),
+              std::string::npos)
+        << r.out;
+}
 
 }  // namespace
