@@ -21,7 +21,8 @@ using MeasureText = std::function<double(double size, bool widest)>;
 // A size of the box's font at which its text takes at most the room: the given size when it
 // fits, else just small enough, never larger. Out of the focus, never smaller than the widest
 // text the box is made for needs: a longer text shows from its start. With the focus, a longer
-// text shrinks to show whole, down to half the size; past that it scrolls.
+// text shrinks to show whole; the steps down stop at half the size, though the first estimate,
+// in proportion to the room, may already be below it.
 //   fittedSize({12, 0.25, 80, true, false}, measure)  // 12 if the text fits in 80 pixels
 double fittedSize(const TextFit& fit, const MeasureText& measure);
 
