@@ -1,5 +1,6 @@
 #include "ui/toolkit/null/driver.h"
 
+#include "core/name_text.h"
 #include "ui/toolkit/barrier.h"
 #include "ui/toolkit/check_box.h"
 #include "ui/toolkit/keyboard.h"
@@ -39,22 +40,16 @@ void stroke(Form& form, int keyCode, int shift, int character) {
     });
 }
 
-// The next code point of UTF-8 text, from at, which it moves past.
-int nextCharacter(std::string_view text, std::size_t& at) {
-    const auto lead = static_cast<unsigned char>(text[at++]);
-    if (lead < 0x80) return lead;
-    const int more = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
-    int code = lead & (0x3F >> more);
-    for (int i = 0; i < more && at < text.size(); ++i)
-        code = (code << 6) | (static_cast<unsigned char>(text[at++]) & 0x3F);
-    return code;
-}
-
 }  // namespace
 
 void type(Form& form, std::string_view text) {
     for (std::size_t at = 0; at < text.size();) {
-        const int c = nextCharacter(text, at);
+        // A byte that starts no UTF-8 sequence is typed as the byte.
+        char32_t code = 0;
+        const std::size_t length = quorvel::utf8Sequence(text, at, code);
+        if (length == 0) code = static_cast<unsigned char>(text[at]);
+        at += length == 0 ? 1 : length;
+        const auto c = static_cast<int>(code);
         if (c == '\t') {
             press(form, kTab);
         } else if (c == '\n') {
