@@ -5,13 +5,13 @@
 
 #include <string>
 
-#include "cli/exact_json.h"
-#include "cli/exchange_book.h"
-#include "cli/exchange_stream.h"
+#include "input/exact_json.h"
+#include "input/exchange_book.h"
+#include "input/exchange_stream.h"
 
 namespace {
 
-using quorvel::cli::Json;
+using quorvel::Json;
 const quorvel::NumberFormat kFormat = quorvel::NumberFormat::pointComma();
 constexpr int kRunners = 40;
 
@@ -44,9 +44,9 @@ std::string catalogueText() {
 void BM_BookWithCatalogue(benchmark::State& state) {
     const std::string book = bookText(), catalogue = catalogueText();
     for (auto _ : state) {
-        const Json b = quorvel::cli::parseExact(book, "book");
-        const Json c = quorvel::cli::parseExact(catalogue, "catalogue");
-        benchmark::DoNotOptimize(quorvel::cli::marketOfBook({&b, &c, std::nullopt}, kFormat));
+        const Json b = quorvel::parseExact(book, "book");
+        const Json c = quorvel::parseExact(catalogue, "catalogue");
+        benchmark::DoNotOptimize(quorvel::marketOfBook({&b, &c, std::nullopt}, kFormat));
     }
 }
 BENCHMARK(BM_BookWithCatalogue)->Unit(benchmark::kMicrosecond);
@@ -65,7 +65,7 @@ void BM_StreamReplay(benchmark::State& state) {
                   R"(]],"atl":[[)" + price(i % 40 + 1) + R"(,12.5]]}]}]})" + "\n";
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            quorvel::cli::marketOfStream(stream, std::nullopt, std::nullopt, kFormat));
+            quorvel::marketOfStream(stream, std::nullopt, std::nullopt, kFormat));
     state.counters["messages/s"] = benchmark::Counter(
         static_cast<double>(state.iterations()) * kMessages, benchmark::Counter::kIsRate);
 }

@@ -4,10 +4,10 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/bet_arguments.h"
 #include "cli/machine_format.h"
 #include "cli/text_table.h"
 #include "core/field_role.h"
+#include "input/bet_arguments.h"
 
 namespace quorvel::cli {
 

@@ -8,12 +8,12 @@
 
 #include "cli/acca_command.h"
 #include "cli/each_way_command.h"
-#include "cli/exchange_book.h"
-#include "cli/exchange_files.h"
 #include "cli/json_output.h"
 #include "cli/machine_format.h"
 #include "cli/market_command.h"
 #include "cli/position_command.h"
+#include "input/exchange_book.h"
+#include "input/exchange_files.h"
 
 namespace quorvel::cli {
 

@@ -12,7 +12,6 @@
 #include "cli/acca_command.h"
 #include "cli/batch.h"
 #include "cli/each_way_command.h"
-#include "cli/exchange_files.h"
 #include "cli/json_output.h"
 #include "cli/line_output.h"
 #include "cli/line_output_system.h"
@@ -27,6 +26,7 @@
 #include "core/name_text.h"
 #include "core/position.h"
 #include "core/version.h"
+#include "input/exchange_files.h"
 
 namespace {
 
@@ -340,6 +340,7 @@ int batch(const quorvel::cli::Options& options, const quorvel::NumberFormat& for
 }
 
 int position(const quorvel::cli::Options& options, const quorvel::NumberFormat& format) {
+    using namespace quorvel;
     using namespace quorvel::cli;
     const PositionArguments arguments{{options.positional.begin() + 1, options.positional.end()},
                                       options.price,
@@ -354,6 +355,7 @@ int position(const quorvel::cli::Options& options, const quorvel::NumberFormat& 
 }
 
 int market(const quorvel::cli::Options& options, const quorvel::NumberFormat& format) {
+    using namespace quorvel;
     using namespace quorvel::cli;
     MarketArguments arguments{
         runnersOfWords({options.positional.begin() + 1, options.positional.end()}, options.prices),
@@ -376,6 +378,7 @@ int market(const quorvel::cli::Options& options, const quorvel::NumberFormat& fo
 }
 
 int dutch(const quorvel::cli::Options& options, const quorvel::NumberFormat& format) {
+    using namespace quorvel;
     using namespace quorvel::cli;
     DutchArguments arguments;
     if (options.positional.size() > 1) arguments.side = options.positional[1];
@@ -393,6 +396,7 @@ int dutch(const quorvel::cli::Options& options, const quorvel::NumberFormat& for
 }
 
 int eachWay(const quorvel::cli::Options& options, const quorvel::NumberFormat& format) {
+    using namespace quorvel;
     using namespace quorvel::cli;
     if (options.positional.size() != 2)
         throw RefusedArgument{"each-way takes one bet, STAKE@PRICE, the stake each way"};
@@ -406,6 +410,7 @@ int eachWay(const quorvel::cli::Options& options, const quorvel::NumberFormat& f
 }
 
 int acca(const quorvel::cli::Options& options, const quorvel::NumberFormat& format) {
+    using namespace quorvel;
     using namespace quorvel::cli;
     if (options.positional.size() != 2)
         throw RefusedArgument{"acca takes one stake, then --leg BACK/LAY for each leg"};
@@ -426,6 +431,7 @@ int acca(const quorvel::cli::Options& options, const quorvel::NumberFormat& form
 
 // What options given to the wrong command are told, where a word more helps.
 void refuseMisplacedOptions(quorvel::cli::Command command, const quorvel::cli::Options& options) {
+    using namespace quorvel;
     using namespace quorvel::cli;
     if (command == kBatch) {
         const bool others = std::any_of(options.given.begin(), options.given.end(), [](auto n) {
@@ -447,6 +453,7 @@ void refuseMisplacedOptions(quorvel::cli::Command command, const quorvel::cli::O
 
 // What the command line asks for, done: each command, else one calculation.
 int run(const quorvel::cli::Options& options) {
+    using namespace quorvel;
     using namespace quorvel::cli;
     if (options.help) return writeOutput(helpText());
     if (options.version)
@@ -486,6 +493,7 @@ int run(const quorvel::cli::Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    using namespace quorvel;
     using namespace quorvel::cli;
     prepareStandardStreams();
     try {

@@ -4,12 +4,12 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/bet_arguments.h"
 #include "cli/machine_format.h"
 #include "cli/text_table.h"
 #include "core/field_role.h"
 #include "core/money_ratio.h"
 #include "core/name_text.h"
+#include "input/bet_arguments.h"
 
 namespace quorvel::cli {
 

@@ -12,28 +12,6 @@
 
 namespace quorvel::cli {
 
-// quorvel-calc market NAME=BET... [--prices NAME=BACK/LAY...] as given.
-// A runner as a request gives it, each part under its own name: never joined into text and
-// split again, so that no part can reach into another.
-struct RunnerArguments {
-    std::string name;
-    std::vector<std::string> bets;  // KIND:STAKE@PRICE
-    std::string back, lay;          // empty when not known
-};
-
-struct MarketArguments {
-    std::vector<RunnerArguments> runners;  // in the request's order
-    std::optional<std::string> green;      // each or best
-    std::optional<std::string> rate;
-    std::optional<std::string> minStake;
-    std::optional<std::string> minPayout;
-    std::optional<std::string> winners;   // 1 by default, fewer than the runners
-    std::optional<std::string> placed;    // the result: NAME,... placed outright
-    std::optional<std::string> deadHeat;  // NAME,... tied for the places left
-    std::vector<std::string> nonRunners;  // NAME=RF, the reduction factor in per cent
-    Spelling spelling = Spelling::Options;
-};
-
 // The runners of the command line's NAME=KIND:STAKE@PRICE words and --prices NAME=BACK/LAY ones,
 // NAME being what stands before the last '=', in the order they are first named. Throws
 // RefusedArgument for a word without a name and for prices given twice.

@@ -1,7 +1,7 @@
 #include "cli/position_command.h"
 
-#include "cli/bet_arguments.h"
 #include "cli/single_calculation.h"
+#include "input/bet_arguments.h"
 
 namespace quorvel::cli {
 

@@ -1,28 +1,14 @@
 #pragma once
 
-#include <algorithm>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/number_format.h"
 #include "core/position.h"
+#include "input/market_arguments.h"
 
 namespace quorvel::cli {
-
-// How a request names its settings in messages: as command-line options ("--min-stake") or as
-// a batch request's JSON keys ("min_stake").
-enum class Spelling { Options, JsonKeys };
-
-// A value's name as the request spells it, from its option: "--min-stake" on the command
-// line, "min_stake" in a batch JSON line.
-inline std::string spelled(Spelling spelling, std::string_view option) {
-    if (spelling == Spelling::Options) return std::string(option);
-    std::string key(option.substr(option.starts_with("--") ? 2 : 0));
-    std::replace(key.begin(), key.end(), '-', '_');
-    return key;
-}
 
 // quorvel-calc position BET... as given, before any value is read.
 struct PositionArguments {

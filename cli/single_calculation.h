@@ -6,13 +6,13 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/arguments.h"
 #include "cli/text_table.h"
 #include "core/field_role.h"
 #include "core/hedge.h"
 #include "core/money.h"
 #include "core/number_format.h"
 #include "core/outcomes.h"
+#include "input/arguments.h"
 
 namespace quorvel::cli {
 

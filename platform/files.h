@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 // The user's folder for the program's settings and the few file operations the program needs,
@@ -13,6 +14,14 @@ namespace platform {
 std::string configFolder();
 
 bool fileExists(const std::string& path);
+// What tells that a file was written again: its size and the time it was last written, to the
+// finest the system keeps. None for a file that is not there.
+struct FileStamp {
+    long long size = 0;
+    long long written = 0;
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+std::optional<FileStamp> fileStamp(const std::string& path);
 // The folder and the folders above it that are missing; false when it cannot be made.
 bool makeFolders(const std::string& path);
 // The folder is the user's alone: theirs, and no one else may write in it (on Windows, the

@@ -3,9 +3,11 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/market.h"
 #include "core/number_format.h"
+#include "platform/files.h"
 #include "ui/market_sheet.h"
 #include "ui/toolkit/control_array.h"
 #include "ui/toolkit/form.h"
@@ -29,6 +31,8 @@ class frmMarket : public toolkit::Form {
     static constexpr int kMinPayoutSetting = 2;
     static constexpr int kWinnersSetting = 3;
     static constexpr int kSettingCount = 4;
+    // How often the followed files are looked at: one written again is read within a second.
+    static constexpr int kFollowMs = 500;
 
     // The controls, loading the window on first use. Cell (row, column) of the rows shown is
     // txtCells(row * kColumns + column).
@@ -100,12 +104,23 @@ class frmMarket : public toolkit::Form {
     void CopySheet();
     bool UndoSheet();
 
+    // The exchange's files: opened, and read again as they change.
+    void OpenMarketFile();
+    void Form_Timer() override;
+    void ReadFollowed();
+    void ShowSheet();
+    void TakeAsEntered(toolkit::TextBox& box);
+    static std::vector<std::optional<platform::FileStamp>> stampsOf(
+        const std::vector<std::string>& files);
+
     std::string display(quorvel::Money value) const { return value.display(format_); }
 
     quorvel::NumberFormat format_;
     std::string file_;
     market_sheet::Sheet sheet_;
-    std::optional<market_sheet::Sheet> undo_;  // the sheet before the last paste
+    std::optional<market_sheet::Sheet> undo_;  // the sheet before the last paste or open
+    // The followed files as last read: a change is read again.
+    std::vector<std::optional<platform::FileStamp>> followedStamps_;
     // Each sheet row's results as shown: If wins (or If placed), Hedge, Net.
     std::array<std::array<std::string, 3>, market_sheet::kRows> results_;
     toolkit::TextBoxEvents cellEvents_;

@@ -82,6 +82,10 @@ bool frmMarket::Form_KeyDown(int KeyCode, int Shift) {
         ShowGreen(quorvel::Green::None);
         return true;
     }
+    if (Shift == toolkit::kCtrlMask && KeyCode == 'O') {
+        OpenMarketFile();
+        return true;
+    }
     const toolkit::TextBox* active = activeTextBox();
     for (int i = 0; i < kCellCount && active != nullptr; ++i)
         if (&txtCells_(i) == active) return CellKeyDown(i, KeyCode, Shift);

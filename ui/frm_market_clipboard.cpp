@@ -94,12 +94,14 @@ void frmMarket::CopySheet() {
     ShowMessage("Copied the sheet: " + std::to_string(last) + (last == 1 ? " row" : " rows"));
 }
 
-// The sheet as it was before the last paste; nothing to put back leaves the key to the cell.
+// The sheet as it was before the last paste or opened file; nothing to put back leaves the key to
+// the cell.
 bool frmMarket::UndoSheet() {
     if (!undo_) return false;
     sheet_ = *undo_;
     undo_.reset();
-    ShowRows();
+    followedStamps_ = stampsOf(sheet_.follows);
+    ShowSheet();
     SaveSheet();
     ShowMessage("");
     ShowRefusal();

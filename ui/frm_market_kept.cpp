@@ -74,6 +74,7 @@ bool frmMarket::MergeTheirs() {
             take(sheet_.rows[r].refused[c], base_.rows[r].refused[c],
                  theirs->sheet.rows[r].refused[c]);
         }
+    take(sheet_.follows, base_.follows, theirs->sheet.follows);
     for (std::size_t i = 0; i < market_sheet::kSettings; ++i) {
         take(sheet_.settings[i], base_.settings[i], theirs->sheet.settings[i]);
         take(sheet_.settingRefused[i], base_.settingRefused[i], theirs->sheet.settingRefused[i]);

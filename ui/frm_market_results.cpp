@@ -44,10 +44,10 @@ market_sheet::Market withdrawn(const market_sheet::Market& market,
 
 void frmMarket::Form_Load() {
     Show();
-    for (int i = 0; i < kSettingCount; ++i)
-        txtSettings(i).setText(sheet_.settings[static_cast<std::size_t>(i)]);
-    ShowRows();
+    ShowSheet();
     CalculateMarket();
+    // A followed file is read again at the first tick: its prices have moved since.
+    setTimer(kFollowMs);
     txtCells(market_sheet::kRunner).setFocus();
     if (pendingRewrite_) SaveSheet();
     ShowMessage(strLoadMessage);

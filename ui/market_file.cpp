@@ -16,6 +16,9 @@ using market_sheet::Sheet;
 
 constexpr const char* kHeading = "quorvel-market 2, numbers as 1234.56";
 constexpr const char* kOlderHeading = "quorvel-market 1";
+// "follows\t/path/book.json": a file the sheet is read again from; a book and its catalogue.
+constexpr const char* kFollows = "follows";
+constexpr std::size_t kMostFollowed = 2;
 constexpr const char* kSettingKeys[market_sheet::kSettings] = {"rate", "min_stake", "min_payout",
                                                                "winners"};
 const char* const kCellNames[market_sheet::kTypedColumns] = {"Runner", "Back", "Lay", "Bets"};
@@ -147,6 +150,8 @@ std::string sheetFile(const std::string& folder) {
 
 std::string textOf(const Sheet& sheet, const quorvel::NumberFormat& user) {
     std::string text = std::string(kHeading) + '\n';
+    for (const std::string& file : sheet.follows)
+        text += std::string(kFollows) + '\t' + file + '\n';
     for (std::size_t i = 0; i < market_sheet::kSettings; ++i) {
         const std::string& value = sheet.settings[i];
         text += std::string(kSettingKeys[i]) + '\t' +
@@ -176,17 +181,26 @@ Loaded sheetOf(const std::string& text, const quorvel::NumberFormat& user) {
     const bool older = !lines.empty() && lines[0] == kOlderHeading;
     if (lines.empty() || (lines[0] != kHeading && !older))
         throw std::runtime_error("is not a Quorvel market");
-    // The settings stand before the rows, each under its key; one a file lacks (an older
-    // file has no winners) keeps its default.
+    // The files followed and the settings stand before the rows, each under its key; a
+    // setting a file lacks (an older file has no winners) keeps its default.
     const std::size_t settings = lines.size() - 2 - market_sheet::kRows;
-    if (lines.size() < 2 + market_sheet::kRows || settings > market_sheet::kSettings)
+    if (lines.size() < 2 + market_sheet::kRows ||
+        settings > market_sheet::kSettings + kMostFollowed)
         throw std::runtime_error("has lines missing or too many");
     if (lines.back() != "end") throw std::runtime_error("does not end");
     const std::optional<quorvel::NumberFormat> written =
         older ? olderFormat(split(lines[1], '\t'), lines) : machine();
     Loaded loaded{Sheet{}, {}, older};
     Reader reader{written, user, loaded.refusal};
-    for (std::size_t i = 0; i < settings; ++i) reader.setting(lines[1 + i], loaded.sheet);
+    for (std::size_t i = 0; i < settings; ++i) {
+        const std::string& line = lines[1 + i];
+        if (line.starts_with(std::string(kFollows) + '\t'))
+            loaded.sheet.follows.push_back(line.substr(std::string_view(kFollows).size() + 1));
+        else
+            reader.setting(line, loaded.sheet);
+    }
+    if (loaded.sheet.follows.size() > kMostFollowed)
+        throw std::runtime_error("follows too many files");
     for (int r = 0; r < market_sheet::kRows; ++r)
         reader.row(lines[1 + settings + static_cast<std::size_t>(r)], r, loaded.sheet);
     return loaded;

@@ -39,6 +39,9 @@ struct Sheet {
     std::array<Row, kRows> rows;
     std::array<std::string, kSettings> settings{"5.00", "", "", "1"};
     std::array<bool, kSettings> settingRefused{};
+    // The exchange's files the sheet was opened from and is read again from as they change: a
+    // stream file, a book, or a book and its catalogue. None for a sheet typed by hand.
+    std::vector<std::string> follows;
 
     bool anyRefused() const;
     friend bool operator==(const Sheet&, const Sheet&) = default;

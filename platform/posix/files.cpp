@@ -52,6 +52,14 @@ bool fileExists(const std::string& path) {
     return ::lstat(path.c_str(), &status) == 0;
 }
 
+std::optional<FileStamp> fileStamp(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) return std::nullopt;
+    return FileStamp{
+        static_cast<long long>(status.st_size),
+        static_cast<long long>(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec};
+}
+
 bool makeFolders(const std::string& path) {
     for (std::size_t slash = 1; slash != std::string::npos;) {
         slash = path.find('/', slash + 1);

@@ -43,6 +43,17 @@ bool fileExists(const std::string& path) {
     return GetFileAttributesW(wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+std::optional<FileStamp> fileStamp(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(wide(path).c_str(), GetFileExInfoStandard, &data))
+        return std::nullopt;
+    const auto join = [](DWORD high, DWORD low) {
+        return static_cast<long long>((static_cast<unsigned long long>(high) << 32) | low);
+    };
+    return FileStamp{join(data.nFileSizeHigh, data.nFileSizeLow),
+                     join(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime)};
+}
+
 bool makeFolders(const std::string& path) {
     std::wstring folder = wide(path);
     for (wchar_t& c : folder)

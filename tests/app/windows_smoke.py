@@ -9,6 +9,7 @@ import argparse
 import os
 import random
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -228,6 +229,7 @@ def market(options):
         window.keys("ctrl+z")
         s = window.settle(lambda s: s["fields"][21]["text"] == "", "the sheet put back")
         check(results(s, [12]) == ["Back 10.00 @ 3.00"], "undo: the green as before the paste")
+        open_and_follow(window)
         if options.screenshot:
             subprocess.run(["import", "-window", "root", options.screenshot], check=False)
     finally:
@@ -249,6 +251,35 @@ def market(options):
     finally:
         window.close()
         separators(".", ",")
+
+
+def open_and_follow(window):
+    """Ctrl+O opens a stream file through the system's dialog, its path typed; the window then
+    follows the file as lines are added to it; Ctrl+Z puts back the sheet of before."""
+    source = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "cli", "exchange",
+                          "stream.json")
+    with open(source) as f:
+        lines = f.readlines()
+    folder = tempfile.mkdtemp(prefix="quorvel-smoke-")
+    stream = os.path.join(folder, "stream.json")
+    with open(stream, "w") as f:
+        f.write(lines[0])
+    window.keys("ctrl+o")
+    time.sleep(3)  # the dialog, its edit with the keyboard
+    subprocess.run(["xdotool", "type", "--delay", "40", "Z:" + stream.replace("/", "\\")],
+                   check=True, timeout=60)
+    subprocess.run(["xdotool", "key", "Return"], check=True, timeout=10)
+    s = window.settle(lambda s: s["fields"][1]["text"] == "3.50" and
+                      s["fields"][16]["text"] == "2.64", "the stream file opened")
+    check(s.get("title") == "Quorvel Market - stream.json", "open: the title names the file")
+    with open(stream, "a") as f:
+        f.writelines(lines[1:3])
+    s = window.settle(lambda s: s["fields"][1]["text"] == "3.45", "the file followed")
+    check(results(s, [1, 16]) == ["3.45", "2.66"], "follow: A backs at 3.45, C lays at 2.66")
+    window.keys("ctrl+z")
+    s = window.settle(lambda s: s["fields"][3]["text"] == "back:10@4.00", "the sheet put back")
+    check(s.get("title") == "Quorvel Market", "undo: the typed sheet, no file followed")
+    shutil.rmtree(folder, ignore_errors=True)
 
 
 def geometry(xid):

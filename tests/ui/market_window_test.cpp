@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -234,6 +235,63 @@ TEST_F(MarketWindow, PastesRowsFromASpreadsheetAndCopiesTheSheetBack) {
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(cell(3, market_sheet::kRunner), "");
     EXPECT_EQ(cell(2, market_sheet::kHedge), "Back 15.26 @ 2.62");
+}
+
+// Ctrl+O, the file dialog answered: its folder set, the files typed in. The dialog is accepted
+// by its call, not by Return, which its completer's popup may take first.
+void answerTheFileDialog(const std::string& folder, const std::string& files) {
+    auto* poll = new QTimer;
+    poll->setInterval(20);
+    QObject::connect(poll, &QTimer::timeout, [poll, folder, files] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) return;
+        poll->stop();
+        poll->deleteLater();
+        dialog->setDirectory(QString::fromStdString(folder));
+        QTest::keyClicks(dialog->findChild<QLineEdit*>("fileNameEdit"),
+                         QString::fromStdString(files));
+        static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own, which reads the names
+    });
+    poll->start();
+}
+
+// The README's market as a bot saves the exchange's answers: opened by Ctrl+O, greened as if
+// typed, read again as the bot writes the book anew, and put back by Ctrl+Z.
+TEST_F(MarketWindow, OpensABookWithItsCatalogueAndFollowsIt) {
+    const std::filesystem::path files = folder / "bot";
+    std::filesystem::create_directories(files);
+    for (const char* name : {"book.json", "catalogue.json"})
+        std::filesystem::copy_file(std::filesystem::path(EXCHANGE_FILES) / name, files / name);
+    answerTheFileDialog(files.string(), "\"catalogue.json\" \"book.json\"");
+    key(Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(toolkit::windowOf(*form)->windowTitle(),
+              "Quorvel Market - catalogue.json, book.json");
+    EXPECT_EQ(cell(3, market_sheet::kRunner) + " " + cell(3, market_sheet::kBets), "D nr:1.20");
+    key(Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(cell(2, market_sheet::kHedge), "Back 15.26 @ 2.62");
+    // The bot writes the book again, A's best back now 3.45, while C's Lay is being typed.
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    for (char c : std::string("2.7")) QTest::keyClick(handle(), c);
+    std::string book;
+    std::getline(std::ifstream(files / "book.json"), book, '\0');
+    book.replace(book.find(R"({"price": 3.5, "size": 50.0}, )"), 30, "");
+    std::ofstream(files / "book.json", std::ios::trunc) << book;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return cell(0, market_sheet::kBack) == "3.45"; }, 3000));
+    EXPECT_EQ(cell(2, market_sheet::kLay), "2.7");
+    std::ofstream(files / "book.json", std::ios::trunc) << "{";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !message().empty(); }, 3000));
+    EXPECT_EQ(message().substr(0, 60),
+              "catalogue.json, book.json could not be read again (/tmp/quor");
+    EXPECT_EQ(cell(0, market_sheet::kBack), "3.45");
+    // Kept with the file it follows, and put back as it was before the file by Ctrl+Z.
+    open();
+    EXPECT_EQ(toolkit::windowOf(*form)->windowTitle(),
+              "Quorvel Market - catalogue.json, book.json");
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(cell(0, market_sheet::kBack), "3.45");  // no undo across a restart
 }
 
 TEST_F(MarketWindow, PastesInTheUsersNumbersAndSaysWhatFallsPastTheLastRow) {

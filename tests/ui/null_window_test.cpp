@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -134,6 +135,47 @@ TEST(NullBackEnd, TheMarketWindowGreensTheWorkedExample) {
         EXPECT_EQ(cell(0, market_sheet::kIfWins), "50.00");
         null::press(form, 'Z', toolkit::kCtrlMask);
         EXPECT_EQ(cell(0, market_sheet::kIfWins), "40.00");
+    }
+    std::filesystem::remove_all(folder);
+}
+
+// A stream file opened by Ctrl+O, then followed: each line a bot appends is read at the next
+// tick, the cell being typed in left alone, and Ctrl+Z puts back the sheet of before.
+TEST(NullBackEnd, TheMarketWindowOpensAStreamFileAndFollowsIt) {
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("quorvel-null-follow-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    std::ifstream source(EXCHANGE_FILES "/stream.json");
+    std::string image, delta, lastDelta;
+    std::getline(source, image);
+    std::getline(source, delta);
+    std::getline(source, lastDelta);
+    const auto stream = (folder / "market.stream").string();
+    std::ofstream(stream) << image << "\n";
+    {
+        frmMarket form(quorvel::NumberFormat::pointComma(), (folder / "kept").string());
+        form.activate();
+        const auto cell = [&](int row, int column) {
+            return form.txtCells(row * frmMarket::kColumns + column).text();
+        };
+        null::chooseNext(form, {stream});
+        null::press(form, 'O', toolkit::kCtrlMask);
+        EXPECT_EQ(cell(0, market_sheet::kBack) + " " + cell(2, market_sheet::kLay), "3.50 2.64");
+        EXPECT_EQ(null::caption(form), "Quorvel Market - market.stream");
+        null::type(form, "X");  // typing over A's name, not yet entered
+        std::ofstream(stream, std::ios::app) << delta << "\n" << lastDelta << "\n";
+        null::tick(form);
+        EXPECT_EQ(cell(0, market_sheet::kBack) + " " + cell(2, market_sheet::kLay), "3.45 2.66");
+        EXPECT_EQ(cell(0, market_sheet::kRunner), "X");
+        std::ofstream(stream, std::ios::app) << "{broken\n";
+        null::tick(form);
+        EXPECT_EQ(cell(2, market_sheet::kLay), "2.66");
+        EXPECT_NE(form.lblMessage().caption().find("could not be read again"), std::string::npos);
+        null::press(form, toolkit::kEscape);
+        null::press(form, 'Z', toolkit::kCtrlMask);
+        EXPECT_EQ(cell(0, market_sheet::kBack), "");
+        EXPECT_EQ(null::caption(form), "Quorvel Market");
     }
     std::filesystem::remove_all(folder);
 }

@@ -90,6 +90,10 @@ class Form {
     // call it): the form's own keys, then Tab and Shift+Tab, which move the focus by the
     // policy. True when taken: the control does not have it.
     bool previewKey(int keyCode, int shift);
+    // Form_Timer every so many milliseconds from now on, the window shown or hidden; 0 stops it.
+    void setTimer(int milliseconds);
+    // The timer's time has come (the back ends call it).
+    void raiseTimer() { Form_Timer(); }
     // The user asks to close the window (the back ends call it): cancel keeps it open.
     void raiseQueryUnload(bool& cancel) { Form_QueryUnload(cancel); }
 
@@ -135,6 +139,8 @@ class Form {
     virtual void Form_Resize() {}
     // Keys the form answers wherever the focus is (key codes of keyboard.h): true to take it.
     virtual bool Form_KeyDown(int /*KeyCode*/, int /*Shift*/) { return false; }
+    // The timer setTimer started.
+    virtual void Form_Timer() {}
     // Before the window closes at the user's asking: Cancel keeps it open.
     virtual void Form_QueryUnload(bool& /*Cancel*/) {}
 

@@ -103,6 +103,14 @@ void answerNext(Form& form, bool first) {
     form.native().answers.push_back(first);
 }
 
+void chooseNext(Form& form, std::vector<std::string> files) {
+    form.native().choices.push_back(std::move(files));
+}
+
+void tick(Form& form) {
+    if (form.native().timer > 0) input([&] { form.raiseTimer(); });
+}
+
 const std::vector<std::string>& questions(const Form& form) {
     return form.native().questions;
 }

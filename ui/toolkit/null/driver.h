@@ -26,6 +26,10 @@ void clickTab(TabStrip& strip, int index);
 void close(Form& form);
 // The answer ask() gives next (true: the first).
 void answerNext(Form& form, bool first);
+// The files the next file dialog is answered with (none: cancelled).
+void chooseNext(Form& form, std::vector<std::string> files);
+// The form's timer, if it runs, comes due once.
+void tick(Form& form);
 // The questions the form has asked, oldest first.
 const std::vector<std::string>& questions(const Form& form);
 const std::string& caption(const Form& form);

@@ -1,4 +1,5 @@
 #include "ui/toolkit/form.h"
+#include "ui/toolkit/file_dialog.h"
 
 #include <algorithm>
 
@@ -160,6 +161,19 @@ bool Form::ask(const std::string& question, const std::string&, const std::strin
     const bool first = native_->answers.front();
     native_->answers.pop_front();
     return first;
+}
+
+void Form::setTimer(int milliseconds) {
+    native_->timer = milliseconds;
+}
+
+// A dialog without an answer given is cancelled.
+std::vector<std::string> chooseFilesToOpen(Form& owner, const std::string&, const FileKind&) {
+    std::deque<std::vector<std::string>>& choices = owner.native().choices;
+    if (choices.empty()) return {};
+    std::vector<std::string> chosen = std::move(choices.front());
+    choices.pop_front();
+    return chosen;
 }
 
 Control* Form::focusedControl() const {

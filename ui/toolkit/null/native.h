@@ -41,6 +41,8 @@ struct NativeForm {
     Size minimum;
     std::deque<bool> answers;  // what ask() is answered next; the first answer when none
     std::vector<std::string> questions;
+    int timer = 0;                                 // milliseconds; 0: stopped
+    std::deque<std::vector<std::string>> choices;  // the files a dialog is answered with next
 };
 
 // The pixels text takes in one line.

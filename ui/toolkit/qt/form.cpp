@@ -167,6 +167,18 @@ void Form::Show() {
     native_->window->show();
 }
 
+void Form::setTimer(int milliseconds) {
+    if (native_->timer == nullptr) {
+        native_->timer = new QTimer(native_->window);
+        QObject::connect(native_->timer, &QTimer::timeout, native_->window,
+                         [this] { raiseTimer(); });
+    }
+    if (milliseconds > 0)
+        native_->timer->start(milliseconds);
+    else
+        native_->timer->stop();
+}
+
 void Form::setCaption(const std::string& caption) {
     native_->window->setWindowTitle(qt(caption));
 }

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QPalette>
 #include <QString>
+#include <QTimer>
 #include <memory>
 #include <string>
 
@@ -41,6 +42,7 @@ struct NativeForm {
     QWidget* window;
     std::unique_ptr<FocusGuard> guard;
     QHash<const QWidget*, Control*> byWidget;
+    QTimer* timer = nullptr;  // the window's child, made when first set
 };
 
 // Key codes as the handlers know them: the Windows virtual-key codes of the keys they use, the

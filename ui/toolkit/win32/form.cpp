@@ -31,6 +31,8 @@ UINT dpiOf(HWND hwnd) {
     return dpi;
 }
 
+constexpr UINT_PTR kFormTimer = 1;  // the one timer a form has
+
 LRESULT formProcBody(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* form = reinterpret_cast<NativeForm*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (message == WM_NCCREATE) {
@@ -53,6 +55,9 @@ LRESULT formProcBody(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CLOSE:
             form->onClose();
+            return 0;
+        case WM_TIMER:
+            if (wParam == kFormTimer) form->form.raiseTimer();
             return 0;
         case WM_GETMINMAXINFO:
             form->limitSize(*reinterpret_cast<MINMAXINFO*>(lParam));
@@ -269,6 +274,13 @@ void Form::Show() {
     load();
     // Painted from the message loop, once: what the form sets up after this is in that paint.
     ShowWindow(native_->hwnd, SW_SHOW);
+}
+
+void Form::setTimer(int milliseconds) {
+    if (milliseconds > 0)
+        SetTimer(native_->hwnd, kFormTimer, static_cast<UINT>(milliseconds), nullptr);
+    else
+        KillTimer(native_->hwnd, kFormTimer);
 }
 
 void Form::setCaption(const std::string& caption) {

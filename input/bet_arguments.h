@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "cli/arguments.h"
 #include "core/bet.h"
 #include "core/money.h"
 #include "core/number_format.h"
+#include "input/arguments.h"
 
-namespace quorvel::cli {
+namespace quorvel {
 
 // What a position and a market read alike. Each throws RefusedArgument, name leading the
 // message.
@@ -32,4 +32,4 @@ Money readExchangeRate(const std::string& name, const std::string& text,
 // bookmaker's above 1.00 up to 1000 in cents; a lay is taken at the exchange only.
 Bet readBet(const std::string& text, const NumberFormat& format);
 
-}  // namespace quorvel::cli
+}  // namespace quorvel

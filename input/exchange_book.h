@@ -3,11 +3,11 @@
 #include <optional>
 #include <string>
 
-#include "cli/exact_json.h"
-#include "cli/market_command.h"
 #include "core/number_format.h"
+#include "input/exact_json.h"
+#include "input/market_arguments.h"
 
-namespace quorvel::cli {
+namespace quorvel {
 
 // A market as the exchange's API answers for it: the market book (the JSON-RPC envelope
 // {"jsonrpc", "result": [...], "id"} or the bare list of markets), and the market catalogue
@@ -25,4 +25,4 @@ struct ExchangeAnswers {
 // field: a price off the ladder, a size below a cent, a missing field.
 MarketArguments marketOfBook(const ExchangeAnswers& answers, const NumberFormat& format);
 
-}  // namespace quorvel::cli
+}  // namespace quorvel

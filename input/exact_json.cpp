@@ -1,10 +1,10 @@
-#include "cli/exact_json.h"
+#include "input/exact_json.h"
 
 #include <vector>
 
-#include "cli/arguments.h"
+#include "input/arguments.h"
 
-namespace quorvel::cli {
+namespace quorvel {
 
 namespace {
 
@@ -104,4 +104,4 @@ std::string numberText(const Json& value) {
     return {};
 }
 
-}  // namespace quorvel::cli
+}  // namespace quorvel

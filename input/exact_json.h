@@ -5,7 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
-namespace quorvel::cli {
+namespace quorvel {
 
 using Json = nlohmann::ordered_json;
 
@@ -20,4 +20,4 @@ Json parseExact(std::string_view text, const std::string& source);
 // double from nlohmann's own parser. Empty for anything else.
 std::string numberText(const Json& value);
 
-}  // namespace quorvel::cli
+}  // namespace quorvel

@@ -1,10 +1,10 @@
-#include "cli/arguments.h"
+#include "input/arguments.h"
 
 #include <algorithm>
 #include <string_view>
 #include <vector>
 
-namespace quorvel::cli {
+namespace quorvel {
 
 namespace {
 
@@ -67,4 +67,4 @@ Money readValue(const std::string& name, const std::string& text, FieldRole role
     throw notAccepted(name, text, acceptedRangeText(role));
 }
 
-}  // namespace quorvel::cli
+}  // namespace quorvel

@@ -7,7 +7,7 @@
 #include "core/money.h"
 #include "core/number_format.h"
 
-namespace quorvel::cli {
+namespace quorvel {
 
 // A value the user gave that the calculator refuses, with what it would accept.
 struct RefusedArgument {
@@ -28,4 +28,4 @@ RefusedArgument notAccepted(const std::string& name, const std::string& text,
 Money readValue(const std::string& name, const std::string& text, FieldRole role,
                 const NumberFormat& format);
 
-}  // namespace quorvel::cli
+}  // namespace quorvel

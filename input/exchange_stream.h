@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
-#include "cli/market_command.h"
 #include "core/number_format.h"
+#include "input/market_arguments.h"
 
-namespace quorvel::cli {
+namespace quorvel {
 
 // The market of a file in the exchange's stream format, as its historical data holds it: one
 // JSON message a line ("op": "mcm", market changes "mc" with their marketDefinition and runner
@@ -24,4 +24,4 @@ MarketArguments marketOfStream(std::string_view text, const std::optional<std::s
 // without one). Throws RefusedArgument naming --at.
 long long streamTime(const std::string& text);
 
-}  // namespace quorvel::cli
+}  // namespace quorvel

@@ -1,4 +1,4 @@
-#include "cli/exchange_stream.h"
+#include "input/exchange_stream.h"
 
 #include <algorithm>
 #include <charconv>
@@ -10,10 +10,10 @@
 #include <bzlib.h>
 #endif
 
-#include "cli/bet_arguments.h"
-#include "cli/exact_json.h"
+#include "input/bet_arguments.h"
+#include "input/exact_json.h"
 
-namespace quorvel::cli {
+namespace quorvel {
 
 namespace {
 
@@ -329,4 +329,4 @@ std::string decompressed(std::string_view text) {
 
 }  // namespace
 
-}  // namespace quorvel::cli
+}  // namespace quorvel

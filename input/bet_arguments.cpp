@@ -1,4 +1,4 @@
-#include "cli/bet_arguments.h"
+#include "input/bet_arguments.h"
 
 #include <charconv>
 
@@ -7,7 +7,7 @@
 #include "core/position.h"
 #include "core/price_ladder.h"
 
-namespace quorvel::cli {
+namespace quorvel {
 
 namespace {
 
@@ -96,4 +96,4 @@ Bet readBet(const std::string& text, const NumberFormat& format) {
     return bet;
 }
 
-}  // namespace quorvel::cli
+}  // namespace quorvel

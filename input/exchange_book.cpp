@@ -1,12 +1,12 @@
-#include "cli/exchange_book.h"
+#include "input/exchange_book.h"
 
 #include <algorithm>
 #include <map>
 
-#include "cli/bet_arguments.h"
 #include "core/field_role.h"
+#include "input/bet_arguments.h"
 
-namespace quorvel::cli {
+namespace quorvel {
 
 namespace {
 
@@ -148,4 +148,4 @@ MarketArguments marketOfBook(const ExchangeAnswers& answers, const NumberFormat&
     return arguments;
 }
 
-}  // namespace quorvel::cli
+}  // namespace quorvel
