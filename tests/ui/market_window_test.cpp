@@ -237,19 +237,22 @@ TEST_F(MarketWindow, PastesRowsFromASpreadsheetAndCopiesTheSheetBack) {
     EXPECT_EQ(cell(2, market_sheet::kHedge), "Back 15.26 @ 2.62");
 }
 
-// Ctrl+O, the file dialog answered: its folder set, the files typed in. The dialog is accepted
-// by its call, not by Return, which its completer's popup may take first.
+// Ctrl+O, the file dialog answered: its folder and the files' names set, then accepted as its
+// Open button does.
 void answerTheFileDialog(const std::string& folder, const std::string& files) {
     auto* poll = new QTimer;
     poll->setInterval(20);
     QObject::connect(poll, &QTimer::timeout, [poll, folder, files] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QFileDialog* dialog = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* shown = qobject_cast<QFileDialog*>(widget); shown && shown->isVisible())
+                dialog = shown;
         if (dialog == nullptr) return;
         poll->stop();
         poll->deleteLater();
         dialog->setDirectory(QString::fromStdString(folder));
-        QTest::keyClicks(dialog->findChild<QLineEdit*>("fileNameEdit"),
-                         QString::fromStdString(files));
+        // Set, not typed: the name completer's popup, on show, may take the keys.
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(files));
         static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own, which reads the names
     });
     poll->start();
