@@ -40,15 +40,6 @@ PlacedLay placedOf(const std::string& text, std::size_t i, const std::string& op
             readLadderPrice(name + " price", text.substr(at + 1), format)};
 }
 
-// "Wins 1-2, loses at 3": the path that ends at a leg.
-std::string pathName(int losesAt, std::size_t legs) {
-    if (losesAt == 0) return "All " + std::to_string(legs) + " win";
-    const std::string won = losesAt == 2  ? "Wins 1, "
-                            : losesAt > 2 ? "Wins 1-" + std::to_string(losesAt - 1) + ", "
-                                          : "";
-    return won + (won.empty() ? "Loses" : "loses") + " at leg " + std::to_string(losesAt);
-}
-
 // "1, 3": the legs an outcome laid at once has won; "none".
 std::string legsWon(unsigned won, std::size_t legs) {
     std::string text;
@@ -126,8 +117,9 @@ std::string accaText(const AccaRequest& request, const AccaReport& report,
     }
     rows.push_back({"Path", "Bookmaker", "Exchange", "Net"});
     for (const AccaPath& p : report.paths)
-        rows.push_back({pathName(p.losesAt, request.legs.size()), p.bookmaker.displayFine(format),
-                        p.exchange.displayFine(format), p.net.displayFine(format)});
+        rows.push_back({accaPathName(p.losesAt, request.legs.size()),
+                        p.bookmaker.displayFine(format), p.exchange.displayFine(format),
+                        p.net.displayFine(format)});
     return text + alignedTable(rows) + "Each leg's market takes " + request.rate.display(format) +
            " % of its own positive net.\n";
 }

@@ -165,4 +165,12 @@ AccaReport ComputeAcca(const AccaRequest& request) {
     return report;
 }
 
+std::string accaPathName(int losesAt, std::size_t legs) {
+    if (losesAt == 0) return "All " + std::to_string(legs) + " win";
+    const std::string won = losesAt == 2  ? "Wins 1, "
+                            : losesAt > 2 ? "Wins 1-" + std::to_string(losesAt - 1) + ", "
+                                          : "";
+    return won + (won.empty() ? "Loses" : "loses") + " at leg " + std::to_string(losesAt);
+}
+
 }  // namespace quorvel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "core/money.h"
@@ -74,5 +75,9 @@ struct AccaReport {
 //   26.87; losing at leg 1 nets -1.4690, at 2 -1.4640, at 3 -1.4675, every leg won -1.4632.
 // Throws MoneyError for a division or an overflow failure.
 AccaReport ComputeAcca(const AccaRequest& request);
+
+// A path's name: accaPathName(3, 4) == "Wins 1-2, loses at leg 3"; accaPathName(0, 3) ==
+// "All 3 win".
+std::string accaPathName(int losesAt, std::size_t legs);
 
 }  // namespace quorvel

@@ -56,6 +56,8 @@ class frmMain : public toolkit::Form {
 
     // What Ctrl+M does: open the market window, or bring it to the front.
     std::function<void()> openMarket;
+    // What Ctrl+F does: open the offers window, or bring it to the front.
+    std::function<void()> openOffers;
 
   private:
     // Layout and the fixed size.

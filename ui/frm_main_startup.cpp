@@ -57,9 +57,14 @@ void frmMain::ConfigureField(int index, const std::string& caption, quorvel::Fie
     }
 }
 
+// Ctrl+M opens the market window, Ctrl+F the offers window.
 bool frmMain::Form_KeyDown(int KeyCode, int Shift) {
-    if (KeyCode != 'M' || Shift != toolkit::kCtrlMask || !openMarket) return false;
-    openMarket();
+    if (Shift != toolkit::kCtrlMask) return false;
+    const std::function<void()>& open = KeyCode == 'M'   ? openMarket
+                                        : KeyCode == 'F' ? openOffers
+                                                         : nullptr;
+    if (!open) return false;
+    open();
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,6 +45,9 @@ class frmMarket : public toolkit::Form {
     toolkit::Label& lblMessage() { return loaded(lblMessage_); }
     toolkit::Label& lblRows() { return loaded(lblRows_); }
     toolkit::Label& lblIfWins() { return loaded(lblIfWins_); }
+
+    // What Ctrl+F does: open the offers window, or bring it to the front.
+    std::function<void()> openOffers;
 
     // State, for those who look in (the tests).
     int topRow() const { return intTopRow; }

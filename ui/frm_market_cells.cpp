@@ -86,6 +86,10 @@ bool frmMarket::Form_KeyDown(int KeyCode, int Shift) {
         OpenMarketFile();
         return true;
     }
+    if (Shift == toolkit::kCtrlMask && KeyCode == 'F' && openOffers) {
+        openOffers();
+        return true;
+    }
     const toolkit::TextBox* active = activeTextBox();
     for (int i = 0; i < kCellCount && active != nullptr; ++i)
         if (&txtCells_(i) == active) return CellKeyDown(i, KeyCode, Shift);

@@ -37,6 +37,8 @@ Section "Quorvel"
         SW_SHOWNORMAL "" "Hedge calculator for betting-exchange traders"
     CreateShortCut "$SMPROGRAMS\Quorvel Market.lnk" "$INSTDIR\quorvel.exe" "--market" \
         "$INSTDIR\quorvel.exe" 0 SW_SHOWNORMAL "" "A whole market: every runner's P/L, greened at one key"
+    CreateShortCut "$SMPROGRAMS\Quorvel Offers.lnk" "$INSTDIR\quorvel.exe" "--offers" \
+        "$INSTDIR\quorvel.exe" 0 SW_SHOWNORMAL "" "Free bets, each-way bets and accumulators laid exactly"
     WriteRegStr HKCU "${KEY}" "DisplayName" "Quorvel"
     WriteRegStr HKCU "${KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr HKCU "${KEY}" "Publisher" "The Quorvel developers"
@@ -60,5 +62,6 @@ Section "Uninstall"
     RMDir "$INSTDIR"
     Delete "$SMPROGRAMS\Quorvel.lnk"
     Delete "$SMPROGRAMS\Quorvel Market.lnk"
+    Delete "$SMPROGRAMS\Quorvel Offers.lnk"
     DeleteRegKey HKCU "${KEY}"
 SectionEnd

@@ -25,7 +25,8 @@ def check(condition, what):
 
 
 class Window:
-    def __init__(self, exe, probe, arguments=(), title="Quorvel Single Selection"):
+    def __init__(self, exe, probe, arguments=(), title="Quorvel Single Selection",
+                 ready=lambda s: s.get("focus") == 0, what="the window with field 0 focused"):
         self.probe = probe
         self.title = title
         # wine's oleacc keeps no annotation, but logs each one it is given.
@@ -33,8 +34,7 @@ class Window:
         self.process = subprocess.Popen(["wine", exe, *arguments], stdout=subprocess.DEVNULL,
                                         stderr=self.log,
                                         env=dict(os.environ, WINEDEBUG="-all,fixme+oleacc"))
-        self.state = self.wait(lambda s: s.get("focus") == 0, "the window with field 0 focused",
-                               seconds=90)
+        self.state = self.wait(ready, what, seconds=90)
         self.xid = self.x_window()
 
     def read(self):
@@ -50,6 +50,8 @@ class Window:
             elif words[0] == "field":
                 index = int(words[1])
                 info = dict(w.split("=", 1) for w in words[2:] if "=" in w)
+                if " name=" in line:  # a name may have blanks: the rest of the line
+                    info["name"] = line.split(" name=", 1)[1]
                 state["fields"][index] = info
                 if info.get("focus") == "1":
                     state["focus"] = index
@@ -282,6 +284,42 @@ def open_and_follow(window):
     shutil.rmtree(folder, ignore_errors=True)
 
 
+def shown_fields(state):
+    """The visible fields in their places' order: the offers window's tabs share places."""
+    return [state["fields"][i] for i in sorted(state["fields"])
+            if state["fields"][i].get("visible") == "1"]
+
+
+def offers(options):
+    """The offers window alone: the treble A1 laid leg by leg, typed by keys. On the
+    accumulator's tab the fields stand as stake, kind, refund, rate, then a row a leg: back,
+    lay, laid, and the lay stake, liability and winnings worked out."""
+    first_focused = lambda s: bool(shown_fields(s)) and shown_fields(s)[0].get("focus") == "1"
+    window = Window(options.exe, options.probe, ["--offers"], "Quorvel Offers", first_focused,
+                    "the first field focused")
+    try:
+        if not window.state.get("fields"):
+            return
+        check(window.state.get("title") == "Quorvel Offers", "the offers window's title")
+        window.keys("alt+a")
+        window.settle(lambda s: s.get("tab") == 3 and first_focused(s), "the accumulator's tab")
+        keys = []
+        for text in ["10", "", "", "", "1.80", "1.85", "", "1.50", "1.55", "", "2.10", "2.16", ""]:
+            keys += typed(text)
+        window.keys(*keys)
+        lays = lambda s: [shown_fields(s)[4 + 6 * leg + 3].get("text") for leg in range(3)]
+        s = window.settle(lambda s: lays(s)[2] == "26.87", "the treble's lays")
+        check(lays(s) == ["8.98", "17.02", "26.87"], "treble A1: lays 8.98, 17.02, 26.87")
+        check("Next: lay leg 1, 8.98 @ 1.85, liability 7.63; every path -1.4690 to -1.4632"
+              in s["labels"], "treble A1: every path about -1.47")
+        check(all(f.get("fits") == "1" for f in shown_fields(s)),
+              "every figure of the offers window shows whole")
+        if options.screenshot:
+            subprocess.run(["import", "-window", "root", options.screenshot], check=False)
+    finally:
+        window.close()
+
+
 def geometry(xid):
     """(left, top, width, height) of an X window, as xdotool sees it."""
     out = subprocess.run(["xdotool", "getwindowgeometry", xid], capture_output=True,
@@ -300,9 +338,14 @@ def main():
                         help="only the random storm, with this many bursts")
     parser.add_argument("--market", action="store_true",
                         help="the market window alone, as quorvel.exe --market opens it")
+    parser.add_argument("--offers", action="store_true",
+                        help="the offers window alone, as quorvel.exe --offers opens it")
     options = parser.parse_args()
     if options.market:
         market(options)
+        return
+    if options.offers:
+        offers(options)
         return
 
     window = Window(options.exe, options.probe)
@@ -467,11 +510,17 @@ def main():
             check(mine is not None and theirs is not None and
                   (theirs[0] >= mine[0] + mine[2] or theirs[0] + theirs[2] <= mine[0]),
                   "the market window opens beside the calculator: %s, %s" % (mine, theirs))
+        # Ctrl+F opens the offers window too.
+        window.keys("ctrl+f")
+        deadline = time.time() + 30
+        while not found("Quorvel Offers") and time.time() < deadline:
+            time.sleep(0.3)
+        check(bool(found("Quorvel Offers")), "Ctrl+F opens the offers window")
         window.keys("alt+F4")
         time.sleep(2)
         check(window.process.poll() is None and bool(found("Quorvel Market")),
               "closing the calculator leaves the market window open")
-        for xid in found("Quorvel Market"):
+        for xid in found("Quorvel Market") + found("Quorvel Offers"):
             subprocess.run(["xdotool", "windowactivate", xid, "key", "alt+F4"], check=False,
                            timeout=10)
         try:

@@ -14,6 +14,7 @@
 #include "tests/worked_examples.h"
 #include "ui/frm_main.h"
 #include "ui/frm_market.h"
+#include "ui/frm_offers.h"
 #include "ui/market_sheet.h"
 #include "ui/toolkit/application.h"
 #include "ui/toolkit/clipboard.h"
@@ -176,6 +177,34 @@ TEST(NullBackEnd, TheMarketWindowOpensAStreamFileAndFollowsIt) {
         null::press(form, 'Z', toolkit::kCtrlMask);
         EXPECT_EQ(cell(0, market_sheet::kBack), "");
         EXPECT_EQ(null::caption(form), "Quorvel Market");
+    }
+    std::filesystem::remove_all(folder);
+}
+
+// The offers window, opened from the calculator by Ctrl+F, lays the treble A1 leg by
+// leg, typed by keys.
+TEST(NullBackEnd, TheOffersWindowLaysATrebleLegByLeg) {
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("quorvel-null-offers-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(folder);
+    {
+        frmMain calculator(quorvel::NumberFormat::pointComma());
+        std::unique_ptr<frmOffers> form;
+        calculator.openOffers = [&] {
+            form =
+                std::make_unique<frmOffers>(quorvel::NumberFormat::pointComma(), folder.string());
+            form->activate();
+        };
+        calculator.activate();
+        null::press(calculator, 'F', toolkit::kCtrlMask);
+        ASSERT_TRUE(form);
+        null::press(*form, 'A', toolkit::kAltMask);
+        null::type(*form, "10\n\n\n\n1.80\n1.85\n\n1.50\n1.55\n\n2.10\n2.16\n\n");
+        std::string lays;
+        for (int leg = 0; leg < 3; ++leg) lays += form->txtLegResults(leg * 3).text() + " ";
+        EXPECT_EQ(lays, "8.98 17.02 26.87 ");
+        EXPECT_EQ(form->lblSummary().caption(),
+                  "Next: lay leg 1, 8.98 @ 1.85, liability 7.63; every path -1.4690 to -1.4632");
     }
     std::filesystem::remove_all(folder);
 }
