@@ -78,10 +78,9 @@ bool frmMarket::MergeTheirs() {
     for (std::size_t i = 0; i < market_sheet::kSettings; ++i) {
         take(sheet_.settings[i], base_.settings[i], theirs->sheet.settings[i]);
         take(sheet_.settingRefused[i], base_.settingRefused[i], theirs->sheet.settingRefused[i]);
-        txtSettings(static_cast<int>(i)).setText(sheet_.settings[i]);
     }
     base_ = theirs->sheet;
-    ShowRows();
+    ShowSheet();
     ShowMessage(bothChanged ? "The market was changed in another window too: its edits are "
                               "taken in, and where both changed a cell this window's is kept."
                             : "The market was changed in another window too: its edits are "

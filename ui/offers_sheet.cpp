@@ -17,7 +17,7 @@ using quorvel::NumberFormat;
 
 enum class Role { Kind, Stake, BookPrice, LayPrice, Rate, Refund, Terms, Places };
 
-struct Spec {
+struct FieldRow {
     Tab tab;
     Role role;
     const char* caption;
@@ -28,7 +28,7 @@ struct Spec {
 constexpr const char* kKindTip =
     "Q: a qualifying bet, F: a free bet (stake not returned), S: a free bet (stake returned), "
     "R: a qualifying bet with a refund if it loses";
-constexpr Spec kSpecs[kFirstLeg] = {
+constexpr FieldRow kFieldRows[kFirstLeg] = {
     {kFreeBet, Role::Kind, "Kind", kKindTip, "Qualifying"},
     {kFreeBet, Role::Stake, "Stake", "The bookmaker's stake", ""},
     {kFreeBet, Role::BookPrice, "Back price", "The bookmaker's price", ""},
@@ -52,7 +52,7 @@ constexpr Spec kSpecs[kFirstLeg] = {
 constexpr const char* kKinds[] = {"Qualifying", "Free SNR", "Free SR", "Refund"};
 
 Role roleOf(int field) {
-    if (field < kFirstLeg) return kSpecs[field].role;
+    if (field < kFirstLeg) return kFieldRows[field].role;
     switch ((field - kFirstLeg) % 3) {
         case kLegBack:
             return Role::BookPrice;
@@ -115,7 +115,8 @@ std::optional<std::string> termsOf(const std::string& typed) {
 }  // namespace
 
 FieldInfo fieldInfo(int field) {
-    if (field < kFirstLeg) return {kSpecs[field].tab, kSpecs[field].caption, kSpecs[field].toolTip};
+    if (field < kFirstLeg)
+        return {kFieldRows[field].tab, kFieldRows[field].caption, kFieldRows[field].toolTip};
     const std::string leg = "Leg " + std::to_string((field - kFirstLeg) / 3 + 1);
     switch ((field - kFirstLeg) % 3) {
         case kLegBack:
@@ -130,7 +131,7 @@ FieldInfo fieldInfo(int field) {
 
 Fields defaultFields() {
     Fields fields;
-    for (int i = 0; i < kFirstLeg; ++i) fields[static_cast<std::size_t>(i)] = kSpecs[i].initial;
+    for (int i = 0; i < kFirstLeg; ++i) fields[static_cast<std::size_t>(i)] = kFieldRows[i].initial;
     return fields;
 }
 
