@@ -15,8 +15,10 @@ constexpr int kClientWidth = 7700;
 constexpr int kPageTop = 480;
 constexpr int kFieldHeight = 285;
 constexpr int kRowStep = 300;
-constexpr int kLegsTop = kPageTop + 1300;     // the legs' headings, then a row a leg
-constexpr int kResultsTop = kLegsTop + 3450;  // under the longest page, the accumulator's
+// Under the accumulator's one row of fields (the each-way's second stands there on its own
+// tab): the legs' headings, then a row a leg.
+constexpr int kLegsTop = kPageTop + 650;
+constexpr int kResultsTop = kLegsTop + 3300;  // under the longest page, the accumulator's
 constexpr int kClientHeight = kResultsTop + 4550;
 constexpr int kLegColumnsLeft[6] = {800, 1900, 3000, 4150, 5350, 6550};
 constexpr int kLegColumnWidth = 1050;
