@@ -136,6 +136,11 @@ TEST(NullBackEnd, TheMarketWindowGreensTheWorkedExample) {
         EXPECT_EQ(cell(0, market_sheet::kIfWins), "50.00");
         null::press(form, 'Z', toolkit::kCtrlMask);
         EXPECT_EQ(cell(0, market_sheet::kIfWins), "40.00");
+        // Ctrl+F asks for the offers window.
+        bool offersOpened = false;
+        form.openOffers = [&] { offersOpened = true; };
+        null::press(form, 'F', toolkit::kCtrlMask);
+        EXPECT_TRUE(offersOpened);
     }
     std::filesystem::remove_all(folder);
 }

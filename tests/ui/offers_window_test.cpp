@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
@@ -86,6 +87,11 @@ TEST_F(OffersWindow, LaysAFreeBetAndRefusesAnOffLadderPriceInPlace) {
     EXPECT_EQ(form->lblSummary().caption(), "Lay 7.77 @ 5.20, liability 32.63");
     EXPECT_EQ(row(0), "If it wins | 40.00 | -32.6340 | 7.3660");
     EXPECT_EQ(row(1), "If it loses | 0.00 | 7.3815 | 7.3815");
+    // A screen reader hears each field by its label.
+    for (int field : {int{offers::kFreeStake}, offers::legField(0, offers::kLegBack)})
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(toolkit::widgetOf(form->txtFields(field)))
+                      ->text(QAccessible::Name),
+                  QString::fromStdString(offers::fieldInfo(field).caption));
 }
 
 // 10 each way at 11.00, 1/5 the odds, 4 places; win lay 11.50, place lay 3.20 in a market
