@@ -16,8 +16,9 @@ using market_sheet::Sheet;
 
 constexpr const char* kHeading = "quorvel-market 2, numbers as 1234.56";
 constexpr const char* kOlderHeading = "quorvel-market 1";
-// "follows\t/path/book.json": a file the sheet is read again from; a book and its catalogue.
-constexpr const char* kFollows = "follows";
+// "source\t/path/book.json": a file the sheet follows, read again as it changes; a book and
+// its catalogue.
+constexpr const char* kSource = "source";
 constexpr std::size_t kMostFollowed = 2;
 constexpr const char* kSettingKeys[market_sheet::kSettings] = {"rate", "min_stake", "min_payout",
                                                                "winners"};
@@ -151,7 +152,7 @@ std::string sheetFile(const std::string& folder) {
 std::string textOf(const Sheet& sheet, const quorvel::NumberFormat& user) {
     std::string text = std::string(kHeading) + '\n';
     for (const std::string& file : sheet.follows)
-        text += std::string(kFollows) + '\t' + file + '\n';
+        text += std::string(kSource) + '\t' + file + '\n';
     for (std::size_t i = 0; i < market_sheet::kSettings; ++i) {
         const std::string& value = sheet.settings[i];
         text += std::string(kSettingKeys[i]) + '\t' +
@@ -194,8 +195,8 @@ Loaded sheetOf(const std::string& text, const quorvel::NumberFormat& user) {
     Reader reader{written, user, loaded.refusal};
     for (std::size_t i = 0; i < settings; ++i) {
         const std::string& line = lines[1 + i];
-        if (line.starts_with(std::string(kFollows) + '\t'))
-            loaded.sheet.follows.push_back(line.substr(std::string_view(kFollows).size() + 1));
+        if (line.starts_with(std::string(kSource) + '\t'))
+            loaded.sheet.follows.push_back(line.substr(std::string_view(kSource).size() + 1));
         else
             reader.setting(line, loaded.sheet);
     }
