@@ -4,7 +4,6 @@
 
 #include "ui/frm_market.h"
 #include "ui/toolkit/keyboard.h"
-#include "ui/toolkit/text.h"
 
 using market_sheet::Column;
 
@@ -14,17 +13,12 @@ bool isPriceColumn(Column column) {
     return column == market_sheet::kBack || column == market_sheet::kLay;
 }
 
-void selectAll(toolkit::TextBox& box) {
-    box.setSelStart(0);
-    box.setSelLength(toolkit::characterCount(box.text()));
-}
-
 }  // namespace
 
 void frmMarket::txtCells_GotFocus(int Index) {
     toolkit::TextBox& cell = txtCells(Index);
     strSavedText = cell.text();
-    if (!cell.locked()) selectAll(cell);
+    if (!cell.locked()) cell.selectAll();
 }
 
 void frmMarket::txtCells_KeyPress(int Index, int& KeyAscii) {
@@ -37,7 +31,7 @@ void frmMarket::txtCells_KeyPress(int Index, int& KeyAscii) {
         KeyAscii = 0;
         toolkit::TextBox& cell = txtCells(Index);
         cell.setText(market_sheet::stepPrice(cell.text(), steps, format_));
-        selectAll(cell);
+        cell.selectAll();
     }
 }
 
@@ -45,7 +39,7 @@ void frmMarket::txtCells_KeyUp(int Index, int KeyCode, int /*Shift*/) {
     toolkit::TextBox& cell = txtCells(Index);
     if (KeyCode != toolkit::kEscape || cell.locked()) return;
     cell.setText(strSavedText);
-    selectAll(cell);
+    cell.selectAll();
 }
 
 void frmMarket::txtCells_Validate(int Index, bool& Cancel) {
@@ -173,13 +167,13 @@ void frmMarket::ClearRow(int row) {
     ShowRefusal();
     if (toolkit::TextBox* active = activeTextBox()) {
         strSavedText = active->text();
-        selectAll(*active);
+        active->selectAll();
     }
 }
 
 void frmMarket::txtSettings_GotFocus(int Index) {
     strSavedText = txtSettings(Index).text();
-    selectAll(txtSettings(Index));
+    txtSettings(Index).selectAll();
 }
 
 void frmMarket::txtSettings_KeyPress(int /*Index*/, int& KeyAscii) {
@@ -192,7 +186,7 @@ void frmMarket::txtSettings_KeyPress(int /*Index*/, int& KeyAscii) {
 void frmMarket::txtSettings_KeyUp(int Index, int KeyCode, int /*Shift*/) {
     if (KeyCode != toolkit::kEscape) return;
     txtSettings(Index).setText(strSavedText);
-    selectAll(txtSettings(Index));
+    txtSettings(Index).selectAll();
 }
 
 void frmMarket::txtSettings_Validate(int Index, bool& Cancel) {

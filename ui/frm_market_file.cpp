@@ -6,7 +6,6 @@
 #include "ui/exchange_sheet.h"
 #include "ui/frm_market.h"
 #include "ui/toolkit/file_dialog.h"
-#include "ui/toolkit/text.h"
 
 namespace {
 
@@ -87,8 +86,7 @@ void frmMarket::ReadFollowed() {
 // typing replaces it, as on entry.
 void frmMarket::TakeAsEntered(toolkit::TextBox& box) {
     strSavedText = box.text();
-    box.setSelStart(0);
-    box.setSelLength(toolkit::characterCount(box.text()));
+    box.selectAll();
 }
 
 // The sheet's cells and settings shown, and the title naming the files it follows.

@@ -3,13 +3,11 @@
 // why.
 #include "ui/frm_offers.h"
 #include "ui/toolkit/keyboard.h"
-#include "ui/toolkit/text.h"
 
 void frmOffers::txtFields_GotFocus(int Index) {
     toolkit::TextBox& field = txtFields(Index);
     strSavedText = field.text();
-    field.setSelStart(0);
-    field.setSelLength(toolkit::characterCount(field.text()));
+    field.selectAll();
 }
 
 void frmOffers::txtFields_KeyPress(int Index, int& KeyAscii) {
@@ -22,8 +20,7 @@ void frmOffers::txtFields_KeyUp(int Index, int KeyCode, int /*Shift*/) {
     if (KeyCode != toolkit::kEscape) return;
     toolkit::TextBox& field = txtFields(Index);
     field.setText(strSavedText);
-    field.setSelStart(0);
-    field.setSelLength(toolkit::characterCount(field.text()));
+    field.selectAll();
     ShowMessage("");
 }
 

@@ -5,6 +5,7 @@
 #include "ui/toolkit/frame.h"
 #include "ui/toolkit/keyboard.h"
 #include "ui/toolkit/label.h"
+#include "ui/toolkit/text.h"
 #include "ui/toolkit/text_box.h"
 
 namespace toolkit {
@@ -92,6 +93,11 @@ void TextBox::setFocus() {
         if (hasFocus()) return;
     }
     if (events_.gotFocus) events_.gotFocus(index_);
+}
+
+void TextBox::selectAll() {
+    setSelStart(0);
+    setSelLength(characterCount(text()));
 }
 
 void pressTab() {

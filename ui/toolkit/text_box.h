@@ -58,6 +58,8 @@ class TextBox : public Control {
     int selLength() const;
     void setSelStart(int start);
     void setSelLength(int length);
+    // The whole text selected, as entering the box selects it: typing then replaces it.
+    void selectAll();
     MousePointer mousePointer() const { return pointer_; }
     void setMousePointer(MousePointer pointer);
     void setFocus();
